@@ -1,0 +1,34 @@
+# Wraps the CMake presets. `make test` and `make demo` work on a fresh machine:
+# scripts/deps.sh installs the Debian packages the build needs when missing.
+PRESET ?= release
+
+.PHONY: all deps build test demo bench asan dll clean
+
+all: build
+
+deps:
+	@bash scripts/deps.sh
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET)
+
+test: build
+	ctest --preset $(PRESET)
+
+demo: build
+	./build/$(PRESET)/examples/zors_demo
+
+bench: build
+	@for b in build/$(PRESET)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+asan:
+	$(MAKE) test PRESET=asan
+
+dll:
+	@bash scripts/deps.sh win32
+	cmake --preset win32
+	cmake --build --preset win32
+
+clean:
+	rm -rf build

@@ -1,0 +1,28 @@
+# Reads the exported names from the public header (every declaration is one
+# line starting with ZORAPI) and writes the linker version script, the DLL's
+# module-definition file and a plain list of names.
+function(zors_read_exports header out_var)
+  file(STRINGS ${header} lines REGEX "^ZORAPI ")
+  set(names)
+  foreach(line IN LISTS lines)
+    if(NOT line MATCHES "([A-Za-z_][A-Za-z0-9_]*)\\(")
+      message(FATAL_ERROR "cannot read the function name in: ${line}")
+    endif()
+    list(APPEND names ${CMAKE_MATCH_1})
+  endforeach()
+  set(${out_var} ${names} PARENT_SCOPE)
+endfunction()
+
+function(zors_generate_export_files header dir)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${header})
+  zors_read_exports(${header} names)
+  list(SORT names)
+  list(JOIN names ";\n    " map_body)
+  list(JOIN names "\n    " def_body)
+  list(JOIN names "\n" list_body)
+  file(CONFIGURE OUTPUT ${dir}/zors.map CONTENT "{\n  global:\n    ${map_body};\n  local: *;\n};\n")
+  file(CONFIGURE OUTPUT ${dir}/zors.def CONTENT "LIBRARY zorsa6.dll\nEXPORTS\n    ${def_body}\n")
+  file(CONFIGURE OUTPUT ${dir}/zors_exports.txt CONTENT "${list_body}\n")
+  list(LENGTH names count)
+  message(STATUS "zors: ${count} functions declared in zors.h")
+endfunction()

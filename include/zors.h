@@ -1,0 +1,322 @@
+/*
+ * zors: one-dimensional signal-processing primitives.
+ *
+ * The whole public C API: element types, status codes, enumerations, flag
+ * constants, object types and every exported function. Plain C (C99 and C++),
+ * no inline code. Every function is declared on one line, starting with ZORAPI.
+ */
+#ifndef ZORS_H
+#define ZORS_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#if defined(_WIN32)
+#  define ZORAPI
+#elif defined(__GNUC__)
+#  define ZORAPI __attribute__((visibility("default")))
+#else
+#  define ZORAPI
+#endif
+
+/* ------------------------------------------------------------------------ */
+/* Element types: native byte order; complex types are real part first, no  */
+/* padding, exactly twice the size of their component.                      */
+/* ------------------------------------------------------------------------ */
+typedef uint8_t  Zor8u;
+typedef int8_t   Zor8s;
+typedef uint16_t Zor16u;
+typedef int16_t  Zor16s;
+typedef uint32_t Zor32u;
+typedef int32_t  Zor32s;
+typedef int64_t  Zor64s;
+typedef float    Zor32f;
+typedef double   Zor64f;
+
+typedef struct { Zor8s  re; Zor8s  im; } Zor8sc;
+typedef struct { Zor16s re; Zor16s im; } Zor16sc;
+typedef struct { Zor32s re; Zor32s im; } Zor32sc;
+typedef struct { Zor64s re; Zor64s im; } Zor64sc;
+typedef struct { Zor32f re; Zor32f im; } Zor32fc;
+typedef struct { Zor64f re; Zor64f im; } Zor64fc;
+
+/* ------------------------------------------------------------------------ */
+/* Status: 0 success, negative error, positive warning.                      */
+/* ------------------------------------------------------------------------ */
+typedef int32_t ZorStatus;
+
+enum ZorStatusCode {
+    zorStsNoErr = 0,
+    zorStsNoOperation = 1,
+    zorStsMisalignedBuf = 2,
+    zorStsSqrtNegArg = 3,
+    zorStsInvZero = 4,
+    zorStsEvenMedianMaskSize = 5,
+    zorStsDivByZero = 6,
+    zorStsLnZeroArg = 7,
+    zorStsLnNegArg = 8,
+    zorStsNanArg = 9,
+    zorStsOverflow = 12,
+    zorStsZeroOcc = 16,
+    zorStsUnderflow = 17,
+    zorStsSingularity = 18,
+    zorStsDomain = 19,
+    zorStsErr = -2,
+    zorStsNoMemErr = -4,
+    zorStsBadArgErr = -5,
+    zorStsSizeErr = -6,
+    zorStsBadBoundsErr = -7,
+    zorStsNullPtrErr = -8,
+    zorStsMemAllocErr = -9,
+    zorStsDivByZeroErr = -10,
+    zorStsOutOfRangeErr = -11,
+    zorStsDataTypeErr = -12,
+    zorStsScaleRangeErr = -13,
+    zorStsStepErr = -14,
+    zorStsFftOrderErr = -15,
+    zorStsFftFlagErr = -16,
+    zorStsContextMatchErr = -17,
+    zorStsThreshBoundsErr = -18,
+    zorStsThreshNegLevelErr = -19,
+    zorStsFlipModeErr = -21,
+    zorStsDlyLineIndexErr = -24,
+    zorStsIIROrderErr = -25,
+    zorStsFIRLenErr = -26,
+    zorStsRelFreqErr = -27,
+    zorStsFIRMRPhaseErr = -28,
+    zorStsFIRMRFactorErr = -29,
+    zorStsSamplePhaseErr = -30,
+    zorStsSampleFactorErr = -31,
+    zorStsShiftErr = -32,
+    zorStsMaskSizeErr = -33,
+    zorStsWtOffsetErr = -35,
+    zorStsEpsValErr = -36,
+    zorStsMagnNegErr = -38,
+    zorStsHugeWinErr = -39,
+    zorStsTrnglAsymErr = -40,
+    zorStsTrnglPhaseErr = -41,
+    zorStsTrnglFreqErr = -42,
+    zorStsTrnglMagnErr = -43,
+    zorStsTonePhaseErr = -44,
+    zorStsToneFreqErr = -45,
+    zorStsToneMagnErr = -46,
+    zorStsCpuNotSupportedErr = -9998,
+    zorStsNotSupportedModeErr = -9999,
+    zorStsDummy_ = 0
+};
+
+/* Algorithm hint; never range-checked. */
+typedef enum {
+    zorAlgHintNone = 0,
+    zorAlgHintFast = 1,
+    zorAlgHintAccurate = 2
+} ZorHintAlgorithm;
+
+/* Rounding mode of float-to-integer conversions; every value other than 1
+   rounds toward zero. */
+typedef enum {
+    zorRndZero = 0,
+    zorRndNear = 1
+} ZorRoundMode;
+
+/* Processor classes reported by zorGetCpuType. */
+typedef enum {
+    zorCpuUnknown = 0,
+    zorCpuF5Base = 1,
+    zorCpuF5PackedInt = 2,
+    zorCpuF6Base = 3,
+    zorCpuF6PackedInt = 4,
+    zorCpuF6PackedSingle = 5,
+    zorCpuF15PackedDouble = 6,
+    zorCpuF15MultiThread = 7,
+    zorCpuF15ThirdSimd = 8,
+    zorCpuF6PackedDouble = 9,
+    zorCpuF7 = 16,
+    zorCpuF15NoPackedDouble = 17
+} ZorCpuType;
+
+/* The library's version record (a static constant). */
+typedef struct {
+    int32_t verMajor;
+    int32_t verMinor;
+    int32_t buildSeries;
+    int32_t buildNumber;
+    char targetCode[4];
+    const char* libName;
+    const char* versionText;
+    const char* buildDate;
+} ZorVersionRecord;
+
+/* FFT normalisation flags (exactly one per specification). */
+#define ZOR_FFT_DIV_FWD_BY_N 1
+#define ZOR_FFT_DIV_INV_BY_N 2
+#define ZOR_FFT_DIV_BY_SQRTN 4
+#define ZOR_FFT_NO_DIV       8
+
+/* ======================================================================== */
+/* frame: status texts, memory, processor and library services              */
+/* ======================================================================== */
+
+/* Message text of a status code; never null, "Unknown Status Code" for codes
+   outside the table. */
+ZORAPI const char* zorGetStatusString(ZorStatus code);
+
+/* Aligned vectors: 32-byte aligned storage for len elements, null for len < 1
+   or when the heap cannot supply it. Release with zorsFree. */
+ZORAPI Zor8u* zorsMalloc_8u(int len);
+ZORAPI Zor8s* zorsMalloc_8s(int len);
+ZORAPI Zor16u* zorsMalloc_16u(int len);
+ZORAPI Zor16s* zorsMalloc_16s(int len);
+ZORAPI Zor8sc* zorsMalloc_8sc(int len);
+ZORAPI Zor32u* zorsMalloc_32u(int len);
+ZORAPI Zor32s* zorsMalloc_32s(int len);
+ZORAPI Zor32f* zorsMalloc_32f(int len);
+ZORAPI Zor16sc* zorsMalloc_16sc(int len);
+ZORAPI Zor64s* zorsMalloc_64s(int len);
+ZORAPI Zor64f* zorsMalloc_64f(int len);
+ZORAPI Zor32sc* zorsMalloc_32sc(int len);
+ZORAPI Zor32fc* zorsMalloc_32fc(int len);
+ZORAPI Zor64sc* zorsMalloc_64sc(int len);
+ZORAPI Zor64fc* zorsMalloc_64fc(int len);
+ZORAPI void zorsFree(void* ptr);
+
+/* Processor class, time-stamp counter, mode switches (not supported: -9998). */
+ZORAPI ZorCpuType zorGetCpuType(void);
+ZORAPI uint64_t zorGetCpuClocks(void);
+ZORAPI ZorStatus zorSetFlushToZero(int value, unsigned int* pUMask);
+ZORAPI ZorStatus zorSetDenormAreZeros(int value);
+
+/* The constant version record; the same pointer on every call. */
+ZORAPI const ZorVersionRecord* zorsGetLibVersion(void);
+
+/* ======================================================================== */
+/* arith: element-wise arithmetic, elementary functions, logic and shifts    */
+/* ======================================================================== */
+
+/* (end of arith) */
+
+/* ======================================================================== */
+/* convert: copying and complex components                                  */
+/* ======================================================================== */
+
+/* Copy: pDst[n] = pSrc[n]; the ranges must not overlap. */
+ZORAPI ZorStatus zorsCopy_8u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsCopy_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsCopy_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsCopy_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsCopy_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsCopy_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsCopy_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+
+/* Move: as Copy, correct for overlapping ranges. */
+ZORAPI ZorStatus zorsMove_8u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsMove_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsMove_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMove_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsMove_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsMove_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsMove_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+
+/* Set: every element set to val. */
+ZORAPI ZorStatus zorsSet_8u(Zor8u val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsSet_16s(Zor16s val, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsSet_32s(Zor32s val, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsSet_64s(Zor64s val, Zor64s* pDst, int len);
+ZORAPI ZorStatus zorsSet_32f(Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSet_64f(Zor64f val, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsSet_16sc(Zor16sc val, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsSet_32sc(Zor32sc val, Zor32sc* pDst, int len);
+ZORAPI ZorStatus zorsSet_64sc(Zor64sc val, Zor64sc* pDst, int len);
+ZORAPI ZorStatus zorsSet_32fc(Zor32fc val, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsSet_64fc(Zor64fc val, Zor64fc* pDst, int len);
+
+/* Zero: every element set to all-zero bits. */
+ZORAPI ZorStatus zorsZero_8u(Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsZero_16s(Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsZero_32f(Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsZero_64f(Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsZero_16sc(Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsZero_32fc(Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsZero_64fc(Zor64fc* pDst, int len);
+
+/* Flip: pDst[n] = pSrc[len - 1 - n]; _I reverses in place. */
+ZORAPI ZorStatus zorsFlip_8u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsFlip_16u(const Zor16u* pSrc, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsFlip_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsFlip_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsFlip_8u_I(Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsFlip_16u_I(Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsFlip_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsFlip_64f_I(Zor64f* pSrcDst, int len);
+
+/* Real, Imag, CplxToReal: the components of a complex vector. */
+ZORAPI ZorStatus zorsReal_16sc(const Zor16sc* pSrc, Zor16s* pDstRe, int len);
+ZORAPI ZorStatus zorsReal_32fc(const Zor32fc* pSrc, Zor32f* pDstRe, int len);
+ZORAPI ZorStatus zorsReal_64fc(const Zor64fc* pSrc, Zor64f* pDstRe, int len);
+ZORAPI ZorStatus zorsImag_16sc(const Zor16sc* pSrc, Zor16s* pDstIm, int len);
+ZORAPI ZorStatus zorsImag_32fc(const Zor32fc* pSrc, Zor32f* pDstIm, int len);
+ZORAPI ZorStatus zorsImag_64fc(const Zor64fc* pSrc, Zor64f* pDstIm, int len);
+ZORAPI ZorStatus zorsCplxToReal_16sc(const Zor16sc* pSrc, Zor16s* pDstRe, Zor16s* pDstIm, int len);
+ZORAPI ZorStatus zorsCplxToReal_32fc(const Zor32fc* pSrc, Zor32f* pDstRe, Zor32f* pDstIm, int len);
+ZORAPI ZorStatus zorsCplxToReal_64fc(const Zor64fc* pSrc, Zor64f* pDstRe, Zor64f* pDstIm, int len);
+
+/* RealToCplx: pDst[n] = (pSrcRe[n], pSrcIm[n]); a null part means zeros. */
+ZORAPI ZorStatus zorsRealToCplx_16s(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsRealToCplx_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsRealToCplx_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64fc* pDst, int len);
+
+/* Conj: (re, -im), saturating for 16sc; ConjFlip conjugates in reverse order. */
+ZORAPI ZorStatus zorsConj_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsConj_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsConj_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsConj_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConj_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConj_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjFlip_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsConjFlip_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsConjFlip_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+
+/* Join: interleave nChannels Zor32f channels into one Zor16s stream, rounding
+   to nearest (ties to even) and saturating. */
+ZORAPI ZorStatus zorsJoin_32f16s_D2L(const Zor32f** ppSrc, int nChannels, int chanLen, Zor16s* pDst);
+
+/* (end of convert) */
+
+/* ======================================================================== */
+/* stats: reductions, extrema, ordering and search                          */
+/* ======================================================================== */
+
+/* (end of stats) */
+
+/* ======================================================================== */
+/* gen: tone and triangle generators, random generators, windows            */
+/* ======================================================================== */
+
+/* (end of gen) */
+
+/* ======================================================================== */
+/* transform: FFT, real FFT and packed formats, DFT, DCT, Hilbert, wavelets  */
+/* ======================================================================== */
+
+/* (end of transform) */
+
+/* ======================================================================== */
+/* filter: FIR, multi-rate FIR, design, LMS, IIR, convolution, resampling    */
+/* ======================================================================== */
+
+/* (end of filter) */
+
+/* ======================================================================== */
+/* trellis: modem trellis decoder support                                   */
+/* ======================================================================== */
+
+/* (end of trellis) */
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* ZORS_H */
