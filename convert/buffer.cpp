@@ -24,16 +24,13 @@ ZORS_ISA_TABLE(BufferKernels, buffer_kernels)
 
 namespace {
 
-// The unsigned word of the same size as T, used for bit moves.
+// The unsigned word of the same size as T.
 template <std::size_t N> struct word;
 template <> struct word<1> { using type = std::uint8_t; };
 template <> struct word<2> { using type = std::uint16_t; };
 template <> struct word<4> { using type = std::uint32_t; };
 template <> struct word<8> { using type = std::uint64_t; };
 template <class T> using word_t = typename word<sizeof(T)>::type;
-
-template <class T> auto as_words(T* p) { return reinterpret_cast<word_t<T>*>(p); }
-template <class T> auto as_words(const T* p) { return reinterpret_cast<const word_t<T>*>(p); }
 
 template <class T>
 ZorStatus copy(const T* src, T* dst, int len) {
@@ -64,14 +61,14 @@ ZorStatus set(T val, T* dst, int len) {
     if constexpr (sizeof(T) == 16) {
         Bytes16 v;
         std::memcpy(&v, &val, 16);
-        k.fill128(v, reinterpret_cast<Bytes16*>(dst), n);
+        k.fill128(v, dst, n);
     } else {
         word_t<T> v;
         std::memcpy(&v, &val, sizeof(T));
-        if constexpr (sizeof(T) == 1) k.fill8(v, as_words(dst), n);
-        if constexpr (sizeof(T) == 2) k.fill16(v, as_words(dst), n);
-        if constexpr (sizeof(T) == 4) k.fill32(v, as_words(dst), n);
-        if constexpr (sizeof(T) == 8) k.fill64(v, as_words(dst), n);
+        if constexpr (sizeof(T) == 1) k.fill8(v, dst, n);
+        if constexpr (sizeof(T) == 2) k.fill16(v, dst, n);
+        if constexpr (sizeof(T) == 4) k.fill32(v, dst, n);
+        if constexpr (sizeof(T) == 8) k.fill64(v, dst, n);
     }
     return zorStsNoErr;
 }
@@ -79,35 +76,21 @@ ZorStatus set(T val, T* dst, int len) {
 template <class T>
 ZorStatus flip(const T* src, T* dst, int len) {
     ZORS_CHECK(nonnull(src, dst), positive(len));
-    const BufferKernels& k = buffer_kernels();
-    const auto n = static_cast<std::size_t>(len);
-    if constexpr (sizeof(T) == 1) k.flip8(as_words(src), as_words(dst), n);
-    if constexpr (sizeof(T) == 2) k.flip16(as_words(src), as_words(dst), n);
-    if constexpr (sizeof(T) == 4) k.flip32(as_words(src), as_words(dst), n);
-    if constexpr (sizeof(T) == 8) k.flip64(as_words(src), as_words(dst), n);
+    buffer_kernels().flip[size_index(sizeof(T))](src, dst, static_cast<std::size_t>(len));
     return zorStsNoErr;
 }
 
 template <class T>
 ZorStatus flip_i(T* srcdst, int len) {
     ZORS_CHECK(nonnull(srcdst), positive(len));
-    const BufferKernels& k = buffer_kernels();
-    const auto n = static_cast<std::size_t>(len);
-    if constexpr (sizeof(T) == 1) k.flip8_i(as_words(srcdst), n);
-    if constexpr (sizeof(T) == 2) k.flip16_i(as_words(srcdst), n);
-    if constexpr (sizeof(T) == 4) k.flip32_i(as_words(srcdst), n);
-    if constexpr (sizeof(T) == 8) k.flip64_i(as_words(srcdst), n);
+    buffer_kernels().flip_i[size_index(sizeof(T))](srcdst, static_cast<std::size_t>(len));
     return zorStsNoErr;
 }
 
 // Components to parts (either part may be null inside; the exports check).
 template <class P>
 void split(const P* src, P* re, P* im, int len) {
-    const BufferKernels& k = buffer_kernels();
-    const auto n = static_cast<std::size_t>(len);
-    if constexpr (sizeof(P) == 2) k.split16(as_words(src), as_words(re), as_words(im), n);
-    if constexpr (sizeof(P) == 4) k.split32(as_words(src), as_words(re), as_words(im), n);
-    if constexpr (sizeof(P) == 8) k.split64(as_words(src), as_words(re), as_words(im), n);
+    buffer_kernels().split[size_index(sizeof(P)) - 1](src, re, im, static_cast<std::size_t>(len));
 }
 
 template <class C, class P = part_t<C>>
@@ -134,12 +117,7 @@ ZorStatus cplx_to_real(const C* src, P* re, P* im, int len) {
 template <class P, class C = complex_t<P>>
 ZorStatus real_to_cplx(const P* re, const P* im, C* dst, int len) {
     ZORS_CHECK(nonnull(dst), positive(len), not_both_null(re, im));
-    const BufferKernels& k = buffer_kernels();
-    const auto n = static_cast<std::size_t>(len);
-    auto* d = reinterpret_cast<P*>(dst);
-    if constexpr (sizeof(P) == 2) k.merge16(as_words(re), as_words(im), as_words(d), n);
-    if constexpr (sizeof(P) == 4) k.merge32(as_words(re), as_words(im), as_words(d), n);
-    if constexpr (sizeof(P) == 8) k.merge64(as_words(re), as_words(im), as_words(d), n);
+    buffer_kernels().merge[size_index(sizeof(P)) - 1](re, im, dst, static_cast<std::size_t>(len));
     return zorStsNoErr;
 }
 

@@ -4,69 +4,89 @@
 // are handled by the same loops.
 #include "frame/isa.h"
 
+#include <cstring>
+
 #include "convert/buffer.h"
 
 namespace zors::ZORS_ISA {
 namespace {
 
-template <class T>
-void fill(T v, T* __restrict d, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) d[i] = v;
+using Byte = unsigned char;
+
+template <class W> inline W ld(const Byte* p) {
+    W w;
+    std::memcpy(&w, p, sizeof(W));
+    return w;
+}
+template <class W> inline void st(Byte* p, W w) { std::memcpy(p, &w, sizeof(W)); }
+
+template <class W>
+void fill(W v, void* dst, std::size_t n) {
+    Byte* __restrict d = static_cast<Byte*>(dst);
+    for (std::size_t i = 0; i < n; ++i) st<W>(d + i * sizeof(W), v);
 }
 
-void fill128(Bytes16 v, Bytes16* d, std::size_t n) {
-    auto* __restrict w = reinterpret_cast<std::uint64_t*>(d);
+void fill128(Bytes16 v, void* dst, std::size_t n) {
+    Byte* __restrict d = static_cast<Byte*>(dst);
     for (std::size_t i = 0; i < n; ++i) {
-        w[2 * i] = v.lo;
-        w[2 * i + 1] = v.hi;
+        st<std::uint64_t>(d + 16 * i, v.lo);
+        st<std::uint64_t>(d + 16 * i + 8, v.hi);
     }
 }
 
-template <class T>
-void flip(const T* __restrict s, T* __restrict d, std::size_t n) {
-    for (std::size_t i = 0; i < n; ++i) d[i] = s[n - 1 - i];
+template <class W>
+void flip(const void* src, void* dst, std::size_t n) {
+    const Byte* __restrict s = static_cast<const Byte*>(src);
+    Byte* __restrict d = static_cast<Byte*>(dst);
+    for (std::size_t i = 0; i < n; ++i) st<W>(d + i * sizeof(W), ld<W>(s + (n - 1 - i) * sizeof(W)));
 }
 
-template <class T>
-void flip_inplace(T* p, std::size_t n) {
-    T* __restrict lo = p;
-    T* __restrict hi = p + n / 2 + n % 2;  // upper half, read backwards
+template <class W>
+void flip_inplace(void* p, std::size_t n) {
     const std::size_t h = n / 2;
+    Byte* __restrict lo = static_cast<Byte*>(p);
+    Byte* __restrict hi = lo + (n - h) * sizeof(W);  // upper half, read backwards
     for (std::size_t i = 0; i < h; ++i) {
-        const T a = lo[i];
-        lo[i] = hi[h - 1 - i];
-        hi[h - 1 - i] = a;
+        const W a = ld<W>(lo + i * sizeof(W));
+        st<W>(lo + i * sizeof(W), ld<W>(hi + (h - 1 - i) * sizeof(W)));
+        st<W>(hi + (h - 1 - i) * sizeof(W), a);
     }
 }
 
-template <class T, bool Re, bool Im>
-void split_parts(const T* __restrict s, T* __restrict re, T* __restrict im, std::size_t n) {
+template <class W, bool Re, bool Im>
+void split_parts(const Byte* __restrict s, Byte* __restrict re, Byte* __restrict im, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
-        if constexpr (Re) re[i] = s[2 * i];
-        if constexpr (Im) im[i] = s[2 * i + 1];
+        if constexpr (Re) st<W>(re + i * sizeof(W), ld<W>(s + 2 * i * sizeof(W)));
+        if constexpr (Im) st<W>(im + i * sizeof(W), ld<W>(s + (2 * i + 1) * sizeof(W)));
     }
 }
 
-template <class T>
-void split(const T* s, T* re, T* im, std::size_t n) {
-    if (re && im) split_parts<T, true, true>(s, re, im, n);
-    else if (re) split_parts<T, true, false>(s, re, im, n);
-    else if (im) split_parts<T, false, true>(s, re, im, n);
+template <class W>
+void split(const void* src, void* re, void* im, std::size_t n) {
+    auto s = static_cast<const Byte*>(src);
+    auto r = static_cast<Byte*>(re);
+    auto m = static_cast<Byte*>(im);
+    if (r && m) split_parts<W, true, true>(s, r, m, n);
+    else if (r) split_parts<W, true, false>(s, r, m, n);
+    else if (m) split_parts<W, false, true>(s, r, m, n);
 }
 
-template <class T, bool Re, bool Im>
-void merge_parts(const T* __restrict re, const T* __restrict im, T* __restrict d, std::size_t n) {
+template <class W, bool Re, bool Im>
+void merge_parts(const Byte* __restrict re, const Byte* __restrict im, Byte* __restrict d, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
-        d[2 * i] = Re ? re[i] : T{0};
-        d[2 * i + 1] = Im ? im[i] : T{0};
+        st<W>(d + 2 * i * sizeof(W), Re ? ld<W>(re + i * sizeof(W)) : W{0});
+        st<W>(d + (2 * i + 1) * sizeof(W), Im ? ld<W>(im + i * sizeof(W)) : W{0});
     }
 }
 
-template <class T>
-void merge(const T* re, const T* im, T* d, std::size_t n) {
-    if (re && im) merge_parts<T, true, true>(re, im, d, n);
-    else if (re) merge_parts<T, true, false>(re, im, d, n);
-    else merge_parts<T, false, true>(re, im, d, n);
+template <class W>
+void merge(const void* re, const void* im, void* dst, std::size_t n) {
+    auto r = static_cast<const Byte*>(re);
+    auto m = static_cast<const Byte*>(im);
+    auto d = static_cast<Byte*>(dst);
+    if (r && m) merge_parts<W, true, true>(r, m, d, n);
+    else if (r) merge_parts<W, true, false>(r, m, d, n);
+    else merge_parts<W, false, true>(r, m, d, n);
 }
 
 // Saturating negation: -(-32768) is 32767.
@@ -74,57 +94,54 @@ inline std::int16_t neg_sat(std::int16_t v) {
     return static_cast<std::int16_t>(v == INT16_MIN ? INT16_MAX : -v);
 }
 
+constexpr std::uint64_t kSign64 = std::uint64_t{1} << 63;
+
 // Conjugation. The float forms flip the sign bit of the imaginary part; on a
 // 32fc element seen as one 64-bit word that is its top bit. Reversed forms
-// read from the end. In-place calls pass s == d, so no restrict here.
+// read from the end and never run in place; the others may (s == d).
 template <bool Reverse>
-void conj16sc(const Zor16sc* s, Zor16sc* d, std::size_t n) {
-    const auto* in = reinterpret_cast<const std::int16_t*>(s);
-    auto* out = reinterpret_cast<std::int16_t*>(d);
+void conj16sc(const void* src, void* dst, std::size_t n) {
+    const Byte* s = static_cast<const Byte*>(src);
+    Byte* d = static_cast<Byte*>(dst);
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t k = Reverse ? n - 1 - i : i;
-        const std::int16_t re = in[2 * k], im = in[2 * k + 1];
-        out[2 * i] = re;
-        out[2 * i + 1] = neg_sat(im);
+        const auto re = ld<std::int16_t>(s + 4 * k), im = ld<std::int16_t>(s + 4 * k + 2);
+        st<std::int16_t>(d + 4 * i, re);
+        st<std::int16_t>(d + 4 * i + 2, neg_sat(im));
     }
 }
 
 template <bool Reverse>
-void conj32fc(const Zor32fc* s, Zor32fc* d, std::size_t n) {
-    const auto* in = reinterpret_cast<const std::uint64_t*>(s);
-    auto* out = reinterpret_cast<std::uint64_t*>(d);
-    for (std::size_t i = 0; i < n; ++i) out[i] = in[Reverse ? n - 1 - i : i] ^ (std::uint64_t{1} << 63);
+void conj32fc(const void* src, void* dst, std::size_t n) {
+    const Byte* s = static_cast<const Byte*>(src);
+    Byte* d = static_cast<Byte*>(dst);
+    for (std::size_t i = 0; i < n; ++i)
+        st<std::uint64_t>(d + 8 * i, ld<std::uint64_t>(s + 8 * (Reverse ? n - 1 - i : i)) ^ kSign64);
 }
 
 template <bool Reverse>
-void conj64fc(const Zor64fc* s, Zor64fc* d, std::size_t n) {
-    const auto* in = reinterpret_cast<const std::uint64_t*>(s);
-    auto* out = reinterpret_cast<std::uint64_t*>(d);
+void conj64fc(const void* src, void* dst, std::size_t n) {
+    const Byte* s = static_cast<const Byte*>(src);
+    Byte* d = static_cast<Byte*>(dst);
     for (std::size_t i = 0; i < n; ++i) {
         const std::size_t k = Reverse ? n - 1 - i : i;
-        const std::uint64_t re = in[2 * k], im = in[2 * k + 1];
-        out[2 * i] = re;
-        out[2 * i + 1] = im ^ (std::uint64_t{1} << 63);
+        const auto re = ld<std::uint64_t>(s + 16 * k), im = ld<std::uint64_t>(s + 16 * k + 8);
+        st<std::uint64_t>(d + 16 * i, re);
+        st<std::uint64_t>(d + 16 * i + 8, im ^ kSign64);
     }
-}
-
-// The conjugating copies do not alias (the reversed ones never run in place).
-template <class C, void (*F)(const C*, C*, std::size_t)>
-void no_alias(const C* __restrict s, C* __restrict d, std::size_t n) {
-    F(s, d, n);
 }
 
 }  // namespace
 
 extern const BufferKernels buffer_kernels = {
     fill<std::uint8_t>, fill<std::uint16_t>, fill<std::uint32_t>, fill<std::uint64_t>, fill128,
-    flip<std::uint8_t>, flip<std::uint16_t>, flip<std::uint32_t>, flip<std::uint64_t>,
-    flip_inplace<std::uint8_t>, flip_inplace<std::uint16_t>, flip_inplace<std::uint32_t>,
-    flip_inplace<std::uint64_t>,
-    split<std::uint16_t>, split<std::uint32_t>, split<std::uint64_t>,
-    merge<std::uint16_t>, merge<std::uint32_t>, merge<std::uint64_t>,
+    {flip<std::uint8_t>, flip<std::uint16_t>, flip<std::uint32_t>, flip<std::uint64_t>},
+    {flip_inplace<std::uint8_t>, flip_inplace<std::uint16_t>, flip_inplace<std::uint32_t>,
+     flip_inplace<std::uint64_t>},
+    {split<std::uint16_t>, split<std::uint32_t>, split<std::uint64_t>},
+    {merge<std::uint16_t>, merge<std::uint32_t>, merge<std::uint64_t>},
     conj16sc<false>, conj32fc<false>, conj64fc<false>,
-    no_alias<Zor16sc, conj16sc<true>>, no_alias<Zor32fc, conj32fc<true>>, no_alias<Zor64fc, conj64fc<true>>,
+    conj16sc<true>, conj32fc<true>, conj64fc<true>,
 };
 
 }  // namespace zors::ZORS_ISA

@@ -30,7 +30,7 @@ void check_map(ZorStatus (*f)(const S*, D*, int), Want want) {
         for (int len : zt::test_lengths())
             for (int off : kOffsets) {
                 Guarded<S> src(len, off * sizeof(S));
-                Guarded<D> dst(len, off * sizeof(D) + sizeof(D) / 2 * (off & 1));
+                Guarded<D> dst(len, off * sizeof(D) + (off & 1) * sizeof(zors::part_t<D>));
                 rng.fill(src.data(), len);
                 ASSERT_EQ(f(src.data(), dst.data(), len), zorStsNoErr);
                 for (int i = 0; i < len; ++i)
