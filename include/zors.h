@@ -104,8 +104,7 @@ enum ZorStatusCode {
     zorStsToneFreqErr = -45,
     zorStsToneMagnErr = -46,
     zorStsCpuNotSupportedErr = -9998,
-    zorStsNotSupportedModeErr = -9999,
-    zorStsDummy_ = 0
+    zorStsNotSupportedModeErr = -9999
 };
 
 /* Algorithm hint; never range-checked. */
