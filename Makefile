@@ -15,6 +15,7 @@ build: deps
 
 test: build
 	ctest --preset $(PRESET)
+	@grep -h -E '^(exports|isa isolation):' build/$(PRESET)/Testing/Temporary/LastTest.log || true
 
 demo: build
 	./build/$(PRESET)/examples/zors_demo
