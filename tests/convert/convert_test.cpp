@@ -243,11 +243,12 @@ bool same_element(const Member& m, const void* a, const void* b) {
     return std::isnan(x) && std::isnan(y);
 }
 
-// Runs one member on `len` drawn elements at the given byte offsets and
+// Runs one member on `len` drawn elements at the given offsets (in elements,
+// so every pointer keeps its type's alignment but not the vectors') and
 // compares every element and the guards.
 void check_member(const Member& m, zt::Rng& rng, int len, int src_off, int dst_off, int mode, int sf) {
-    Guarded<std::uint8_t> src(len * static_cast<int>(m.src_size), src_off);
-    Guarded<std::uint8_t> dst(len * static_cast<int>(m.dst_size), dst_off);
+    Guarded<std::uint8_t> src(len * static_cast<int>(m.src_size), src_off * static_cast<int>(m.src_size));
+    Guarded<std::uint8_t> dst(len * static_cast<int>(m.dst_size), dst_off * static_cast<int>(m.dst_size));
     for (int i = 0; i < len; ++i) m.draw(rng, src.data() + i * m.src_size);
     ASSERT_EQ(m.call(src.data(), dst.data(), len, mode, sf), zorStsNoErr);
     std::uint8_t want[8];
