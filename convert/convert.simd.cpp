@@ -106,62 +106,56 @@ void f32_to_int(const float* __restrict s, D* __restrict d, std::size_t n, float
     for (; i < n; ++i) d[i] = f32_to_int1<D>(s[i], factor);
 }
 
+// The product limited to the 32-bit range (a NaN takes the minimum).
+constexpr double kMin32 = -2147483648.0, kMax32 = 2147483647.0;
+
 void f64_to_s32(const double* __restrict s, std::int32_t* __restrict d, std::size_t n, double f1, double f2) {
-    for (std::size_t i = 0; i < n; ++i) {
-        double y = s[i] * f1 * f2;
-        y = y > -2147483648.0 ? y : -2147483648.0;  // NaN takes the minimum
-        y = y < 2147483647.0 ? y : 2147483647.0;
-        d[i] = vcvt::cvt1(y);
-    }
+    using namespace vcvt;
+    const VD v1 = set1d(f1), v2 = set1d(f2), lo = set1d(kMin32), hi = set1d(kMax32);
+    std::size_t i = 0;
+    for (; i + kLanesD <= n; i += kLanesD) cvt_store(d + i, mind(maxd(muld(muld(loadd(s + i), v1), v2), lo), hi));
+    for (; i < n; ++i) d[i] = cvt1(min1(max1(s[i] * f1 * f2, kMin32), kMax32));
 }
 
-// Rounds to nearest, ties to even, without the rounding field: add or
-// subtract one half, truncate, and step back to the even neighbour when the
-// value was exactly halfway. |y| < 2^24, so y +- 0.5 is exact where it
-// matters.
-inline std::int32_t round_half_even(double y) {
-    if (y >= 0) {
-        std::int32_t t = static_cast<std::int32_t>(y + 0.5);
-        if ((t & 1) && static_cast<double>(t) - y == 0.5) --t;
-        return t;
-    }
-    std::int32_t t = static_cast<std::int32_t>(y - 0.5);
-    if ((t & 1) && y - static_cast<double>(t) == 0.5) ++t;
-    return t;
-}
-
+// The product saturated (a NaN takes the lower limit) and rounded to nearest
+// with ties to even without the rounding field: add or subtract one half,
+// truncate, and step back to the even neighbour when the value was exactly
+// halfway. |c| <= 2^24, so c +- 0.5 is exact wherever it matters. Written
+// without branches for the vectoriser.
 template <bool Signed>
 void f32_to_24(const float* __restrict s, std::uint8_t* __restrict d, std::size_t n, double factor) {
     constexpr double hi = Signed ? 8388607.0 : 16777215.0;
     constexpr double lo = Signed ? -8388608.0 : 0.0;
     for (std::size_t i = 0; i < n; ++i) {
-        const double y = static_cast<double>(s[i]) * factor;
-        std::int32_t v;
-        if (y >= hi) v = static_cast<std::int32_t>(hi);
-        else if (!(y > lo)) v = static_cast<std::int32_t>(lo);  // NaN too
-        else v = round_half_even(y);
-        store24(d + 3 * i, static_cast<std::uint32_t>(v));
+        const double c = vcvt::min1(vcvt::max1(static_cast<double>(s[i]) * factor, lo), hi);
+        const double half = c >= 0 ? 0.5 : -0.5;
+        std::int32_t t = static_cast<std::int32_t>(c + half);
+        const std::int32_t fix = static_cast<std::int32_t>(static_cast<double>(t) - c == half) & t & 1;
+        t -= c >= 0 ? fix : -fix;
+        store24(d + 3 * i, static_cast<std::uint32_t>(t));
     }
 }
 
 // ---- binary16 ------------------------------------------------------------
 
+// Written without branches so that the compiler vectorises it: all three
+// encodings are formed and the exponent field picks one.
 void f16_to_f32(const std::uint16_t* __restrict s, float* __restrict d, std::size_t n) {
     for (std::size_t i = 0; i < n; ++i) {
         const std::uint32_t h = s[i];
         const std::uint32_t sign = (h & 0x8000u) << 16;
         const std::uint32_t e = (h >> 10) & 0x1F, m = h & 0x3FF;
-        std::uint32_t b;
-        if (e == 0) {
-            // Zero and subnormals: m * 2^-24, exact in single precision.
-            const float v = static_cast<float>(static_cast<int>(m)) * 0x1p-24f;
-            std::memcpy(&b, &v, 4);
-        } else if (e == 0x1F) {
-            b = 0x7F800000u | (m << 13);
-        } else {
-            b = ((e + 112) << 23) | (m << 13);
-        }
-        b |= sign;
+        // Zero and subnormals: m * 2^-24, the exact single m with 24
+        // subtracted from its exponent (m = 0 stays 0).
+        const float fm = static_cast<float>(static_cast<int>(m));
+        std::uint32_t fm_bits;
+        std::memcpy(&fm_bits, &fm, 4);
+        const std::uint32_t sub = (fm_bits - (24u << 23)) & (0u - static_cast<std::uint32_t>(m != 0));
+        const std::uint32_t special = 0x7F800000u | (m << 13);  // infinity or NaN
+        const std::uint32_t normal = ((e + 112) << 23) | (m << 13);
+        const std::uint32_t is_sub = 0u - static_cast<std::uint32_t>(e == 0);
+        const std::uint32_t is_special = 0u - static_cast<std::uint32_t>(e == 0x1F);
+        const std::uint32_t b = sign | (sub & is_sub) | (special & is_special) | (normal & ~(is_sub | is_special));
         std::memcpy(d + i, &b, 4);
     }
 }
@@ -172,7 +166,8 @@ inline std::uint32_t drop_bits(std::uint32_t v, unsigned shift, bool nearest) {
     const std::uint32_t q = v >> shift;
     if (!nearest) return q;
     const std::uint32_t rem = v & ((1u << shift) - 1), half = 1u << (shift - 1);
-    return q + ((rem > half || (rem == half && (q & 1))) ? 1 : 0);
+    const std::uint32_t up = static_cast<std::uint32_t>(rem > half) | (static_cast<std::uint32_t>(rem == half) & q);
+    return q + (up & 1);
 }
 
 // binary16 of a single-precision value. Magnitudes of 65536 and above give
@@ -180,33 +175,35 @@ inline std::uint32_t drop_bits(std::uint32_t v, unsigned shift, bool nearest) {
 // of its fraction. Below that the value is rounded to 11 significant bits
 // (fewer in the binary16 subnormal range); a carry out of the fraction
 // steps the exponent, up to infinity.
-inline std::uint16_t f32_to_f16_1(float x, bool nearest) {
+template <bool Nearest>
+inline std::uint16_t f32_to_f16_1(float x) {
     std::uint32_t b;
     std::memcpy(&b, &x, 4);
     const std::uint32_t sign = (b >> 16) & 0x8000u;
     const std::uint32_t a = b & 0x7FFFFFFFu;
-    std::uint32_t h;
-    if (a > 0x7F800000u) h = 0x7E00u | ((a >> 13) & 0x3FF);
-    else if (a >= 0x47800000u) h = 0x7C00u;  // 65536
-    else {
-        const std::uint32_t e = a >> 23, m = a & 0x7FFFFF;
-        if (e >= 113) {
-            // Normal binary16: re-bias the exponent, keep 10 fraction bits.
-            h = drop_bits(((e - 112) << 23) | m, 13, nearest);
-        } else {
-            // Subnormal binary16 (units of 2^-24): the significand is shifted
-            // right by 126 - e (125 for single subnormals, whose exponent
-            // field is 0 but which scale like 1).
-            const std::uint32_t sig = e ? (m | 0x800000u) : m;
-            const unsigned shift = e ? 126 - e : 125;
-            h = shift > 25 ? 0 : drop_bits(sig, shift, nearest);
-        }
-    }
+    const std::uint32_t e = a >> 23, m = a & 0x7FFFFF;
+    // Normal binary16 (e >= 113): the exponent re-biased, 13 bits dropped.
+    // Subnormal binary16 (units of 2^-24): the significand shifted right by
+    // 126 - e (125 for single subnormals, whose exponent field is 0 but which
+    // scale like 1); from 25 on nothing is left, so 31 serves for all.
+    const bool normal = e >= 113;
+    const std::uint32_t sub_shift = e ? 126 - e : 125;
+    const std::uint32_t v = normal ? (((e - 112) << 23) | m) : (e ? (m | 0x800000u) : m);
+    const unsigned shift = normal ? 13 : (sub_shift < 31 ? sub_shift : 31);
+    std::uint32_t h = drop_bits(v, shift, Nearest);
+    h = a >= 0x47800000u ? 0x7C00u : h;                       // 65536 and beyond
+    h = a > 0x7F800000u ? (0x7E00u | ((a >> 13) & 0x3FF)) : h;  // NaN
     return static_cast<std::uint16_t>(h | sign);
 }
 
-void f32_to_f16(const float* __restrict s, std::uint16_t* __restrict d, std::size_t n, bool nearest) {
-    for (std::size_t i = 0; i < n; ++i) d[i] = f32_to_f16_1(s[i], nearest);
+template <bool Nearest>
+void f32_to_f16_mode(const float* __restrict s, std::uint16_t* __restrict d, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i) d[i] = f32_to_f16_1<Nearest>(s[i]);
+}
+
+void f32_to_f16(const float* s, std::uint16_t* d, std::size_t n, bool nearest) {
+    if (nearest) f32_to_f16_mode<true>(s, d, n);
+    else f32_to_f16_mode<false>(s, d, n);
 }
 
 // Integers are exact in single precision; the pattern is then shortened to
