@@ -115,13 +115,14 @@ ZorStatus to_24(const S* src, Zor8u* dst, int len, int sf) {
     ZORS_CHECK(nonnull(src, dst), positive(len));
     constexpr std::int64_t lo = Signed ? -8388608 : 0, hi = Signed ? 8388607 : 16777215;
     const std::int32_t s = clamp_sf(sf, -31, 31);
-    for (int i = 0; i < len; ++i) {
+    Zor8u* out = dst;
+    for (int i = 0; i < len; ++i, out += 3) {
         std::int64_t v = scale_sat<std::int64_t>(static_cast<std::int64_t>(src[i]), s);
         v = v < lo ? lo : (v > hi ? hi : v);
         const auto u = static_cast<std::uint32_t>(v);
-        dst[3 * i] = static_cast<Zor8u>(u);
-        dst[3 * i + 1] = static_cast<Zor8u>(u >> 8);
-        dst[3 * i + 2] = static_cast<Zor8u>(u >> 16);
+        out[0] = static_cast<Zor8u>(u);
+        out[1] = static_cast<Zor8u>(u >> 8);
+        out[2] = static_cast<Zor8u>(u >> 16);
     }
     return zorStsNoErr;
 }
