@@ -282,6 +282,59 @@ ZORAPI ZorStatus zorsConjFlip_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
    to nearest (ties to even) and saturating. */
 ZORAPI ZorStatus zorsJoin_32f16s_D2L(const Zor32f** ppSrc, int nChannels, int chanLen, Zor16s* pDst);
 
+/* Convert, widening: the exact value in the wider type (sign or zero
+   extension). 24u/24s vectors are packed 3-byte little-endian integers. */
+ZORAPI ZorStatus zorsConvert_8s16s(const Zor8s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsConvert_16s32s(const Zor16s* pSrc, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsConvert_8s32f(const Zor8s* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_8u32f(const Zor8u* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_16s32f(const Zor16s* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_16u32f(const Zor16u* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_32s64f(const Zor32s* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_32f64f(const Zor32f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_24s32s(const Zor8u* pSrc, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsConvert_24u32u(const Zor8u* pSrc, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsConvert_24s32f(const Zor8u* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_24u32f(const Zor8u* pSrc, Zor32f* pDst, int len);
+
+/* Convert, rounded in the caller's current rounding mode (64f32f overflows
+   to infinity in the default mode). */
+ZORAPI ZorStatus zorsConvert_32s32f(const Zor32s* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_64f32f(const Zor64f* pSrc, Zor32f* pDst, int len);
+
+/* Convert, integer narrowing: saturated; the _Sfs forms scale first (round to
+   nearest, ties to even; factors limited to -15..31 for 16s, -31..31 for 24s
+   and 24u). */
+ZORAPI ZorStatus zorsConvert_32s16s(const Zor32s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsConvert_32s16s_Sfs(const Zor32s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32s24s_Sfs(const Zor32s* pSrc, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32u24u_Sfs(const Zor32u* pSrc, Zor8u* pDst, int len, int scaleFactor);
+
+/* Convert, integer to floating point times 2^-scaleFactor. */
+ZORAPI ZorStatus zorsConvert_16s32f_Sfs(const Zor16s* pSrc, Zor32f* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32s32f_Sfs(const Zor32s* pSrc, Zor32f* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_16s64f_Sfs(const Zor16s* pSrc, Zor64f* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32s64f_Sfs(const Zor32s* pSrc, Zor64f* pDst, int len, int scaleFactor);
+
+/* Convert, floating point to integer: times 2^-scaleFactor, rounded by
+   rndMode (zorRndNear: nearest, ties to even; any other value: toward zero),
+   saturated. The 24-bit forms always round to nearest, ties to even. */
+ZORAPI ZorStatus zorsConvert_32f8s_Sfs(const Zor32f* pSrc, Zor8s* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32f8u_Sfs(const Zor32f* pSrc, Zor8u* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32f16s_Sfs(const Zor32f* pSrc, Zor16s* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32f16u_Sfs(const Zor32f* pSrc, Zor16u* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32f32s_Sfs(const Zor32f* pSrc, Zor32s* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_64f32s_Sfs(const Zor64f* pSrc, Zor32s* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32f24s_Sfs(const Zor32f* pSrc, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsConvert_32f24u_Sfs(const Zor32f* pSrc, Zor8u* pDst, int len, int scaleFactor);
+
+/* Convert, 16-bit floating point (IEEE binary16 bit patterns held in Zor16s
+   words): 16f32f is exact; the others round by rndMode as above. */
+ZORAPI ZorStatus zorsConvert_16f32f(const Zor16s* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsConvert_32f16f(const Zor32f* pSrc, Zor16s* pDst, int len, ZorRoundMode rndMode);
+ZORAPI ZorStatus zorsConvert_16s16f(const Zor16s* pSrc, Zor16s* pDst, int len, ZorRoundMode rndMode);
+ZORAPI ZorStatus zorsConvert_16f16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
+
 /* (end of convert) */
 
 /* ======================================================================== */
