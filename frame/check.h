@@ -6,9 +6,11 @@
 // returned, so the order of the arguments is the order callers observe.
 #pragma once
 
+#include "frame/level.h"
 #include "zors.h"
 
 namespace zors {
+ZORS_LEVEL_BEGIN
 
 template <class... P>
 constexpr ZorStatus nonnull(const P*... p) noexcept {
@@ -35,6 +37,7 @@ constexpr ZorStatus first_failure(ZorStatus s, R... rest) noexcept {
     return s != zorStsNoErr ? s : first_failure(rest...);
 }
 
+ZORS_LEVEL_END
 }  // namespace zors
 
 // Returns the first failing check from the enclosing export.

@@ -4,8 +4,11 @@
 
 #include <cstdint>
 #include <xmmintrin.h>
+#include "frame/level.h"
 
 namespace zors {
+
+ZORS_LEVEL_BEGIN
 
 // The SIMD control and status register.
 class MxcsrGuard {
@@ -67,5 +70,7 @@ public:
 private:
     std::uint16_t saved_;
 };
+
+ZORS_LEVEL_END
 
 }  // namespace zors

@@ -12,6 +12,12 @@
 #include <cstddef>
 #include <cstdint>
 
+// The level's namespace is inline in zors (see frame/level.h), declared so
+// here, before any other header can open it.
+namespace zors {
+inline namespace ZORS_ISA {}
+}  // namespace zors
+
 namespace zors::ZORS_ISA {
 
 // Bytes in one vector register of this level.

@@ -13,9 +13,19 @@
 #include <cstdint>
 #include <limits>
 
+#include "frame/level.h"
 #include "frame/types.h"
 
 namespace zors {
+
+// A 128-bit two's complement value hi * 2^64 + lo, wide enough for the sum or
+// difference of two 64-bit products.
+struct Wide {
+    std::uint64_t lo;
+    std::int64_t hi;
+};
+
+ZORS_LEVEL_BEGIN
 
 // r / 2^sf rounded to nearest, ties to even, for 1 <= sf <= 63.
 constexpr std::int64_t round_shift(std::int64_t r, int sf) noexcept {
@@ -43,13 +53,6 @@ constexpr D scale_sat(std::int64_t r, std::int32_t sf) noexcept {
     if (r < (std::numeric_limits<std::int64_t>::min() >> n)) return DL::min();
     return saturate<D>(static_cast<std::int64_t>(static_cast<std::uint64_t>(r) << n));
 }
-
-// A 128-bit two's complement value hi * 2^64 + lo, wide enough for the sum or
-// difference of two 64-bit products.
-struct Wide {
-    std::uint64_t lo;
-    std::int64_t hi;
-};
 
 constexpr Wide widen(std::int64_t v) noexcept {
     return Wide{static_cast<std::uint64_t>(v), v < 0 ? -1 : 0};
@@ -112,5 +115,7 @@ constexpr D scale_sat(Wide r, std::int32_t sf) noexcept {
     if (fits_int64(q)) return saturate<D>(static_cast<std::int64_t>(q.lo));
     return q.hi < 0 ? DL::min() : DL::max();
 }
+
+ZORS_LEVEL_END
 
 }  // namespace zors

@@ -5,6 +5,7 @@
 #include <limits>
 #include <type_traits>
 
+#include "frame/level.h"
 #include "zors.h"
 
 namespace zors {
@@ -38,6 +39,8 @@ template <class T> using part_t = typename complex_traits<T>::part;
 static_assert(sizeof(Zor16sc) == 4 && sizeof(Zor32sc) == 8 && sizeof(Zor64sc) == 16);
 static_assert(sizeof(Zor32fc) == 8 && sizeof(Zor64fc) == 16 && sizeof(Zor8sc) == 2);
 
+ZORS_LEVEL_BEGIN
+
 // Saturates an integer value of any width to the integer type D.
 template <class D, class S>
 constexpr D saturate(S v) noexcept {
@@ -56,5 +59,7 @@ constexpr D saturate(S v) noexcept {
     }
     return static_cast<D>(v);
 }
+
+ZORS_LEVEL_END
 
 }  // namespace zors
