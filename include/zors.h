@@ -289,6 +289,104 @@ ZORAPI ZorStatus zorsJoin_32f16s_D2L(const Zor32f** ppSrc, int nChannels, int ch
 /* stats: reductions, extrema, ordering and search                          */
 /* ======================================================================== */
 
+/* Sum: the sum of the elements. 32f/32fc with the fast hint (1) sum in
+   single-precision lanes carried into double every 32768 elements, any other
+   hint in eight double partial sums; 16-bit sources sum exactly in 64 bits. */
+ZORAPI ZorStatus zorsSum_32f(const Zor32f* pSrc, int len, Zor32f* pSum, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsSum_32fc(const Zor32fc* pSrc, int len, Zor32fc* pSum, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsSum_64f(const Zor64f* pSrc, int len, Zor64f* pSum);
+ZORAPI ZorStatus zorsSum_64fc(const Zor64fc* pSrc, int len, Zor64fc* pSum);
+ZORAPI ZorStatus zorsSum_16s_Sfs(const Zor16s* pSrc, int len, Zor16s* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_16sc_Sfs(const Zor16sc* pSrc, int len, Zor16sc* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_16sc32sc_Sfs(const Zor16sc* pSrc, int len, Zor32sc* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_32s_Sfs(const Zor32s* pSrc, int len, Zor32s* pSum, int scaleFactor);
+
+/* Mean: the sum (same accumulation) divided by len in double; 16-bit forms
+   scale the exact sum, divide, round to nearest even and saturate. */
+ZORAPI ZorStatus zorsMean_32f(const Zor32f* pSrc, int len, Zor32f* pMean, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsMean_32fc(const Zor32fc* pSrc, int len, Zor32fc* pMean, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsMean_64f(const Zor64f* pSrc, int len, Zor64f* pMean);
+ZORAPI ZorStatus zorsMean_64fc(const Zor64fc* pSrc, int len, Zor64fc* pMean);
+ZORAPI ZorStatus zorsMean_16s_Sfs(const Zor16s* pSrc, int len, Zor16s* pMean, int scaleFactor);
+ZORAPI ZorStatus zorsMean_16sc_Sfs(const Zor16sc* pSrc, int len, Zor16sc* pMean, int scaleFactor);
+
+/* StdDev: sample standard deviation (divisor len - 1, len >= 2) by the
+   one-pass formula in double. */
+ZORAPI ZorStatus zorsStdDev_32f(const Zor32f* pSrc, int len, Zor32f* pStdDev, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsStdDev_64f(const Zor64f* pSrc, int len, Zor64f* pStdDev);
+ZORAPI ZorStatus zorsStdDev_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pStdDev, int scaleFactor);
+ZORAPI ZorStatus zorsStdDev_16s_Sfs(const Zor16s* pSrc, int len, Zor16s* pStdDev, int scaleFactor);
+
+/* Norm: Inf (largest magnitude), L1 (sum of magnitudes), L2 (root of the sum
+   of squares); the _Sfs forms truncate when scaling. */
+ZORAPI ZorStatus zorsNorm_Inf_32f(const Zor32f* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_64f(const Zor64f* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_16s32f(const Zor16s* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNorm_Inf_32fc32f(const Zor32fc* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_64fc64f(const Zor64fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_32f(const Zor32f* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_64f(const Zor64f* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_16s32f(const Zor16s* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNorm_L1_32fc64f(const Zor32fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_64fc64f(const Zor64fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_32f(const Zor32f* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_64f(const Zor64f* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_16s32f(const Zor16s* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNorm_L2_32fc64f(const Zor32fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_64fc64f(const Zor64fc* pSrc, int len, Zor64f* pNorm);
+
+/* NormDiff: the norms of pSrc1[n] - pSrc2[n]. */
+ZORAPI ZorStatus zorsNormDiff_Inf_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNormDiff_Inf_32fc32f(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_64fc64f(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNormDiff_L1_32fc64f(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_64fc64f(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNormDiff_L2_32fc64f(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_64fc64f(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64f* pNorm);
+
+/* DotProd: the sum of pSrc1[n] * pSrc2[n], no conjugation; a real operand
+   scales both parts of a complex one. */
+ZORAPI ZorStatus zorsDotProd_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pDp);
+ZORAPI ZorStatus zorsDotProd_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_32f32fc(const Zor32f* pSrc1, const Zor32fc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_32f64f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor64f* pDp);
+ZORAPI ZorStatus zorsDotProd_32fc64fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_32f32fc64fc(const Zor32f* pSrc1, const Zor32fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pDp);
+ZORAPI ZorStatus zorsDotProd_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_64f64fc(const Zor64f* pSrc1, const Zor64fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s64s(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor64s* pDp);
+ZORAPI ZorStatus zorsDotProd_16sc64sc(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor64sc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s16sc64sc(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor64sc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pDp);
+ZORAPI ZorStatus zorsDotProd_16sc32fc(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s16sc32fc(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor16s* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor16sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s16sc_Sfs(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor16sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16sc32sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s16sc32sc_Sfs(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, int len, Zor32s* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_32sc_Sfs(const Zor32sc* pSrc1, const Zor32sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_32s32sc_Sfs(const Zor32s* pSrc1, const Zor32sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s32s32s_Sfs(const Zor16s* pSrc1, const Zor32s* pSrc2, int len, Zor32s* pDp, int scaleFactor);
+
 /* (end of stats) */
 
 /* ======================================================================== */
