@@ -1,13 +1,14 @@
 // Wide bodies of the extrema, compiled once per dispatch level. The running
-// extremes are kept in a fixed number of lanes (a 64-byte block of
-// elements) started from the first element, so every level visits the same
-// comparisons; integer results are exact and floating ones are the same
-// values on every level.
+// extremes are kept in two registers of lanes started from the first
+// element. The extreme values are exact selections, so they are the same on
+// every level; the generic code settles which of equal zeros is reported
+// and finds first occurrences.
 #include "frame/isa.h"
 
 #include <cstddef>
 #include <cstdint>
 
+#include "frame/simd_stats.h"
 #include "stats/extrema.h"
 
 namespace zors::ZORS_ISA {
@@ -21,24 +22,24 @@ template <class T> inline T smaller(T a, T b) { return a < b ? a : b; }
 
 template <class T, bool Min, bool Max>
 void extremes(const T* __restrict x, std::size_t n, T* mn, T* mx) {
-    constexpr int L = kLanes<T>;
-    T lo[L], hi[L];
-    for (int j = 0; j < L; ++j) lo[j] = hi[j] = x[0];
+    using V = reg_t<T>;
+    constexpr int L = reg_lanes<T>;
+    V lo0 = broadcast<V>(x[0]), lo1 = lo0, hi0 = lo0, hi1 = lo0;
     std::size_t i = 0;
-    for (; i + L <= n; i += L)
-        for (int j = 0; j < L; ++j) {
-            // The new element first: a NaN in it leaves the lane alone.
-            if constexpr (Min) lo[j] = smaller(x[i + j], lo[j]);
-            if constexpr (Max) hi[j] = greater(x[i + j], hi[j]);
-        }
-    for (int j = 0; i < n; ++i, ++j) {
-        if constexpr (Min) lo[j] = smaller(x[i], lo[j]);
-        if constexpr (Max) hi[j] = greater(x[i], hi[j]);
+    for (; i + 2 * L <= n; i += 2 * L) {
+        // The new elements first: a NaN among them leaves the lane alone.
+        const V v0 = load<V>(x + i), v1 = load<V>(x + i + L);
+        if constexpr (Min) { lo0 = select_smaller(v0, lo0); lo1 = select_smaller(v1, lo1); }
+        if constexpr (Max) { hi0 = select_greater(v0, hi0); hi1 = select_greater(v1, hi1); }
     }
-    T a = lo[0], b = hi[0];
-    for (int j = 1; j < L; ++j) {
-        a = smaller(lo[j], a);
-        b = greater(hi[j], b);
+    T a = x[0], b = x[0];
+    for (int j = 0; j < L; ++j) {
+        a = smaller(static_cast<T>(lo0[j]), smaller(static_cast<T>(lo1[j]), a));
+        b = greater(static_cast<T>(hi0[j]), greater(static_cast<T>(hi1[j]), b));
+    }
+    for (; i < n; ++i) {
+        a = smaller(x[i], a);
+        b = greater(x[i], b);
     }
     if constexpr (Min) *mn = a;
     if constexpr (Max) *mx = b;
