@@ -29,6 +29,10 @@ template <> struct part<Zor32fc> { using type = Zor32f; };
 template <> struct part<Zor64fc> { using type = Zor64f; };
 template <class T> using part_t = typename part<T>::type;
 
+// A misalignment of k elements' alignment units: never a valid vector
+// alignment for odd k, always a valid element alignment.
+template <class T> constexpr int skew(int k) { return k * static_cast<int>(alignof(T)); }
+
 template <class T> long double re(const T& v) {
     if constexpr (is_cplx<T>::value) return static_cast<long double>(v.re);
     else return static_cast<long double>(v);

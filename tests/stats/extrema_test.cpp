@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "tests/common.h"
+#include "tests/ref/stats_ref.h"
 #include "tests/stats/arg_checks.h"
 #include "zors.h"
 
@@ -124,7 +125,7 @@ void check_scans(const Scans<T>& f) {
     zt::for_each_isa([&](zors::Isa) {
         for (int variant = 0; variant < 3; ++variant) {
             for (int len : lengths) {
-                zt::Guarded<T> src(len, 1 + len % 3);
+                zt::Guarded<T> src(len, zref::skew<T>(1 + len % 3));
                 fill_scan(src.data(), len, rng, variant);
                 const std::vector<T> x(src.data(), src.data() + len);
                 const int imax = ref_index(x, true), imin = ref_index(x, false);
@@ -189,7 +190,7 @@ void check_every(ZorStatus (*fmax)(const T*, T*, int), ZorStatus (*fmin)(const T
     zt::for_each_isa([&](zors::Isa) {
         for (int variant = 0; variant < 3; ++variant) {
             for (int len : zt::test_lengths()) {
-                zt::Guarded<T> s(len, 2), d(len, 3);
+                zt::Guarded<T> s(len, zref::skew<T>(1)), d(len, zref::skew<T>(3));
                 fill_scan(s.data(), len, rng, variant);
                 fill_scan(d.data(), len, rng, variant);
                 const std::vector<T> d0(d.data(), d.data() + len);
@@ -331,7 +332,7 @@ void check_sort(ZorStatus (*asc)(T*, int), ZorStatus (*desc)(T*, int)) {
     for (int n : {255, 256, 257, 20000}) lengths.push_back(n);
     for (int variant = 0; variant < 4; ++variant) {
         for (int len : lengths) {
-            zt::Guarded<T> buf(len, 1);
+            zt::Guarded<T> buf(len, zref::skew<T>(1));
             fill_scan(buf.data(), len, rng, variant % 3);
             if (variant == 3) std::fill(buf.data(), buf.data() + len, buf[0]);  // one key only
             std::vector<T> in(buf.data(), buf.data() + len);
@@ -405,8 +406,8 @@ TEST(FindNearest, MatchesBruteForce) {
         for (std::size_t i = 0; i + 1 < table.size(); ++i) vals.push_back(static_cast<Zor16u>((table[i] + table[i + 1]) / 2));
         for (Zor16u v : {Zor16u{0}, Zor16u{65535}, Zor16u{32768}}) vals.push_back(v);
         const int n = static_cast<int>(vals.size());
-        zt::Guarded<Zor16u> out(n, 2);
-        zt::Guarded<int> idx(n, 4);
+        zt::Guarded<Zor16u> out(n, zref::skew<Zor16u>(1));
+        zt::Guarded<int> idx(n, zref::skew<int>(3));
         ASSERT_EQ(zorsFindNearest_16u(vals.data(), out.data(), idx.data(), n, table.data(), tbl_len), zorStsNoErr);
         EXPECT_TRUE(out.guards_intact());
         EXPECT_TRUE(idx.guards_intact());
