@@ -315,6 +315,23 @@ TEST(Sum, FastHintTradesAccuracy) {
     });
 }
 
+// The fast path carries its single-precision partial sums into double every
+// 32768 elements: after a large first element, the ones of the first
+// stretch that share its partial sum are lost, but every one of the second
+// stretch counts again (the totals are rounded to float, hence the slack).
+TEST(Sum, FastHintCarriesEveryStretch) {
+    const int stretch = 32768;
+    std::vector<Zor32f> v(2 * stretch, 1.0f);
+    v[0] = 16777216.0f;
+    zt::for_each_isa([&](zors::Isa) {
+        Zor32f one = 0, two = 0;
+        ASSERT_EQ(zorsSum_32f(v.data(), stretch, &one, zorAlgHintFast), zorStsNoErr);
+        ASSERT_EQ(zorsSum_32f(v.data(), 2 * stretch, &two, zorAlgHintFast), zorStsNoErr);
+        EXPECT_LT(one, 16777216.0f + (stretch - 1));  // the first stretch did lose ones
+        EXPECT_NEAR(two - one, stretch, 2.0f);
+    });
+}
+
 // ------------------------------------------------------- standard deviation
 
 TEST(StdDev, IntegerEveryScale) {
