@@ -341,6 +341,173 @@ ZORAPI ZorStatus zorsConvert_16f16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int le
 /* stats: reductions, extrema, ordering and search                          */
 /* ======================================================================== */
 
+/* Sum: the sum of the elements. 32f/32fc with the fast hint (1) sum in
+   single-precision lanes carried into double every 32768 elements, any other
+   hint in eight double partial sums; 16-bit sources sum exactly in 64 bits. */
+ZORAPI ZorStatus zorsSum_32f(const Zor32f* pSrc, int len, Zor32f* pSum, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsSum_32fc(const Zor32fc* pSrc, int len, Zor32fc* pSum, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsSum_64f(const Zor64f* pSrc, int len, Zor64f* pSum);
+ZORAPI ZorStatus zorsSum_64fc(const Zor64fc* pSrc, int len, Zor64fc* pSum);
+ZORAPI ZorStatus zorsSum_16s_Sfs(const Zor16s* pSrc, int len, Zor16s* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_16sc_Sfs(const Zor16sc* pSrc, int len, Zor16sc* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_16sc32sc_Sfs(const Zor16sc* pSrc, int len, Zor32sc* pSum, int scaleFactor);
+ZORAPI ZorStatus zorsSum_32s_Sfs(const Zor32s* pSrc, int len, Zor32s* pSum, int scaleFactor);
+
+/* Mean: the sum (same accumulation) divided by len in double; 16-bit forms
+   scale the exact sum, divide, round to nearest even and saturate. */
+ZORAPI ZorStatus zorsMean_32f(const Zor32f* pSrc, int len, Zor32f* pMean, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsMean_32fc(const Zor32fc* pSrc, int len, Zor32fc* pMean, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsMean_64f(const Zor64f* pSrc, int len, Zor64f* pMean);
+ZORAPI ZorStatus zorsMean_64fc(const Zor64fc* pSrc, int len, Zor64fc* pMean);
+ZORAPI ZorStatus zorsMean_16s_Sfs(const Zor16s* pSrc, int len, Zor16s* pMean, int scaleFactor);
+ZORAPI ZorStatus zorsMean_16sc_Sfs(const Zor16sc* pSrc, int len, Zor16sc* pMean, int scaleFactor);
+
+/* StdDev: sample standard deviation (divisor len - 1, len >= 2) by the
+   one-pass formula in double. */
+ZORAPI ZorStatus zorsStdDev_32f(const Zor32f* pSrc, int len, Zor32f* pStdDev, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsStdDev_64f(const Zor64f* pSrc, int len, Zor64f* pStdDev);
+ZORAPI ZorStatus zorsStdDev_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pStdDev, int scaleFactor);
+ZORAPI ZorStatus zorsStdDev_16s_Sfs(const Zor16s* pSrc, int len, Zor16s* pStdDev, int scaleFactor);
+
+/* Norm: Inf (largest magnitude), L1 (sum of magnitudes), L2 (root of the sum
+   of squares); the _Sfs forms truncate when scaling. */
+ZORAPI ZorStatus zorsNorm_Inf_32f(const Zor32f* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_64f(const Zor64f* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_16s32f(const Zor16s* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNorm_Inf_32fc32f(const Zor32fc* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_Inf_64fc64f(const Zor64fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_32f(const Zor32f* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_64f(const Zor64f* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_16s32f(const Zor16s* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNorm_L1_32fc64f(const Zor32fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L1_64fc64f(const Zor64fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_32f(const Zor32f* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_64f(const Zor64f* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_16s32f(const Zor16s* pSrc, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_16s32s_Sfs(const Zor16s* pSrc, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNorm_L2_32fc64f(const Zor32fc* pSrc, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNorm_L2_64fc64f(const Zor64fc* pSrc, int len, Zor64f* pNorm);
+
+/* NormDiff: the norms of pSrc1[n] - pSrc2[n]. */
+ZORAPI ZorStatus zorsNormDiff_Inf_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNormDiff_Inf_32fc32f(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_Inf_64fc64f(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNormDiff_L1_32fc64f(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L1_64fc64f(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pNorm, int scaleFactor);
+ZORAPI ZorStatus zorsNormDiff_L2_32fc64f(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor64f* pNorm);
+ZORAPI ZorStatus zorsNormDiff_L2_64fc64f(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64f* pNorm);
+
+/* DotProd: the sum of pSrc1[n] * pSrc2[n], no conjugation; a real operand
+   scales both parts of a complex one. */
+ZORAPI ZorStatus zorsDotProd_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor32f* pDp);
+ZORAPI ZorStatus zorsDotProd_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_32f32fc(const Zor32f* pSrc1, const Zor32fc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_32f64f(const Zor32f* pSrc1, const Zor32f* pSrc2, int len, Zor64f* pDp);
+ZORAPI ZorStatus zorsDotProd_32fc64fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_32f32fc64fc(const Zor32f* pSrc1, const Zor32fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, int len, Zor64f* pDp);
+ZORAPI ZorStatus zorsDotProd_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_64f64fc(const Zor64f* pSrc1, const Zor64fc* pSrc2, int len, Zor64fc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s64s(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor64s* pDp);
+ZORAPI ZorStatus zorsDotProd_16sc64sc(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor64sc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s16sc64sc(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor64sc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32f* pDp);
+ZORAPI ZorStatus zorsDotProd_16sc32fc(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s16sc32fc(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor32fc* pDp);
+ZORAPI ZorStatus zorsDotProd_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor16s* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor16sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s16sc_Sfs(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor16sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, int len, Zor32s* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16sc32sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s16sc32sc_Sfs(const Zor16s* pSrc1, const Zor16sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, int len, Zor32s* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_32sc_Sfs(const Zor32sc* pSrc1, const Zor32sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_32s32sc_Sfs(const Zor32s* pSrc1, const Zor32sc* pSrc2, int len, Zor32sc* pDp, int scaleFactor);
+ZORAPI ZorStatus zorsDotProd_16s32s32s_Sfs(const Zor16s* pSrc1, const Zor32s* pSrc2, int len, Zor32s* pDp, int scaleFactor);
+
+/* Max, Min: the largest (smallest) element; floating types compare ordered
+   (NaN elements after the first are passed over). */
+ZORAPI ZorStatus zorsMax_16s(const Zor16s* pSrc, int len, Zor16s* pMax);
+ZORAPI ZorStatus zorsMax_32f(const Zor32f* pSrc, int len, Zor32f* pMax);
+ZORAPI ZorStatus zorsMax_64f(const Zor64f* pSrc, int len, Zor64f* pMax);
+ZORAPI ZorStatus zorsMin_16s(const Zor16s* pSrc, int len, Zor16s* pMin);
+ZORAPI ZorStatus zorsMin_32f(const Zor32f* pSrc, int len, Zor32f* pMin);
+ZORAPI ZorStatus zorsMin_64f(const Zor64f* pSrc, int len, Zor64f* pMin);
+
+/* MinMax: both extremes in one pass. */
+ZORAPI ZorStatus zorsMinMax_8u(const Zor8u* pSrc, int len, Zor8u* pMin, Zor8u* pMax);
+ZORAPI ZorStatus zorsMinMax_16s(const Zor16s* pSrc, int len, Zor16s* pMin, Zor16s* pMax);
+ZORAPI ZorStatus zorsMinMax_16u(const Zor16u* pSrc, int len, Zor16u* pMin, Zor16u* pMax);
+ZORAPI ZorStatus zorsMinMax_32s(const Zor32s* pSrc, int len, Zor32s* pMin, Zor32s* pMax);
+ZORAPI ZorStatus zorsMinMax_32u(const Zor32u* pSrc, int len, Zor32u* pMin, Zor32u* pMax);
+ZORAPI ZorStatus zorsMinMax_32f(const Zor32f* pSrc, int len, Zor32f* pMin, Zor32f* pMax);
+ZORAPI ZorStatus zorsMinMax_64f(const Zor64f* pSrc, int len, Zor64f* pMin, Zor64f* pMax);
+
+/* MaxIndx, MinIndx: the extreme and the index of its first occurrence; a
+   null pIndx is allowed. */
+ZORAPI ZorStatus zorsMaxIndx_16s(const Zor16s* pSrc, int len, Zor16s* pMax, int* pIndx);
+ZORAPI ZorStatus zorsMaxIndx_32f(const Zor32f* pSrc, int len, Zor32f* pMax, int* pIndx);
+ZORAPI ZorStatus zorsMaxIndx_64f(const Zor64f* pSrc, int len, Zor64f* pMax, int* pIndx);
+ZORAPI ZorStatus zorsMinIndx_16s(const Zor16s* pSrc, int len, Zor16s* pMin, int* pIndx);
+ZORAPI ZorStatus zorsMinIndx_32f(const Zor32f* pSrc, int len, Zor32f* pMin, int* pIndx);
+ZORAPI ZorStatus zorsMinIndx_64f(const Zor64f* pSrc, int len, Zor64f* pMin, int* pIndx);
+
+/* MinMaxIndx: both extremes with the indices of their first occurrences. */
+ZORAPI ZorStatus zorsMinMaxIndx_8u(const Zor8u* pSrc, int len, Zor8u* pMin, int* pMinIndx, Zor8u* pMax, int* pMaxIndx);
+ZORAPI ZorStatus zorsMinMaxIndx_16s(const Zor16s* pSrc, int len, Zor16s* pMin, int* pMinIndx, Zor16s* pMax, int* pMaxIndx);
+ZORAPI ZorStatus zorsMinMaxIndx_16u(const Zor16u* pSrc, int len, Zor16u* pMin, int* pMinIndx, Zor16u* pMax, int* pMaxIndx);
+ZORAPI ZorStatus zorsMinMaxIndx_32s(const Zor32s* pSrc, int len, Zor32s* pMin, int* pMinIndx, Zor32s* pMax, int* pMaxIndx);
+ZORAPI ZorStatus zorsMinMaxIndx_32u(const Zor32u* pSrc, int len, Zor32u* pMin, int* pMinIndx, Zor32u* pMax, int* pMaxIndx);
+ZORAPI ZorStatus zorsMinMaxIndx_32f(const Zor32f* pSrc, int len, Zor32f* pMin, int* pMinIndx, Zor32f* pMax, int* pMaxIndx);
+ZORAPI ZorStatus zorsMinMaxIndx_64f(const Zor64f* pSrc, int len, Zor64f* pMin, int* pMinIndx, Zor64f* pMax, int* pMaxIndx);
+
+/* MaxEvery, MinEvery: pSrcDst[n] = max(pSrc[n], pSrcDst[n]) (min). */
+ZORAPI ZorStatus zorsMaxEvery_16s_I(const Zor16s* pSrc, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsMaxEvery_32s_I(const Zor32s* pSrc, Zor32s* pSrcDst, int len);
+ZORAPI ZorStatus zorsMaxEvery_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMinEvery_16s_I(const Zor16s* pSrc, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsMinEvery_32s_I(const Zor32s* pSrc, Zor32s* pSrcDst, int len);
+ZORAPI ZorStatus zorsMinEvery_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+
+/* MaxOrder: the smallest e with max|x| < 2^e (floating: from the exponent
+   field; infinities and NaN are skipped with warning 9). Checks len first. */
+ZORAPI ZorStatus zorsMaxOrder_16s(const Zor16s* pSrc, int len, int* pOrder);
+ZORAPI ZorStatus zorsMaxOrder_32s(const Zor32s* pSrc, int len, int* pOrder);
+ZORAPI ZorStatus zorsMaxOrder_32f(const Zor32f* pSrc, int len, int* pOrder);
+ZORAPI ZorStatus zorsMaxOrder_64f(const Zor64f* pSrc, int len, int* pOrder);
+
+/* SortAscend, SortDescend: in-place sort into non-decreasing
+   (non-increasing) order. */
+ZORAPI ZorStatus zorsSortAscend_8u_I(Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortAscend_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortAscend_32s_I(Zor32s* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortAscend_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortAscend_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortDescend_8u_I(Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortDescend_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortDescend_32s_I(Zor32s* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortDescend_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSortDescend_64f_I(Zor64f* pSrcDst, int len);
+
+/* FindNearestOne, FindNearest: the entry of an ascending table nearest to
+   each value (a tie takes the lower index). */
+ZORAPI ZorStatus zorsFindNearestOne_16u(Zor16u inpVal, Zor16u* pOutVal, int* pOutIndex, const Zor16u* pTable, int tblLen);
+ZORAPI ZorStatus zorsFindNearest_16u(const Zor16u* pVals, Zor16u* pOutVals, int* pOutIndexes, int len, const Zor16u* pTable, int tblLen);
+
 /* (end of stats) */
 
 /* ======================================================================== */

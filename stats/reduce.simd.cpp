@@ -1,0 +1,205 @@
+// Wide bodies of the reductions, compiled once per dispatch level.
+//
+// Each kernel is a plain loop over a fixed number of independent partial
+// sums (see lanes_of); the compiler maps the partial sums onto the vector
+// registers of the level it compiles for. Because the partial sums and their
+// order are fixed, the results do not depend on the level.
+#include "frame/isa.h"
+
+#include <cstddef>
+#include <cstdint>
+
+#include "frame/types.h"
+#include "stats/reduce.h"
+
+namespace zors::ZORS_ISA {
+namespace {
+
+// The type a difference of two elements is formed in: exact for 16-bit
+// integers, the element's own precision for floating types.
+template <class T> struct work { using type = T; };
+template <> struct work<Zor16s> { using type = std::int32_t; };
+
+template <class T, bool Diff>
+inline auto value(const T* a, const T* b, std::size_t i) {
+    if constexpr (is_complex_v<T>) {
+        if constexpr (Diff) {
+            T d;
+            d.re = a[i].re - b[i].re;
+            d.im = a[i].im - b[i].im;
+            return d;
+        } else {
+            return a[i];
+        }
+    } else {
+        using W = typename work<T>::type;
+        if constexpr (Diff) return static_cast<W>(static_cast<W>(a[i]) - static_cast<W>(b[i]));
+        else return static_cast<W>(a[i]);
+    }
+}
+
+template <class Acc, class V>
+inline Acc square(V v) {
+    if constexpr (is_complex_v<V>) {
+        const Acc r = static_cast<Acc>(v.re), m = static_cast<Acc>(v.im);
+        return r * r + m * m;
+    } else {
+        const Acc x = static_cast<Acc>(v);
+        return x * x;
+    }
+}
+
+template <class Acc>
+inline Acc root(Acc v) {
+    if constexpr (std::is_same_v<Acc, float>) return __builtin_sqrtf(v);
+    else return __builtin_sqrt(v);
+}
+
+template <class Acc, class V>
+inline Acc magnitude(V v) {
+    if constexpr (is_complex_v<V>) {
+        return root<Acc>(square<Acc>(v));
+    } else {
+        const Acc x = static_cast<Acc>(v);
+        if constexpr (std::is_same_v<Acc, float>) return __builtin_fabsf(x);
+        else if constexpr (std::is_same_v<Acc, double>) return __builtin_fabs(x);
+        else return x < 0 ? static_cast<Acc>(-x) : x;
+    }
+}
+
+enum class Kind { Inf, L1, L2 };
+
+template <Kind K, class Acc, class V>
+inline Acc norm_step(Acc s, V v) {
+    if constexpr (K == Kind::Inf) {
+        const Acc m = magnitude<Acc>(v);
+        return m > s ? m : s;
+    } else if constexpr (K == Kind::L1) {
+        return s + magnitude<Acc>(v);
+    } else {
+        return s + square<Acc>(v);
+    }
+}
+
+// Element i goes to partial sum i % L; `step` folds one element into one
+// partial sum.
+template <class Acc, class Step>
+inline void lanes(std::size_t n, Acc* acc, Step step) {
+    constexpr int L = lanes_of<Acc>;
+    Acc a[L];
+    for (int j = 0; j < L; ++j) a[j] = acc[j];
+    std::size_t i = 0;
+    for (; i + L <= n; i += L)
+        for (int j = 0; j < L; ++j) a[j] = step(a[j], i + j);
+    for (int j = 0; i < n; ++i, ++j) a[j] = step(a[j], i);
+    for (int j = 0; j < L; ++j) acc[j] = a[j];
+}
+
+// The same with a real and an imaginary partial sum per lane.
+template <class Acc, class Step>
+inline void lanes2(std::size_t n, Acc* re, Acc* im, Step step) {
+    constexpr int L = lanes_of<Acc>;
+    Acc r[L], m[L];
+    for (int j = 0; j < L; ++j) { r[j] = re[j]; m[j] = im[j]; }
+    std::size_t i = 0;
+    for (; i + L <= n; i += L)
+        for (int j = 0; j < L; ++j) step(r[j], m[j], i + j);
+    for (int j = 0; i < n; ++i, ++j) step(r[j], m[j], i);
+    for (int j = 0; j < L; ++j) { re[j] = r[j]; im[j] = m[j]; }
+}
+
+template <class T, class Acc>
+void sum(const T* __restrict x, std::size_t n, Acc* acc) {
+    lanes(n, acc, [x](Acc s, std::size_t i) { return s + static_cast<Acc>(x[i]); });
+}
+
+template <class T, class Acc>
+void moments(const T* __restrict x, std::size_t n, Acc* s1, Acc* s2) {
+    constexpr int L = moment_lanes_of<Acc>;
+    Acc a[L], b[L];
+    for (int j = 0; j < L; ++j) { a[j] = s1[j]; b[j] = s2[j]; }
+    std::size_t i = 0;
+    for (; i + L <= n; i += L)
+        for (int j = 0; j < L; ++j) {
+            const Acc v = static_cast<Acc>(x[i + j]);
+            a[j] += v;
+            b[j] += v * v;
+        }
+    for (int j = 0; i < n; ++i, ++j) {
+        const Acc v = static_cast<Acc>(x[i]);
+        a[j] += v;
+        b[j] += v * v;
+    }
+    for (int j = 0; j < L; ++j) { s1[j] = a[j]; s2[j] = b[j]; }
+}
+
+template <Kind K, class T, class Acc>
+void norm_one(const T* __restrict a, std::size_t n, Acc* acc) {
+    lanes(n, acc, [a](Acc s, std::size_t i) { return norm_step<K>(s, value<T, false>(a, a, i)); });
+}
+
+template <Kind K, class T, class Acc>
+void norm_diff(const T* __restrict a, const T* __restrict b, std::size_t n, Acc* acc) {
+    lanes(n, acc, [a, b](Acc s, std::size_t i) { return norm_step<K>(s, value<T, true>(a, b, i)); });
+}
+
+template <class T, class AI, class A1, class A2>
+constexpr NormSet<T, AI, A1, A2> norm_set() {
+    return {{norm_one<Kind::Inf, T, AI>, norm_diff<Kind::Inf, T, AI>},
+            {norm_one<Kind::L1, T, A1>, norm_diff<Kind::L1, T, A1>},
+            {norm_one<Kind::L2, T, A2>, norm_diff<Kind::L2, T, A2>}};
+}
+
+// One product in the accumulator's arithmetic; 16-bit products are exact in
+// 32 bits and widened afterwards.
+template <class Acc, class X, class Y>
+inline Acc product(X x, Y y) {
+    if constexpr (std::is_integral_v<Acc> && sizeof(X) <= 2 && sizeof(Y) <= 2)
+        return static_cast<Acc>(static_cast<std::int32_t>(x) * static_cast<std::int32_t>(y));
+    else
+        return static_cast<Acc>(x) * static_cast<Acc>(y);
+}
+
+template <class Acc, class A, class B>
+void dot(const A* __restrict a, const B* __restrict b, std::size_t n, Acc* re, Acc* im) {
+    if constexpr (!is_complex_v<A> && !is_complex_v<B>) {
+        (void)im;
+        lanes(n, re, [a, b](Acc s, std::size_t i) { return s + product<Acc>(a[i], b[i]); });
+    } else if constexpr (!is_complex_v<A>) {
+        lanes2(n, re, im, [a, b](Acc& r, Acc& m, std::size_t i) {
+            r += product<Acc>(a[i], b[i].re);
+            m += product<Acc>(a[i], b[i].im);
+        });
+    } else {
+        // The real and imaginary sums run as two passes: interleaved in one
+        // loop, the vectoriser recognises a complex multiply-add and fuses
+        // it into multiply-add instructions even with contraction off, which
+        // would make the result depend on the dispatch level.
+        lanes(n, re, [a, b](Acc s, std::size_t i) {
+            return s + (product<Acc>(a[i].re, b[i].re) - product<Acc>(a[i].im, b[i].im));
+        });
+        lanes(n, im, [a, b](Acc s, std::size_t i) {
+            return s + (product<Acc>(a[i].im, b[i].re) + product<Acc>(a[i].re, b[i].im));
+        });
+    }
+}
+
+}  // namespace
+
+extern const ReduceKernels reduce_kernels = {
+    sum<float, float>, sum<float, double>, sum<double, double>, sum<Zor16s, Zor64s>, sum<Zor32s, Zor64s>,
+    moments<float, float>, moments<float, double>, moments<double, double>,
+    norm_set<float, float, float, float>(),
+    norm_set<double, double, double, double>(),
+    norm_set<Zor16s, Zor32s, Zor64s, Zor64s>(),
+    norm_set<Zor32fc, float, double, double>(),
+    norm_set<Zor64fc, double, double, double>(),
+    dot<float, float, float>, dot<float, Zor32fc, Zor32fc>, dot<float, float, Zor32fc>,
+    dot<double, float, float>, dot<double, Zor32fc, Zor32fc>, dot<double, float, Zor32fc>,
+    dot<double, double, double>, dot<double, Zor64fc, Zor64fc>, dot<double, double, Zor64fc>,
+    dot<Zor64s, Zor16s, Zor16s>, dot<Zor64s, Zor16sc, Zor16sc>, dot<Zor64s, Zor16s, Zor16sc>,
+    dot<double, Zor32s, Zor32s>, dot<double, Zor32sc, Zor32sc>, dot<double, Zor32s, Zor32sc>,
+    dot<double, Zor16s, Zor32s>,
+};
+
+}  // namespace zors::ZORS_ISA

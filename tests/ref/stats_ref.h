@@ -1,0 +1,79 @@
+// Reference models for the statistics tests: element values and exact sums
+// in long double (its 64-bit significand holds every 16-bit product sum and
+// every 32-bit x 32-bit product exactly), and error bounds for sums computed
+// with a given unit roundoff.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <type_traits>
+
+#include "zors.h"
+
+namespace zref {
+
+template <class T> struct is_cplx : std::false_type {};
+template <> struct is_cplx<Zor16sc> : std::true_type {};
+template <> struct is_cplx<Zor32sc> : std::true_type {};
+template <> struct is_cplx<Zor64sc> : std::true_type {};
+template <> struct is_cplx<Zor32fc> : std::true_type {};
+template <> struct is_cplx<Zor64fc> : std::true_type {};
+
+// The component type of a real or complex element type.
+template <class T> struct part { using type = T; };
+template <> struct part<Zor16sc> { using type = Zor16s; };
+template <> struct part<Zor32sc> { using type = Zor32s; };
+template <> struct part<Zor64sc> { using type = Zor64s; };
+template <> struct part<Zor32fc> { using type = Zor32f; };
+template <> struct part<Zor64fc> { using type = Zor64f; };
+template <class T> using part_t = typename part<T>::type;
+
+// A misalignment of k elements' alignment units: never a valid vector
+// alignment for odd k, always a valid element alignment.
+template <class T> constexpr int skew(int k) { return k * static_cast<int>(alignof(T)); }
+
+template <class T> long double re(const T& v) {
+    if constexpr (is_cplx<T>::value) return static_cast<long double>(v.re);
+    else return static_cast<long double>(v);
+}
+template <class T> long double im(const T& v) {
+    if constexpr (is_cplx<T>::value) return static_cast<long double>(v.im);
+    else return 0.0L;
+}
+
+struct Cld {
+    long double re = 0, im = 0;
+};
+
+// The exact product of two real or complex elements, no conjugation.
+template <class A, class B>
+Cld product(const A& a, const B& b) {
+    return {re(a) * re(b) - im(a) * im(b), im(a) * re(b) + re(a) * im(b)};
+}
+
+// r truncated toward zero and limited to 0..2147483647 (r >= 0).
+inline std::int32_t trunc_sat32(long double r) {
+    if (r >= 2147483647.0L) return INT32_MAX;
+    return static_cast<std::int32_t>(std::trunc(r));
+}
+
+// Bound on the error of a sum of n terms whose magnitudes add up to `abs_sum`,
+// accumulated in `lanes` partial sums with unit roundoff u and the partial
+// sums then added: each term passes through at most n/lanes + lanes + 1
+// roundings.
+inline long double sum_bound(long double abs_sum, long double n, int lanes, long double u) {
+    return (n / lanes + lanes + 2) * u * abs_sum;
+}
+
+inline constexpr long double kU32 = 0x1p-24L;
+inline constexpr long double kU64 = 0x1p-53L;
+
+// Half a unit in the last place of v rounded to T, plus v's own relative
+// rounding: the error of storing v in T.
+template <class T>
+long double store_bound(long double v) {
+    return std::fabs(v) * (std::is_same_v<T, float> ? kU32 : kU64) + std::numeric_limits<T>::denorm_min();
+}
+
+}  // namespace zref
