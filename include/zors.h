@@ -107,8 +107,17 @@ enum ZorStatusCode {
     zorStsNotSupportedModeErr = -9999
 };
 
-/* Algorithm hint; never range-checked. */
-typedef enum {
+/* The small enumerations are 32-bit signed and never range-checked: any
+   value may be passed (in C++ they get a fixed underlying type so that values
+   outside the named ones are valid there too). */
+#ifdef __cplusplus
+#  define ZOR_ENUM_BASE : int32_t
+#else
+#  define ZOR_ENUM_BASE
+#endif
+
+/* Algorithm hint. */
+typedef enum ZOR_ENUM_BASE {
     zorAlgHintNone = 0,
     zorAlgHintFast = 1,
     zorAlgHintAccurate = 2
@@ -116,13 +125,13 @@ typedef enum {
 
 /* Rounding mode of float-to-integer conversions; every value other than 1
    rounds toward zero. */
-typedef enum {
+typedef enum ZOR_ENUM_BASE {
     zorRndZero = 0,
     zorRndNear = 1
 } ZorRoundMode;
 
 /* Processor classes reported by zorGetCpuType. */
-typedef enum {
+typedef enum ZOR_ENUM_BASE {
     zorCpuUnknown = 0,
     zorCpuF5Base = 1,
     zorCpuF5PackedInt = 2,
