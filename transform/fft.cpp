@@ -1,0 +1,244 @@
+// FFT transforms of the floating-point kinds: FFTFwd_CToC / FFTInv_CToC
+// (32fc, 32f, 64fc, 64f) and the real transforms RToPack, RToPerm, RToCCS,
+// PackToR, PermToR, CCSToR (32f, 64f).
+//
+// Checks: pSpec null (-8), identifier word (-17), then the data pointers
+// (-8). Every transform runs in the destination without scratch memory, so
+// the work buffer, supplied or null, is never touched.
+//
+// Forward: permute into bit-reversed order in the destination (copy or
+// exchange in place), then the dispatched passes; the normalisation factor is
+// applied in the first pass. Real transforms of N points run the complex
+// transform of N/2 points on the pairs (x[2j], x[2j+1]) and split its result
+// into the spectrum with the precomputed ½cos, ½(1 - sin) factors; the inverse
+// merges the spectrum back into N/2 complex values and runs the inverse
+// complex transform.
+#include <cstring>
+
+#include "frame/check.h"
+#include "frame/dispatch.h"
+#include "transform/fft.h"
+
+namespace zors {
+
+ZORS_ISA_TABLE(FftKernels, fft_kernels)
+
+namespace {
+
+template <class T> const FftKernelsT<T>& kernels();
+template <> const FftKernelsT<float>& kernels<float>() { return fft_kernels().f32; }
+template <> const FftKernelsT<double>& kernels<double>() { return fft_kernels().f64; }
+
+// Bit-reversal permutation of 2^order units: a gather into dst, or pairwise
+// exchanges when src == dst.
+template <class U, class T>
+void permute(const FftPlan<T>& pl, const U* src, U* dst) {
+    const int lo = pl.revbits, hi = pl.order - pl.revbits;
+    const std::size_t nlo = std::size_t{1} << lo, nhi = std::size_t{1} << hi;
+    const std::uint32_t* rev = pl.rev;
+    for (std::size_t h = 0; h < nhi; ++h) {
+        const std::size_t rh = rev[h] >> (lo - hi);
+        U* d = dst + (h << lo);
+        if (src == dst) {
+            for (std::size_t l = 0; l < nlo; ++l) {
+                const std::size_t i = (h << lo) | l, r = (std::size_t{rev[l]} << hi) | rh;
+                if (i < r) {
+                    const U t = dst[i];
+                    dst[i] = dst[r];
+                    dst[r] = t;
+                }
+            }
+        } else {
+            for (std::size_t l = 0; l < nlo; ++l) d[l] = src[(std::size_t{rev[l]} << hi) | rh];
+        }
+    }
+}
+
+template <class T> struct Pair { T re, im; };
+
+// Orders 0 and 1: copy or one butterfly, scaled when sc != 0.
+template <class T>
+void tiny(int order, const T* sr, const T* si, T* dr, T* di, std::size_t step, T sc) {
+    const T f = sc != T(0) ? sc : T(1);
+    if (order == 0) {
+        const T a = sr[0], b = si[0];
+        dr[0] = sc != T(0) ? a * f : a;
+        di[0] = sc != T(0) ? b * f : b;
+        return;
+    }
+    const T ar = sr[0], ai = si[0], br = sr[step], bi = si[step];
+    dr[0] = sc != T(0) ? (ar + br) * f : ar + br;
+    di[0] = sc != T(0) ? (ai + bi) * f : ai + bi;
+    dr[step] = sc != T(0) ? (ar - br) * f : ar - br;
+    di[step] = sc != T(0) ? (ai - bi) * f : ai - bi;
+}
+
+// The complex transform of plan.order points; si == nullptr means
+// interleaved data at sr / dr.
+template <class T>
+void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, bool inv, T sc) {
+    if (pl.order < 2) {
+        if (si == nullptr) tiny(pl.order, sr, sr + 1, dr, dr + 1, 2, sc);
+        else tiny(pl.order, sr, si, dr, di, 1, sc);
+        return;
+    }
+    if (si == nullptr) {
+        permute(pl, reinterpret_cast<const Pair<T>*>(sr), reinterpret_cast<Pair<T>*>(dr));
+    } else {
+        permute(pl, sr, dr);
+        permute(pl, si, di);
+    }
+    kernels<T>().passes(pl, dr, di, inv, sc);
+}
+
+template <class T>
+const FftSpecF<T>* spec_as(const void* p) { return static_cast<const FftSpecF<T>*>(p); }
+
+template <class T>
+T dir_scale(const FftSpecF<T>* s, bool inv) { return (inv ? s->inv_scaled : s->fwd_scaled) ? s->scale : T(0); }
+
+template <class T, class S>
+ZorStatus cfft(const T* src, T* dst, const S* spec, FftKind id, bool inv) {
+    ZORS_CHECK(nonnull(spec));
+    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(src, dst));
+    const auto* s = spec_as<T>(spec);
+    complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, dir_scale(s, inv));
+    return zorStsNoErr;
+}
+
+template <class T, class S>
+ZorStatus cfft_split(const T* sr, const T* si, T* dr, T* di, const S* spec, FftKind id, bool inv) {
+    ZORS_CHECK(nonnull(spec));
+    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(sr, si, dr, di));
+    const auto* s = spec_as<T>(spec);
+    complex_fft(s->plan, sr, si, dr, di, inv, dir_scale(s, inv));
+    return zorStsNoErr;
+}
+
+enum class Layout { pack, perm, ccs };
+
+// Turns the complex spectrum Z of N/2 points in d into the real spectrum in
+// Perm order.
+template <class T>
+void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
+    const std::size_t m = n / 2, q = n / 4;
+    const T a = d[0], b = d[1];
+    d[0] = a + b;
+    d[1] = a - b;
+    if (m < 2) return;
+    d[m + 1] = -d[m + 1];  // X[M/2] = conj(Z[M/2])
+    const T* c = s->split;
+    const T* sn = s->split + q + 1;
+    for (std::size_t k = 1; k < m / 2; ++k) {
+        T* p = d + 2 * k;
+        T* r = d + 2 * (m - k);
+        const T dd = p[0] - r[0], e = p[1] + r[1];
+        const T ce = c[k] * e + sn[k] * dd, se = sn[k] * e - c[k] * dd;
+        const T pr = p[0], pi = p[1];
+        p[0] = r[0] + ce;
+        p[1] = se - r[1];
+        r[0] = pr - ce;
+        r[1] = se - pi;
+    }
+}
+
+// The inverse of split_step (times 2): the Perm spectrum in d becomes Z.
+template <class T>
+void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
+    const std::size_t m = n / 2, q = n / 4;
+    const T a0 = d[0], an = d[1];
+    d[0] = a0 + an;
+    d[1] = a0 - an;
+    if (m < 2) return;
+    d[m] = 2 * d[m];
+    d[m + 1] = -2 * d[m + 1];
+    const T* c = s->merge;
+    const T* sn = s->merge + q + 1;
+    for (std::size_t k = 1; k < m / 2; ++k) {
+        T* p = d + 2 * k;
+        T* r = d + 2 * (m - k);
+        const T sr = p[0] + r[0], si = p[1] - r[1];
+        const T dr = p[0] - r[0], di = p[1] + r[1];
+        const T u = sn[k] * dr + c[k] * di, v = c[k] * dr - sn[k] * di;
+        p[0] = sr - u;
+        p[1] = si + v;
+        r[0] = sr + u;
+        r[1] = v - si;
+    }
+}
+
+template <class T, class S>
+ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
+    ZORS_CHECK(nonnull(spec));
+    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(src, dst));
+    const auto* s = spec_as<T>(spec);
+    const std::size_t n = std::size_t{1} << s->order;
+    const T sc = dir_scale(s, false);
+    if (n == 1) {
+        dst[0] = sc != T(0) ? src[0] * sc : src[0];
+    } else {
+        complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), false, sc);
+        split_step(s, dst, n);
+    }
+    if (lay == Layout::pack && n > 1) {
+        const T nyq = dst[1];
+        std::memmove(dst + 1, dst + 2, (n - 2) * sizeof(T));
+        dst[n - 1] = nyq;
+    } else if (lay == Layout::ccs) {
+        if (n > 1) {
+            dst[n] = dst[1];
+            dst[n + 1] = 0;
+        }
+        dst[1] = 0;
+    }
+    return zorStsNoErr;
+}
+
+template <class T, class S>
+ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
+    ZORS_CHECK(nonnull(spec));
+    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(src, dst));
+    const auto* s = spec_as<T>(spec);
+    const std::size_t n = std::size_t{1} << s->order;
+    const T sc = dir_scale(s, true);
+    if (n == 1) {
+        dst[0] = sc != T(0) ? src[0] * sc : src[0];
+        return zorStsNoErr;
+    }
+    // Rearrange into Perm order in the destination.
+    const T a0 = src[0], an = lay == Layout::perm ? src[1] : lay == Layout::pack ? src[n - 1] : src[n];
+    if (lay == Layout::pack) std::memmove(dst + 2, src + 1, (n - 2) * sizeof(T));
+    else if (dst != src) std::memmove(dst + 2, src + 2, (n - 2) * sizeof(T));
+    dst[0] = a0;
+    dst[1] = an;
+    merge_step(s, dst, n);
+    complex_fft(s->plan, dst, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), true, sc);
+    return zorStsNoErr;
+}
+
+}  // namespace
+}  // namespace zors
+
+using namespace zors;
+
+ZorStatus zorsFFTFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsFFTSpec_C_32fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const float*>(pSrc), reinterpret_cast<float*>(pDst), pSpec, kFftC32fc, false); }
+ZorStatus zorsFFTInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsFFTSpec_C_32fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const float*>(pSrc), reinterpret_cast<float*>(pDst), pSpec, kFftC32fc, true); }
+ZorStatus zorsFFTFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsFFTSpec_C_64fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const double*>(pSrc), reinterpret_cast<double*>(pDst), pSpec, kFftC64fc, false); }
+ZorStatus zorsFFTInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsFFTSpec_C_64fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const double*>(pSrc), reinterpret_cast<double*>(pDst), pSpec, kFftC64fc, true); }
+ZorStatus zorsFFTFwd_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsFFTSpec_C_32f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC32f, false); }
+ZorStatus zorsFFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsFFTSpec_C_32f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC32f, true); }
+ZorStatus zorsFFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, false); }
+ZorStatus zorsFFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, true); }
+
+ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
+ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
+ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
+ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
+ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
+ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
+ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
+ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
+ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
+ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }

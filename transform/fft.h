@@ -1,0 +1,92 @@
+// Power-of-two FFT: the specification object and the kernel table.
+//
+// A specification is built once by InitAlloc and read-only afterwards, so one
+// object serves any number of concurrent transforms.
+//
+// The complex transform is a decimation-in-time FFT: the input is permuted
+// into bit-reversed order (copied into the destination, or exchanged in place),
+// a first pass computes the length-4 (even order) or length-8 (odd order)
+// DFTs of neighbouring points without twiddle factors, and radix-4 passes of
+// lengths 16, 64, ... (or 32, 128, ...) complete the transform in the
+// destination. Passes that fit in a cache-sized block run block by block
+// before the longer passes sweep the whole vector. No pass needs scratch
+// memory, so the caller's work buffer is only validated, never required.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "zors.h"
+
+namespace zors {
+
+enum FftKind : std::uint32_t {
+    kFftC16sc = 1, kFftC16s = 2, kFftR16s = 3,
+    kFftC32fc = 4, kFftC32f = 5, kFftR32f = 6,
+    kFftC64fc = 7, kFftC64f = 8, kFftR64f = 9,
+};
+
+// The twiddle factors of one radix-4 pass of length 4q: for k < q the runs
+// cos(2πk/L), sin(2πk/L), then the same for 2k and 3k (six runs of q values,
+// forward factor W^k = cos - i·sin).
+template <class T>
+struct FftPass {
+    const T* tw;
+    std::int32_t q;
+};
+
+// Tables of the complex transform of `order` points (shared by the complex
+// kinds and, at order - 1, by the real kinds).
+template <class T>
+struct FftPlan {
+    std::int32_t order;       // of the complex transform
+    std::int32_t npass;       // radix-4 passes after the first pass
+    std::int32_t block;       // passes with 4q <= block run block by block
+    const std::uint32_t* rev; // bit reversal of `revbits` bits
+    std::int32_t revbits;
+    FftPass<T> pass[16];
+};
+
+// The floating-point specification (kinds 4 to 9).
+template <class T>
+struct FftSpecF {
+    std::uint32_t id;
+    std::int32_t order;
+    std::int32_t fwd_scaled;
+    std::int32_t inv_scaled;
+    T scale;
+    std::int32_t hint;
+    std::int32_t buf_size;
+    std::uint32_t* rev;        // owned
+    T* twiddle;                // owned: all pass tables
+    T* split;                  // owned (real kinds): ½cos θk, ½(1 - sin θk), k = 1 .. N/4
+    T* merge;                  // owned (real kinds): cos θk, sin θk, k = 1 .. N/4
+    FftPlan<T> plan;
+};
+
+// Wide kernels of one dispatch level.
+template <class T>
+struct FftKernelsT {
+    // Complex transform in place on the bit-reversed vector: interleaved
+    // (im == nullptr, re holds re/im pairs) or separate arrays. A non-zero
+    // `scale` multiplies every output.
+    void (*passes)(const FftPlan<T>&, T* re, T* im, bool inverse, T scale);
+};
+
+struct FftKernels {
+    FftKernelsT<float> f32;
+    FftKernelsT<double> f64;
+};
+
+// The identifier word at the start of any object.
+inline std::uint32_t fft_id(const void* p) noexcept {
+    std::uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// The work-buffer size in bytes reported for a kind and order.
+int fft_buf_size(std::uint32_t id, int order);
+
+}  // namespace zors

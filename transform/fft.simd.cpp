@@ -1,0 +1,218 @@
+// Wide bodies of the power-of-two FFT, compiled once per dispatch level.
+//
+// The butterflies are written once on "split" complex vectors (a vector of
+// real parts and a vector of imaginary parts). Interleaved data is split on
+// load and interleaved again on store; separate arrays load directly. The
+// vector width follows the level and narrows for the short passes.
+#include "frame/isa.h"
+
+#include <cstring>
+#include <utility>
+
+#include "transform/fft.h"
+
+namespace zors::ZORS_ISA {
+namespace {
+
+template <class T, int W>
+struct VecOf {
+    typedef T type __attribute__((vector_size(W * sizeof(T))));
+};
+template <class T, int W> using vec = typename VecOf<T, W>::type;
+
+template <class T, int W>
+struct Cv {
+    vec<T, W> re, im;
+};
+
+template <class T, int W>
+inline vec<T, W> loadv(const T* p) {
+    vec<T, W> v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+template <class T, int W>
+inline void storev(T* p, vec<T, W> v) {
+    std::memcpy(p, &v, sizeof v);
+}
+
+template <class V, std::size_t... I>
+inline V evens(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I)...); }
+template <class V, std::size_t... I>
+inline V odds(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I + 1)...); }
+// Lanes 0, W, 1, W + 1, ... starting at lane `first` of each input.
+template <std::size_t First, std::size_t W, class V, std::size_t... I>
+inline V zip(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (First + I / 2 + (I % 2) * W)...);
+}
+
+// Interleaved complex data: element j at p[2j], p[2j + 1].
+template <class T>
+struct Inter {
+    T* p;
+    template <int W>
+    Cv<T, W> ld(std::size_t j) const {
+        const auto a = loadv<T, W>(p + 2 * j), b = loadv<T, W>(p + 2 * j + W);
+        return {evens(a, b, std::make_index_sequence<W>{}), odds(a, b, std::make_index_sequence<W>{})};
+    }
+    template <int W>
+    void st(std::size_t j, const Cv<T, W>& c) const {
+        storev<T, W>(p + 2 * j, zip<0, W>(c.re, c.im, std::make_index_sequence<W>{}));
+        storev<T, W>(p + 2 * j + W, zip<W / 2, W>(c.re, c.im, std::make_index_sequence<W>{}));
+    }
+    T& r(std::size_t j) const { return p[2 * j]; }
+    T& i(std::size_t j) const { return p[2 * j + 1]; }
+    Inter at(std::size_t j) const { return {p + 2 * j}; }
+};
+
+// Separate real and imaginary arrays.
+template <class T>
+struct Split {
+    T* re;
+    T* im;
+    template <int W>
+    Cv<T, W> ld(std::size_t j) const { return {loadv<T, W>(re + j), loadv<T, W>(im + j)}; }
+    template <int W>
+    void st(std::size_t j, const Cv<T, W>& c) const {
+        storev<T, W>(re + j, c.re);
+        storev<T, W>(im + j, c.im);
+    }
+    T& r(std::size_t j) const { return re[j]; }
+    T& i(std::size_t j) const { return im[j]; }
+    Split at(std::size_t j) const { return {re + j, im + j}; }
+};
+
+// a · (c ∓ i·s): the forward factor is c - i·s, the inverse its conjugate.
+template <bool Inv, class V>
+inline void twiddle(V& ar, V& ai, V c, V s) {
+    const V r = Inv ? ar * c - ai * s : ar * c + ai * s;
+    const V i = Inv ? ai * c + ar * s : ai * c - ar * s;
+    ar = r;
+    ai = i;
+}
+
+// One radix-4 pass of length 4q over n points. Within each group the four
+// quarters hold the sub-transforms of the residues 0, 2, 1, 3.
+template <class T, int W, bool Inv, class L>
+void radix4(L d, std::size_t n, const T* tw, std::size_t q) {
+    using V = vec<T, W>;
+    for (std::size_t base = 0; base < n; base += 4 * q) {
+        const L g = d.at(base);
+        for (std::size_t k = 0; k < q; k += W) {
+            Cv<T, W> a0 = g.template ld<W>(k), a2 = g.template ld<W>(q + k);
+            Cv<T, W> a1 = g.template ld<W>(2 * q + k), a3 = g.template ld<W>(3 * q + k);
+            twiddle<Inv, V>(a1.re, a1.im, loadv<T, W>(tw + k), loadv<T, W>(tw + q + k));
+            twiddle<Inv, V>(a2.re, a2.im, loadv<T, W>(tw + 2 * q + k), loadv<T, W>(tw + 3 * q + k));
+            twiddle<Inv, V>(a3.re, a3.im, loadv<T, W>(tw + 4 * q + k), loadv<T, W>(tw + 5 * q + k));
+            const V s02r = a0.re + a2.re, s02i = a0.im + a2.im;
+            const V d02r = a0.re - a2.re, d02i = a0.im - a2.im;
+            const V s13r = a1.re + a3.re, s13i = a1.im + a3.im;
+            const V d13r = a1.re - a3.re, d13i = a1.im - a3.im;
+            g.template st<W>(k, {s02r + s13r, s02i + s13i});
+            g.template st<W>(2 * q + k, {s02r - s13r, s02i - s13i});
+            if (Inv) {
+                g.template st<W>(q + k, {d02r - d13i, d02i + d13r});
+                g.template st<W>(3 * q + k, {d02r + d13i, d02i - d13r});
+            } else {
+                g.template st<W>(q + k, {d02r + d13i, d02i - d13r});
+                g.template st<W>(3 * q + k, {d02r - d13i, d02i + d13r});
+            }
+        }
+    }
+}
+
+template <class T, bool Inv, class L>
+void radix4_pass(L d, std::size_t n, const FftPass<T>& p) {
+    constexpr int Wn = static_cast<int>(kVectorBytes / sizeof(T));
+    constexpr int W2 = Wn / 2 >= 2 ? Wn / 2 : 2;
+    constexpr int W4 = Wn / 4 >= 2 ? Wn / 4 : 2;
+    const std::size_t q = static_cast<std::size_t>(p.q);
+    if (q >= static_cast<std::size_t>(Wn)) radix4<T, Wn, Inv>(d, n, p.tw, q);
+    else if (q >= static_cast<std::size_t>(W2)) radix4<T, W2, Inv>(d, n, p.tw, q);
+    else radix4<T, W4, Inv>(d, n, p.tw, q);
+}
+
+// Length-4 DFTs of neighbouring points in bit-reversed order (u0 .. u3 hold
+// x0, x2, x1, x3), optionally scaled.
+template <class T, bool Inv, bool Scaled, class L>
+inline void dft4(L g, T sc) {
+    const T ar = g.r(0) + g.r(1), ai = g.i(0) + g.i(1);  // x0 + x2
+    const T br = g.r(0) - g.r(1), bi = g.i(0) - g.i(1);  // x0 - x2
+    const T cr = g.r(2) + g.r(3), ci = g.i(2) + g.i(3);  // x1 + x3
+    const T dr = g.r(2) - g.r(3), di = g.i(2) - g.i(3);  // x1 - x3
+    T o[8] = {ar + cr, ai + ci, Inv ? br - di : br + di, Inv ? bi + dr : bi - dr,
+              ar - cr, ai - ci, Inv ? br + di : br - di, Inv ? bi - dr : bi + dr};
+    for (int m = 0; m < 4; ++m) {
+        g.r(m) = Scaled ? o[2 * m] * sc : o[2 * m];
+        g.i(m) = Scaled ? o[2 * m + 1] * sc : o[2 * m + 1];
+    }
+}
+
+// Length-8 DFTs: two length-4 DFTs and one radix-2 step with W8^k.
+template <class T, bool Inv, bool Scaled, class L>
+inline void dft8(L g, T sc) {
+    constexpr T h = static_cast<T>(0.707106781186547524400844362104849039L);
+    dft4<T, Inv, false>(g, sc);
+    dft4<T, Inv, false>(g.at(4), sc);
+    for (int k = 0; k < 4; ++k) {
+        T orr = g.r(4 + k), oi = g.i(4 + k), tr, ti;
+        // W8^k (forward) or its conjugate applied to the odd half.
+        switch (k) {
+        case 0: tr = orr; ti = oi; break;
+        case 1: tr = Inv ? (orr - oi) * h : (orr + oi) * h; ti = Inv ? (oi + orr) * h : (oi - orr) * h; break;
+        case 2: tr = Inv ? -oi : oi; ti = Inv ? orr : -orr; break;
+        default: tr = Inv ? (-orr - oi) * h : (oi - orr) * h; ti = Inv ? (orr - oi) * h : (-oi - orr) * h; break;
+        }
+        const T er = g.r(k), ei = g.i(k);
+        g.r(k) = Scaled ? (er + tr) * sc : er + tr;
+        g.i(k) = Scaled ? (ei + ti) * sc : ei + ti;
+        g.r(4 + k) = Scaled ? (er - tr) * sc : er - tr;
+        g.i(4 + k) = Scaled ? (ei - ti) * sc : ei - ti;
+    }
+}
+
+template <class T, bool Inv, bool Scaled, class L>
+void first_pass(L d, std::size_t n, int order, T sc) {
+    if (order % 2 == 0) {
+        for (std::size_t g = 0; g < n; g += 4) dft4<T, Inv, Scaled>(d.at(g), sc);
+    } else {
+        for (std::size_t g = 0; g < n; g += 8) dft8<T, Inv, Scaled>(d.at(g), sc);
+    }
+}
+
+template <class T, bool Inv, bool Scaled, class L>
+void run(const FftPlan<T>& plan, L d, T sc) {
+    const std::size_t n = std::size_t{1} << plan.order;
+    const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
+    int p = 0;
+    for (std::size_t b = 0; b < n; b += block) {
+        const L db = d.at(b);
+        first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
+        for (p = 0; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
+            radix4_pass<T, Inv>(db, block, plan.pass[p]);
+    }
+    for (; p < plan.npass; ++p) radix4_pass<T, Inv>(d, n, plan.pass[p]);
+}
+
+template <class T, bool Inv, class L>
+void run_scaled(const FftPlan<T>& plan, L d, T sc) {
+    if (sc != T(0)) run<T, Inv, true>(plan, d, sc);
+    else run<T, Inv, false>(plan, d, sc);
+}
+
+template <class T>
+void passes(const FftPlan<T>& plan, T* re, T* im, bool inverse, T sc) {
+    if (im == nullptr) {
+        if (inverse) run_scaled<T, true>(plan, Inter<T>{re}, sc);
+        else run_scaled<T, false>(plan, Inter<T>{re}, sc);
+    } else {
+        if (inverse) run_scaled<T, true>(plan, Split<T>{re, im}, sc);
+        else run_scaled<T, false>(plan, Split<T>{re, im}, sc);
+    }
+}
+
+}  // namespace
+
+extern const FftKernels fft_kernels = {{&passes<float>}, {&passes<double>}};
+
+}  // namespace zors::ZORS_ISA
