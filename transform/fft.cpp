@@ -83,12 +83,16 @@ void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, b
         return;
     }
     if (si == nullptr) {
+        if (sr != dr) {
+            kernels<T>().passes(pl, sr, dr, nullptr, inv, sc);
+            return;
+        }
         permute(pl, reinterpret_cast<const Pair<T>*>(sr), reinterpret_cast<Pair<T>*>(dr));
     } else {
         permute(pl, sr, dr);
         permute(pl, si, di);
     }
-    kernels<T>().passes(pl, dr, di, inv, sc);
+    kernels<T>().passes(pl, nullptr, dr, di, inv, sc);
 }
 
 template <class T>

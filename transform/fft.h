@@ -68,10 +68,12 @@ struct FftSpecF {
 // Wide kernels of one dispatch level.
 template <class T>
 struct FftKernelsT {
-    // Complex transform in place on the bit-reversed vector: interleaved
-    // (im == nullptr, re holds re/im pairs) or separate arrays. A non-zero
-    // `scale` multiplies every output.
-    void (*passes)(const FftPlan<T>&, T* re, T* im, bool inverse, T scale);
+    // Complex transform into re/im: interleaved (im == nullptr, re holds
+    // re/im pairs) or separate arrays. With src != nullptr (interleaved only)
+    // the bit-reversal gather from src is part of the first pass; otherwise
+    // re/im already hold the bit-reversed vector. A non-zero `scale`
+    // multiplies every output.
+    void (*passes)(const FftPlan<T>&, const T* src, T* re, T* im, bool inverse, T scale);
 };
 
 struct FftKernels {

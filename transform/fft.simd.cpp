@@ -7,6 +7,7 @@
 #include "frame/isa.h"
 
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 #include "transform/fft.h"
@@ -180,14 +181,144 @@ void first_pass(L d, std::size_t n, int order, T sc) {
     }
 }
 
+// ---- Out of place, interleaved: bit-reversal gather fused with the first
+// pass. The inputs of U neighbouring groups are contiguous in the source
+// (x_t of group rev(r) is src[r + t·N/R]), so they load as vectors; the R
+// outputs of each group are contiguous in the destination, so a transpose of
+// complex units turns the R result vectors into U stores.
+
+template <class V, std::size_t... I>
+inline V swap_pairs_neg_re(V v, std::index_sequence<I...>) {
+    // (re, im) -> (im, -re): multiplication by -i.
+    const V n = -v;
+    return __builtin_shufflevector(v, n, (I % 2 == 0 ? I + 1 : sizeof...(I) + I - 1)...);
+}
+template <class V, std::size_t... I>
+inline V swap_pairs_neg_im(V v, std::index_sequence<I...>) {
+    // (re, im) -> (-im, re): multiplication by +i.
+    const V n = -v;
+    return __builtin_shufflevector(v, n, (I % 2 == 0 ? sizeof...(I) + I + 1 : I - 1)...);
+}
+
+// U complex units of T in one vector.
+template <class T, int U>
+struct Units {
+    using V = vec<T, 2 * U>;
+    static constexpr auto seq = std::make_index_sequence<2 * U>{};
+    static V mul_mi(V v) { return swap_pairs_neg_re(v, seq); }
+    static V mul_pi(V v) { return swap_pairs_neg_im(v, seq); }
+    template <bool Inv> static V rot(V v) { return Inv ? mul_pi(v) : mul_mi(v); }  // ∓i·v
+};
+
+// Stores R result vectors of U units each: unit j of x[k] goes to
+// out[j][k], R units per group.
+template <class T, int U, int R>
+inline void store_groups(const vec<T, 2 * U>* x, T* const* out) {
+    using V = vec<T, 2 * U>;
+    if constexpr (U == 1) {
+        for (int k = 0; k < R; ++k) storev<T, 2>(out[0] + 2 * k, x[k]);
+    } else {
+        // Transpose blocks of U x U complex units (two lanes each).
+        for (int k0 = 0; k0 < R; k0 += U) {
+            const V* u = x + k0;
+            if constexpr (U == 2) {
+                storev<T, 4>(out[0] + 2 * k0, __builtin_shufflevector(u[0], u[1], 0, 1, 4, 5));
+                storev<T, 4>(out[1] + 2 * k0, __builtin_shufflevector(u[0], u[1], 2, 3, 6, 7));
+            } else {
+                const V t0 = __builtin_shufflevector(u[0], u[1], 0, 1, 8, 9, 4, 5, 12, 13);
+                const V t1 = __builtin_shufflevector(u[0], u[1], 2, 3, 10, 11, 6, 7, 14, 15);
+                const V t2 = __builtin_shufflevector(u[2], u[3], 0, 1, 8, 9, 4, 5, 12, 13);
+                const V t3 = __builtin_shufflevector(u[2], u[3], 2, 3, 10, 11, 6, 7, 14, 15);
+                storev<T, 8>(out[0] + 2 * k0, __builtin_shufflevector(t0, t2, 0, 1, 2, 3, 8, 9, 10, 11));
+                storev<T, 8>(out[1] + 2 * k0, __builtin_shufflevector(t1, t3, 0, 1, 2, 3, 8, 9, 10, 11));
+                storev<T, 8>(out[2] + 2 * k0, __builtin_shufflevector(t0, t2, 4, 5, 6, 7, 12, 13, 14, 15));
+                storev<T, 8>(out[3] + 2 * k0, __builtin_shufflevector(t1, t3, 4, 5, 6, 7, 12, 13, 14, 15));
+            }
+        }
+    }
+}
+
+template <class T, int U, bool Inv>
+inline void dft4v(vec<T, 2 * U>* x) {  // x[0..3] natural order in, X[0..3] out
+    using Un = Units<T, U>;
+    const auto a = x[0] + x[2], b = x[0] - x[2], c = x[1] + x[3], d = Un::template rot<Inv>(x[1] - x[3]);
+    x[0] = a + c;
+    x[2] = a - c;
+    x[1] = b + d;
+    x[3] = b - d;
+}
+
+template <class T, int U, bool Inv, bool Scaled, int R>
+void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    using V = vec<T, 2 * U>;
+    using Un = Units<T, U>;
+    const int order = plan.order, bits = order - (R == 4 ? 2 : 3);
+    const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
+    const int lo = plan.revbits, hi = order - lo;
+    const std::uint32_t* rev = plan.rev;
+    // rev over `bits` bits, from the table of rev over `lo` bits
+    auto rb = [&](std::size_t i) {
+        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
+        return full >> (order - bits);
+    };
+    std::size_t lane_off[U];
+    for (int j = 0; j < U; ++j) lane_off[j] = rb(static_cast<std::size_t>(j));
+    const T h = static_cast<T>(0.707106781186547524400844362104849039L);
+    for (std::size_t r0 = 0; r0 < groups; r0 += U) {
+        V x[R];
+        for (int t = 0; t < R; ++t) x[t] = loadv<T, 2 * U>(src + 2 * (r0 + t * stride));
+        if constexpr (R == 4) {
+            dft4v<T, U, Inv>(x);
+        } else {
+            V e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
+            dft4v<T, U, Inv>(e);
+            dft4v<T, U, Inv>(o);
+            const V w1 = (o[1] + Un::template rot<Inv>(o[1])) * h;
+            const V w2 = Un::template rot<Inv>(o[2]);
+            const V w3 = (Un::template rot<Inv>(o[3]) - o[3]) * h;
+            const V w[4] = {o[0], w1, w2, w3};
+            for (int k = 0; k < 4; ++k) {
+                x[k] = e[k] + w[k];
+                x[k + 4] = e[k] - w[k];
+            }
+        }
+        if constexpr (Scaled) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
+        const std::size_t g0 = rb(r0);
+        T* out[U];
+        for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
+        store_groups<T, U, R>(x, out);
+    }
+}
+
+template <class T, bool Inv, bool Scaled>
+void fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    const std::size_t groups = (std::size_t{1} << plan.order) / (plan.order % 2 ? 8 : 4);
+    const bool odd = plan.order % 2 != 0;
+    if (groups >= static_cast<std::size_t>(Un)) {
+        if (odd) fused_first<T, Un, Inv, Scaled, 8>(plan, src, dst, sc);
+        else fused_first<T, Un, Inv, Scaled, 4>(plan, src, dst, sc);
+    } else if (Un >= 2 && groups >= 2) {
+        if (odd) fused_first<T, (Un >= 2 ? 2 : 1), Inv, Scaled, 8>(plan, src, dst, sc);
+        else fused_first<T, (Un >= 2 ? 2 : 1), Inv, Scaled, 4>(plan, src, dst, sc);
+    } else {
+        if (odd) fused_first<T, 1, Inv, Scaled, 8>(plan, src, dst, sc);
+        else fused_first<T, 1, Inv, Scaled, 4>(plan, src, dst, sc);
+    }
+}
+
+// src != nullptr: out of place on interleaved data, the gather is fused with
+// the first pass; otherwise the data is already in bit-reversed order.
 template <class T, bool Inv, bool Scaled, class L>
-void run(const FftPlan<T>& plan, L d, T sc) {
+void run(const FftPlan<T>& plan, L d, T sc, const T* src) {
     const std::size_t n = std::size_t{1} << plan.order;
     const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
+    if constexpr (std::is_same_v<L, Inter<T>>)
+        if (src != nullptr) fused_first_any<T, Inv, Scaled>(plan, src, d.p, sc);
     int p = 0;
     for (std::size_t b = 0; b < n; b += block) {
         const L db = d.at(b);
-        first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
+        if (src == nullptr) first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
         for (p = 0; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
             radix4_pass<T, Inv>(db, block, plan.pass[p]);
     }
@@ -195,19 +326,19 @@ void run(const FftPlan<T>& plan, L d, T sc) {
 }
 
 template <class T, bool Inv, class L>
-void run_scaled(const FftPlan<T>& plan, L d, T sc) {
-    if (sc != T(0)) run<T, Inv, true>(plan, d, sc);
-    else run<T, Inv, false>(plan, d, sc);
+void run_scaled(const FftPlan<T>& plan, L d, T sc, const T* src) {
+    if (sc != T(0)) run<T, Inv, true>(plan, d, sc, src);
+    else run<T, Inv, false>(plan, d, sc, src);
 }
 
 template <class T>
-void passes(const FftPlan<T>& plan, T* re, T* im, bool inverse, T sc) {
+void passes(const FftPlan<T>& plan, const T* src, T* re, T* im, bool inverse, T sc) {
     if (im == nullptr) {
-        if (inverse) run_scaled<T, true>(plan, Inter<T>{re}, sc);
-        else run_scaled<T, false>(plan, Inter<T>{re}, sc);
+        if (inverse) run_scaled<T, true>(plan, Inter<T>{re}, sc, src);
+        else run_scaled<T, false>(plan, Inter<T>{re}, sc, src);
     } else {
-        if (inverse) run_scaled<T, true>(plan, Split<T>{re, im}, sc);
-        else run_scaled<T, false>(plan, Split<T>{re, im}, sc);
+        if (inverse) run_scaled<T, true>(plan, Split<T>{re, im}, sc, nullptr);
+        else run_scaled<T, false>(plan, Split<T>{re, im}, sc, nullptr);
     }
 }
 
