@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <string>
 
 #include "zors.h"
 #ifdef ZORS_BENCH_FFTW
@@ -48,9 +49,6 @@ void BM_zors_32fc(benchmark::State& s) { zors_fft<Zor32fc, ZorsFFTSpec_C_32fc>(s
 void BM_zors_64fc(benchmark::State& s) { zors_fft<Zor64fc, ZorsFFTSpec_C_64fc>(s, zorsFFTInitAlloc_C_64fc, zorsFFTGetBufSize_C_64fc, zorsFFTFwd_CToC_64fc, zorsFFTFree_C_64fc, 1); }
 void BM_zors_r32f(benchmark::State& s) { zors_fft<Zor32f, ZorsFFTSpec_R_32f>(s, zorsFFTInitAlloc_R_32f, zorsFFTGetBufSize_R_32f, zorsFFTFwd_RToPerm_32f, zorsFFTFree_R_32f, 1); }
 
-BENCHMARK(BM_zors_32fc)->DenseRange(4, 20);
-BENCHMARK(BM_zors_64fc)->DenseRange(4, 20);
-BENCHMARK(BM_zors_r32f)->DenseRange(4, 20);
 
 #ifdef ZORS_BENCH_FFTW
 template <class C, class Make, class Exec, class Destroy>
@@ -82,11 +80,29 @@ void BM_fftw_r32f(benchmark::State& s) {
                      fftwf_execute, fftwf_destroy_plan, 2);
 }
 
-BENCHMARK(BM_fftw_32fc)->DenseRange(4, 20);
-BENCHMARK(BM_fftw_64fc)->DenseRange(4, 20);
-BENCHMARK(BM_fftw_r32f)->DenseRange(4, 20);
 #endif
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// Each order runs zors and its peer back to back, so that the two figures of
+// a ratio see the same machine load.
+int main(int argc, char** argv) {
+    using Fn = void (*)(benchmark::State&);
+    struct Pair { const char* name; Fn zors; Fn peer; };
+    const Pair pairs[] = {
+#ifdef ZORS_BENCH_FFTW
+        {"32fc", BM_zors_32fc, BM_fftw_32fc}, {"64fc", BM_zors_64fc, BM_fftw_64fc}, {"r32f", BM_zors_r32f, BM_fftw_r32f},
+#else
+        {"32fc", BM_zors_32fc, nullptr}, {"64fc", BM_zors_64fc, nullptr}, {"r32f", BM_zors_r32f, nullptr},
+#endif
+    };
+    for (const Pair& p : pairs)
+        for (int order = 4; order <= 20; ++order) {
+            benchmark::RegisterBenchmark((std::string("zors_") + p.name).c_str(), p.zors)->Arg(order);
+            if (p.peer) benchmark::RegisterBenchmark((std::string("fftw_") + p.name).c_str(), p.peer)->Arg(order);
+        }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

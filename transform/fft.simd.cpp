@@ -248,6 +248,8 @@ inline void dft4v(vec<T, 2 * U>* x) {  // x[0..3] natural order in, X[0..3] out
     x[3] = b - d;
 }
 
+inline constexpr std::size_t kFuseSpan = 8;
+
 template <class T, int U, bool Inv, bool Scaled, int R>
 void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     using V = vec<T, 2 * U>;
@@ -264,7 +266,13 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     std::size_t lane_off[U];
     for (int j = 0; j < U; ++j) lane_off[j] = rb(static_cast<std::size_t>(j));
     const T h = static_cast<T>(0.707106781186547524400844362104849039L);
-    for (std::size_t r0 = 0; r0 < groups; r0 += U) {
+    // Groups a·(groups/A) apart land next to each other in the destination:
+    // visiting them together writes whole cache lines.
+    const std::size_t span = groups / U < kFuseSpan ? groups / U : kFuseSpan;
+    const std::size_t gap = groups / span;
+    for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
+    for (std::size_t a = 0; a < span; ++a) {
+        const std::size_t r0 = rb0 + a * gap;
         V x[R];
         for (int t = 0; t < R; ++t) x[t] = loadv<T, 2 * U>(src + 2 * (r0 + t * stride));
         if constexpr (R == 4) {
