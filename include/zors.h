@@ -315,18 +315,27 @@ typedef struct ZorsFFTSpec_R_64f ZorsFFTSpec_R_64f;
 /* FFTInitAlloc: a specification of length 2^order (0..30) with one
    normalisation flag; FFTFree releases it; FFTGetBufSize reports the work
    buffer in bytes (16 bytes of alignment slack included). */
+ZORAPI ZorStatus zorsFFTInitAlloc_C_16sc(ZorsFFTSpec_C_16sc** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_C_16s(ZorsFFTSpec_C_16s** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_R_16s(ZorsFFTSpec_R_16s** ppSpec, int order, int flag, ZorHintAlgorithm hint);
 ZORAPI ZorStatus zorsFFTInitAlloc_C_32fc(ZorsFFTSpec_C_32fc** ppSpec, int order, int flag, ZorHintAlgorithm hint);
 ZORAPI ZorStatus zorsFFTInitAlloc_C_32f(ZorsFFTSpec_C_32f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
 ZORAPI ZorStatus zorsFFTInitAlloc_R_32f(ZorsFFTSpec_R_32f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
 ZORAPI ZorStatus zorsFFTInitAlloc_C_64fc(ZorsFFTSpec_C_64fc** ppSpec, int order, int flag, ZorHintAlgorithm hint);
 ZORAPI ZorStatus zorsFFTInitAlloc_C_64f(ZorsFFTSpec_C_64f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
 ZORAPI ZorStatus zorsFFTInitAlloc_R_64f(ZorsFFTSpec_R_64f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTFree_C_16sc(ZorsFFTSpec_C_16sc* pSpec);
+ZORAPI ZorStatus zorsFFTFree_C_16s(ZorsFFTSpec_C_16s* pSpec);
+ZORAPI ZorStatus zorsFFTFree_R_16s(ZorsFFTSpec_R_16s* pSpec);
 ZORAPI ZorStatus zorsFFTFree_C_32fc(ZorsFFTSpec_C_32fc* pSpec);
 ZORAPI ZorStatus zorsFFTFree_C_32f(ZorsFFTSpec_C_32f* pSpec);
 ZORAPI ZorStatus zorsFFTFree_R_32f(ZorsFFTSpec_R_32f* pSpec);
 ZORAPI ZorStatus zorsFFTFree_C_64fc(ZorsFFTSpec_C_64fc* pSpec);
 ZORAPI ZorStatus zorsFFTFree_C_64f(ZorsFFTSpec_C_64f* pSpec);
 ZORAPI ZorStatus zorsFFTFree_R_64f(ZorsFFTSpec_R_64f* pSpec);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_16sc(const ZorsFFTSpec_C_16sc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_16s(const ZorsFFTSpec_C_16s* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_R_16s(const ZorsFFTSpec_R_16s* pSpec, int* pSize);
 ZORAPI ZorStatus zorsFFTGetBufSize_C_32fc(const ZorsFFTSpec_C_32fc* pSpec, int* pSize);
 ZORAPI ZorStatus zorsFFTGetBufSize_C_32f(const ZorsFFTSpec_C_32f* pSpec, int* pSize);
 ZORAPI ZorStatus zorsFFTGetBufSize_R_32f(const ZorsFFTSpec_R_32f* pSpec, int* pSize);
@@ -345,6 +354,13 @@ ZORAPI ZorStatus zorsFFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm,
 ZORAPI ZorStatus zorsFFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u* pBuffer);
 ZORAPI ZorStatus zorsFFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u* pBuffer);
 
+/* 16-bit complex FFT: result times 2^-scaleFactor, saturated (integer path
+   for hint 0/1 and order <= 5, else through single precision). */
+ZORAPI ZorStatus zorsFFTFwd_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsFFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsFFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_CToC_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDstRe, Zor16s* pDstIm, const ZorsFFTSpec_C_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDstRe, Zor16s* pDstIm, const ZorsFFTSpec_C_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+
 /* Real FFT into and out of the packed spectra Pack, Perm (N values) and CCS
    (N + 2 values). */
 ZORAPI ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer);
@@ -359,6 +375,12 @@ ZORAPI ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const Z
 ZORAPI ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
 ZORAPI ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
 ZORAPI ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToPack_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToPerm_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToCCS_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PackToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PermToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CCSToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
 
 /* ConjPack, ConjPerm, ConjCcs: the full complex spectrum of len points from a
    packed real spectrum; _I expands in place; 16sc negation saturates. */

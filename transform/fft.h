@@ -65,6 +65,24 @@ struct FftSpecF {
     FftPlan<T> plan;
 };
 
+// The 16-bit specification (kinds 1 to 3). The integer path (hint 0 or 1,
+// order 1..5) uses the Q14 tables; the floating path the embedded
+// single-precision specification of the same order and flag.
+struct FftSpec16 {
+    std::uint32_t id;
+    std::int32_t order;
+    std::int32_t fwd_shift;
+    std::int32_t inv_shift;
+    std::int32_t sqrt2;
+    std::int32_t hint;
+    std::int32_t buf_size;
+    std::int32_t int_path;
+    std::uint32_t* rev;   // owned (integer path): bit reversal of the complex order
+    Zor16s* twiddle;      // owned (integer path): cos, sin, -sin, cos of 2πk/N, k < N
+    Zor16s* split;        // owned (kind 3, integer path): the same for the real split
+    void* fspec;          // owned (floating path): kind 4, 5 or 6
+};
+
 // Wide kernels of one dispatch level.
 template <class T>
 struct FftKernelsT {

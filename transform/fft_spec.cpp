@@ -1,5 +1,5 @@
-// FFT specifications: InitAlloc, Free and GetBufSize of the floating-point
-// kinds C_32fc, C_32f, R_32f, C_64fc, C_64f, R_64f.
+// FFT specifications: InitAlloc, Free and GetBufSize of all nine kinds
+// (C_16sc, C_16s, R_16s, C_32fc, C_32f, R_32f, C_64fc, C_64f, R_64f).
 //
 // InitAlloc checks ppSpec (-8), the order 0..30 (-15), allocates the object
 // (-9), decodes the flag (-16, after releasing the object), then builds the
@@ -76,6 +76,14 @@ void free_tables(FftSpecF<T>* s) {
     aligned_free(s->twiddle);
     aligned_free(s->split);
     aligned_free(s->merge);
+}
+
+template <class T>
+void free_spec_any(void* p) {
+    auto* s = static_cast<FftSpecF<T>*>(p);
+    s->id = 0;
+    free_tables(s);
+    aligned_free(s);
 }
 
 // Tables of the complex transform of `order` points taken from the sine table
@@ -166,14 +174,132 @@ ZorStatus init_alloc(FftSpecF<T>** pp, int order, int flag, int hint, FftKind id
     return zorStsNoErr;
 }
 
+// Q14 rotation of 2πk/N for k < N: ⌊16384·t + 0.5⌋ of the quarter-wave
+// values, with the signs and swaps of the quadrants.
+Zor16s* q14_table(const long double* t, std::uint64_t n) {
+    auto* w = static_cast<Zor16s*>(aligned_alloc_bytes(4 * n * sizeof(Zor16s)));
+    if (w == nullptr) return nullptr;
+    for (std::uint64_t k = 0; k < n; ++k) {
+        Zor16s c = 16384, sn = 0;
+        if (n >= 4) {
+            const std::uint64_t q = n / 4, quad = k / q, b = k % q;
+            const auto qv = [&](std::uint64_t m) { return static_cast<Zor16s>(std::floor(16384 * t[m] + 0.5L)); };
+            switch (quad) {
+            case 0: c = qv(q - b); sn = qv(b); break;
+            case 1: c = static_cast<Zor16s>(-qv(b)); sn = qv(q - b); break;
+            case 2: c = static_cast<Zor16s>(-qv(q - b)); sn = static_cast<Zor16s>(-qv(b)); break;
+            default: c = qv(b); sn = static_cast<Zor16s>(-qv(q - b)); break;
+            }
+        } else if (n == 2 && k == 1) {
+            c = -16384;
+        }
+        w[4 * k] = c;
+        w[4 * k + 1] = sn;
+        w[4 * k + 2] = static_cast<Zor16s>(-sn);
+        w[4 * k + 3] = c;
+    }
+    return w;
+}
+
+void free_spec16(FftSpec16* s) {
+    aligned_free(s->rev);
+    aligned_free(s->twiddle);
+    aligned_free(s->split);
+    if (s->fspec != nullptr) {
+        if (fft_id(s->fspec) == kFftC32fc || fft_id(s->fspec) == kFftC32f || fft_id(s->fspec) == kFftR32f)
+            free_spec_any<float>(s->fspec);
+    }
+    aligned_free(s);
+}
+
+ZorStatus init_alloc16(FftSpec16** pp, int order, int flag, int hint, FftKind id) {
+    ZORS_CHECK(nonnull(pp), require(order >= 0 && order <= 30, zorStsFftOrderErr));
+    auto* s = static_cast<FftSpec16*>(aligned_alloc_bytes(sizeof(FftSpec16)));
+    if (s == nullptr) return zorStsMemAllocErr;
+    std::memset(static_cast<void*>(s), 0, sizeof *s);
+    s->id = id;
+    s->order = order;
+    s->hint = hint;
+    switch (flag) {
+    case ZOR_FFT_DIV_FWD_BY_N: s->fwd_shift = order; break;
+    case ZOR_FFT_DIV_INV_BY_N: s->inv_shift = order; break;
+    case ZOR_FFT_DIV_BY_SQRTN: s->fwd_shift = s->inv_shift = order / 2; s->sqrt2 = order % 2; break;
+    case ZOR_FFT_NO_DIV: break;
+    default: aligned_free(s); return zorStsFftFlagErr;
+    }
+    const bool real = id == kFftR16s;
+    const std::int64_t n = std::int64_t{1} << order;
+    const int base = real ? static_cast<int>(4 * n + 24) : static_cast<int>(8 * n + 16);
+    bool ok = true;
+    if (order == 0) {
+        s->buf_size = 0;
+    } else if ((hint == zorAlgHintNone || hint == zorAlgHintFast) && order <= 5) {
+        s->int_path = 1;
+        s->buf_size = real ? base : static_cast<int>(12 * n + 16);
+        long double* t = quarter_table(order);
+        ok = t != nullptr;
+        if (ok) {
+            // The complex transform has order - 1 points for the real kind
+            // and reads the same table with stride 2.
+            s->twiddle = q14_table(t, static_cast<std::uint64_t>(n));
+            ok = s->twiddle != nullptr;
+            const int corder = real ? order - 1 : order;
+            const std::uint32_t cn = 1u << corder;
+            s->rev = static_cast<std::uint32_t*>(aligned_alloc_bytes(cn * sizeof(std::uint32_t)));
+            ok = ok && s->rev != nullptr;
+            for (std::uint32_t i = 0; ok && i < cn; ++i) {
+                std::uint32_t r = 0;
+                for (int b = 0; b < corder; ++b) r |= ((i >> b) & 1u) << (corder - 1 - b);
+                s->rev[i] = r;
+            }
+            if (ok && real) {
+                s->split = q14_table(t, static_cast<std::uint64_t>(n));
+                ok = s->split != nullptr;
+            }
+        }
+        aligned_free(t);
+    } else {
+        const FftKind fk = id == kFftC16sc ? kFftC32fc : id == kFftC16s ? kFftC32f : kFftR32f;
+        FftSpecF<float>* f = nullptr;
+        const ZorStatus st = init_alloc<float>(&f, order, flag, zorAlgHintNone, fk);
+        ok = st == zorStsNoErr;
+        s->fspec = f;
+        if (ok) s->buf_size = base + f->buf_size;
+    }
+    if (!ok) {
+        free_spec16(s);
+        return zorStsMemAllocErr;
+    }
+    *pp = s;
+    return zorStsNoErr;
+}
+
+ZorStatus free16(void* p, FftKind id) {
+    ZORS_CHECK(nonnull(p));
+    ZORS_CHECK(require(fft_id(p) == id, zorStsContextMatchErr));
+    auto* s = static_cast<FftSpec16*>(p);
+    s->id = 0;
+    free_spec16(s);
+    return zorStsNoErr;
+}
+
+ZorStatus get_buf_size16(const void* p, int* size, FftKind id) {
+    ZORS_CHECK(nonnull(p, size));
+    ZORS_CHECK(require(fft_id(p) == id, zorStsContextMatchErr));
+    *size = static_cast<const FftSpec16*>(p)->buf_size;
+    return zorStsNoErr;
+}
+
+template <class S>
+ZorStatus init16(S** pp, int order, int flag, ZorHintAlgorithm hint, FftKind id) {
+    return init_alloc16(reinterpret_cast<FftSpec16**>(pp), order, flag, static_cast<int>(hint), id);
+}
+
 template <class T>
 ZorStatus free_spec(void* p, FftKind id) {
     ZORS_CHECK(nonnull(p));
     ZORS_CHECK(require(fft_id(p) == id, zorStsContextMatchErr));
-    auto* s = static_cast<FftSpecF<T>*>(p);
-    s->id = 0;
-    free_tables(s);
-    aligned_free(s);
+    free_spec_any<T>(p);
     return zorStsNoErr;
 }
 
@@ -243,3 +369,13 @@ ZorStatus zorsFFTGetBufSize_R_32f(const ZorsFFTSpec_R_32f* p, int* pSize) { retu
 ZorStatus zorsFFTGetBufSize_C_64fc(const ZorsFFTSpec_C_64fc* p, int* pSize) { return get_buf_size<double>(p, pSize, kFftC64fc); }
 ZorStatus zorsFFTGetBufSize_C_64f(const ZorsFFTSpec_C_64f* p, int* pSize) { return get_buf_size<double>(p, pSize, kFftC64f); }
 ZorStatus zorsFFTGetBufSize_R_64f(const ZorsFFTSpec_R_64f* p, int* pSize) { return get_buf_size<double>(p, pSize, kFftR64f); }
+
+ZorStatus zorsFFTInitAlloc_C_16sc(ZorsFFTSpec_C_16sc** pp, int order, int flag, ZorHintAlgorithm hint) { return init16(pp, order, flag, hint, kFftC16sc); }
+ZorStatus zorsFFTInitAlloc_C_16s(ZorsFFTSpec_C_16s** pp, int order, int flag, ZorHintAlgorithm hint) { return init16(pp, order, flag, hint, kFftC16s); }
+ZorStatus zorsFFTInitAlloc_R_16s(ZorsFFTSpec_R_16s** pp, int order, int flag, ZorHintAlgorithm hint) { return init16(pp, order, flag, hint, kFftR16s); }
+ZorStatus zorsFFTFree_C_16sc(ZorsFFTSpec_C_16sc* p) { return free16(p, kFftC16sc); }
+ZorStatus zorsFFTFree_C_16s(ZorsFFTSpec_C_16s* p) { return free16(p, kFftC16s); }
+ZorStatus zorsFFTFree_R_16s(ZorsFFTSpec_R_16s* p) { return free16(p, kFftR16s); }
+ZorStatus zorsFFTGetBufSize_C_16sc(const ZorsFFTSpec_C_16sc* p, int* pSize) { return get_buf_size16(p, pSize, kFftC16sc); }
+ZorStatus zorsFFTGetBufSize_C_16s(const ZorsFFTSpec_C_16s* p, int* pSize) { return get_buf_size16(p, pSize, kFftC16s); }
+ZorStatus zorsFFTGetBufSize_R_16s(const ZorsFFTSpec_R_16s* p, int* pSize) { return get_buf_size16(p, pSize, kFftR16s); }
