@@ -248,13 +248,48 @@ inline void dft4v(vec<T, 2 * U>* x) {  // x[0..3] natural order in, X[0..3] out
     x[3] = b - d;
 }
 
+// Length-16 DFT as 4 x 4: DFTs of the four residue classes, the factors
+// W16^(n2·k1), DFTs across the classes.
+// The scale factor is applied after the first DFTs, where the in-place path
+// (length-4 first pass) applies it, so that both paths agree bit for bit.
+template <class T, int U, bool Inv, bool Scaled>
+inline void dft16v(vec<T, 2 * U>* x, T sc) {
+    using V = vec<T, 2 * U>;
+    using Un = Units<T, U>;
+    constexpr long double c1 = 0.923879532511286756128183189396788933L, s1 = 0.382683432365089771728459984030398866L;
+    constexpr long double h = 0.707106781186547524400844362104849039L;
+    // cos and sin of 2πm/16 for the products n2·k1 that occur
+    const auto mul = [](V v, long double c, long double sn) {
+        return v * static_cast<T>(c) + Un::template rot<Inv>(v) * static_cast<T>(sn);
+    };
+    V y[4][4];
+    for (int n2 = 0; n2 < 4; ++n2) {
+        V t[4] = {x[n2], x[n2 + 4], x[n2 + 8], x[n2 + 12]};
+        dft4v<T, U, Inv>(t);
+        for (int k1 = 0; k1 < 4; ++k1) y[k1][n2] = Scaled ? t[k1] * sc : t[k1];
+    }
+    y[1][1] = mul(y[1][1], c1, s1);
+    y[1][2] = mul(y[1][2], h, h);
+    y[1][3] = mul(y[1][3], s1, c1);
+    y[2][1] = mul(y[2][1], h, h);
+    y[2][2] = Un::template rot<Inv>(y[2][2]);
+    y[2][3] = mul(y[2][3], -h, h);
+    y[3][1] = mul(y[3][1], s1, c1);
+    y[3][2] = mul(y[3][2], -h, h);
+    y[3][3] = mul(y[3][3], -c1, -s1);
+    for (int k1 = 0; k1 < 4; ++k1) {
+        dft4v<T, U, Inv>(y[k1]);
+        for (int k2 = 0; k2 < 4; ++k2) x[k1 + 4 * k2] = y[k1][k2];
+    }
+}
+
 inline constexpr std::size_t kFuseSpan = 8;
 
 template <class T, int U, bool Inv, bool Scaled, int R>
 void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     using V = vec<T, 2 * U>;
     using Un = Units<T, U>;
-    const int order = plan.order, bits = order - (R == 4 ? 2 : 3);
+    const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : 4);
     const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
     const int lo = plan.revbits, hi = order - lo;
     const std::uint32_t* rev = plan.rev;
@@ -277,6 +312,8 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
         for (int t = 0; t < R; ++t) x[t] = loadv<T, 2 * U>(src + 2 * (r0 + t * stride));
         if constexpr (R == 4) {
             dft4v<T, U, Inv>(x);
+        } else if constexpr (R == 16) {
+            dft16v<T, U, Inv, Scaled>(x, sc);
         } else {
             V e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
             dft4v<T, U, Inv>(e);
@@ -290,7 +327,7 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
                 x[k + 4] = e[k] - w[k];
             }
         }
-        if constexpr (Scaled) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
+        if constexpr (Scaled && R != 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
         const std::size_t g0 = rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
@@ -298,21 +335,29 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     }
 }
 
-template <class T, bool Inv, bool Scaled>
-void fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+template <class T, bool Inv, bool Scaled, int R>
+void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : static_cast<int>(kVectorBytes / (2 * sizeof(T)));
-    const std::size_t groups = (std::size_t{1} << plan.order) / (plan.order % 2 ? 8 : 4);
-    const bool odd = plan.order % 2 != 0;
-    if (groups >= static_cast<std::size_t>(Un)) {
-        if (odd) fused_first<T, Un, Inv, Scaled, 8>(plan, src, dst, sc);
-        else fused_first<T, Un, Inv, Scaled, 4>(plan, src, dst, sc);
-    } else if (Un >= 2 && groups >= 2) {
-        if (odd) fused_first<T, (Un >= 2 ? 2 : 1), Inv, Scaled, 8>(plan, src, dst, sc);
-        else fused_first<T, (Un >= 2 ? 2 : 1), Inv, Scaled, 4>(plan, src, dst, sc);
-    } else {
-        if (odd) fused_first<T, 1, Inv, Scaled, 8>(plan, src, dst, sc);
-        else fused_first<T, 1, Inv, Scaled, 4>(plan, src, dst, sc);
+    constexpr int U2 = Un >= 2 ? 2 : 1;
+    const std::size_t groups = (std::size_t{1} << plan.order) / R;
+    if (groups >= static_cast<std::size_t>(Un)) fused_first<T, Un, Inv, Scaled, R>(plan, src, dst, sc);
+    else if (groups >= static_cast<std::size_t>(U2)) fused_first<T, U2, Inv, Scaled, R>(plan, src, dst, sc);
+    else fused_first<T, 1, Inv, Scaled, R>(plan, src, dst, sc);
+}
+
+// Returns the number of radix-4 passes the first pass also covered.
+template <class T, bool Inv, bool Scaled>
+int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    if (plan.order % 2) {
+        fused_r<T, Inv, Scaled, 8>(plan, src, dst, sc);
+        return 0;
     }
+    if (plan.order >= 4) {
+        fused_r<T, Inv, Scaled, 16>(plan, src, dst, sc);
+        return 1;
+    }
+    fused_r<T, Inv, Scaled, 4>(plan, src, dst, sc);
+    return 0;
 }
 
 // src != nullptr: out of place on interleaved data, the gather is fused with
@@ -321,13 +366,14 @@ template <class T, bool Inv, bool Scaled, class L>
 void run(const FftPlan<T>& plan, L d, T sc, const T* src) {
     const std::size_t n = std::size_t{1} << plan.order;
     const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
+    int covered = 0;
     if constexpr (std::is_same_v<L, Inter<T>>)
-        if (src != nullptr) fused_first_any<T, Inv, Scaled>(plan, src, d.p, sc);
-    int p = 0;
+        if (src != nullptr) covered = fused_first_any<T, Inv, Scaled>(plan, src, d.p, sc);
+    int p = covered;
     for (std::size_t b = 0; b < n; b += block) {
         const L db = d.at(b);
         if (src == nullptr) first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
-        for (p = 0; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
+        for (p = covered; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
             radix4_pass<T, Inv>(db, block, plan.pass[p]);
     }
     for (; p < plan.npass; ++p) radix4_pass<T, Inv>(d, n, plan.pass[p]);
