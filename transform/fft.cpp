@@ -131,19 +131,7 @@ void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     d[1] = a - b;
     if (m < 2) return;
     d[m + 1] = -d[m + 1];  // X[M/2] = conj(Z[M/2])
-    const T* c = s->split;
-    const T* sn = s->split + q + 1;
-    for (std::size_t k = 1; k < m / 2; ++k) {
-        T* p = d + 2 * k;
-        T* r = d + 2 * (m - k);
-        const T dd = p[0] - r[0], e = p[1] + r[1];
-        const T ce = c[k] * e + sn[k] * dd, se = sn[k] * e - c[k] * dd;
-        const T pr = p[0], pi = p[1];
-        p[0] = r[0] + ce;
-        p[1] = se - r[1];
-        r[0] = pr - ce;
-        r[1] = se - pi;
-    }
+    kernels<T>().split_merge(d, m, s->split, s->split + q + 1, false);
 }
 
 // The inverse of split_step (times 2): the Perm spectrum in d becomes Z.
@@ -156,19 +144,7 @@ void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     if (m < 2) return;
     d[m] = 2 * d[m];
     d[m + 1] = -2 * d[m + 1];
-    const T* c = s->merge;
-    const T* sn = s->merge + q + 1;
-    for (std::size_t k = 1; k < m / 2; ++k) {
-        T* p = d + 2 * k;
-        T* r = d + 2 * (m - k);
-        const T sr = p[0] + r[0], si = p[1] - r[1];
-        const T dr = p[0] - r[0], di = p[1] + r[1];
-        const T u = sn[k] * dr + c[k] * di, v = c[k] * dr - sn[k] * di;
-        p[0] = sr - u;
-        p[1] = si + v;
-        r[0] = sr + u;
-        r[1] = v - si;
-    }
+    kernels<T>().split_merge(d, m, s->merge, s->merge + q + 1, true);
 }
 
 template <class T, class S>

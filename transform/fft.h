@@ -92,6 +92,10 @@ struct FftKernelsT {
     // re/im already hold the bit-reversed vector. A non-zero `scale`
     // multiplies every output.
     void (*passes)(const FftPlan<T>&, const T* src, T* re, T* im, bool inverse, T scale);
+    // Real transforms: the pairs (k, M - k), 1 <= k < M/2, of the M complex
+    // values in d, split into the spectrum (c = ½cos, s = ½(1 - sin)) or
+    // merged back (c = cos, s = sin).
+    void (*split_merge)(T* d, std::size_t m, const T* c, const T* s, bool merge);
 };
 
 struct FftKernels {

@@ -396,8 +396,67 @@ void passes(const FftPlan<T>& plan, const T* src, T* re, T* im, bool inverse, T 
     }
 }
 
+// ---- real transforms: the split of the half-length spectrum into the Perm
+// spectrum and its inverse merge, pairs (k, M - k) for 1 <= k < M/2. The
+// upper partners are loaded as vectors and reversed, so a vector step
+// handles W pairs; the scalar steps use the same operations in the same
+// order.
+
+template <class V, std::size_t... I>
+inline V reversed(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (sizeof...(I) - 1 - I)...); }
+
+template <class V, bool Merge>
+inline void pair_step(V& pr, V& pi, V& rr, V& ri, V c, V sn) {
+    if (Merge) {
+        const V sr = pr + rr, si = pi - ri, dr = pr - rr, di = pi + ri;
+        const V u = sn * dr + c * di, v = c * dr - sn * di;
+        pr = sr - u;
+        pi = si + v;
+        rr = sr + u;
+        ri = v - si;
+    } else {
+        const V dd = pr - rr, e = pi + ri;
+        const V ce = c * e + sn * dd, se = sn * e - c * dd;
+        const V npr = rr + ce, npi = se - ri;
+        rr = pr - ce;
+        ri = se - pi;
+        pr = npr;
+        pi = npi;
+    }
+}
+
+template <class T, bool Merge>
+void split_merge_t(T* d, std::size_t m, const T* c, const T* sn) {
+    constexpr int W = static_cast<int>(kVectorBytes / sizeof(T));
+    using V = vec<T, W>;
+    const Inter<T> z{d};
+    constexpr auto seq = std::make_index_sequence<W>{};
+    std::size_t k = 1;
+    for (; 2 * k + 2 * W <= m; k += W) {
+        Cv<T, W> p = z.template ld<W>(k), r = z.template ld<W>(m - k - W + 1);
+        r.re = reversed(r.re, seq);
+        r.im = reversed(r.im, seq);
+        pair_step<V, Merge>(p.re, p.im, r.re, r.im, loadv<T, W>(c + k), loadv<T, W>(sn + k));
+        r.re = reversed(r.re, seq);
+        r.im = reversed(r.im, seq);
+        z.template st<W>(k, p);
+        z.template st<W>(m - k - W + 1, r);
+    }
+    for (; k < m / 2; ++k) {
+        T* p = d + 2 * k;
+        T* r = d + 2 * (m - k);
+        pair_step<T, Merge>(p[0], p[1], r[0], r[1], c[k], sn[k]);
+    }
+}
+
+template <class T>
+void split_merge(T* d, std::size_t m, const T* c, const T* sn, bool merge) {
+    if (merge) split_merge_t<T, true>(d, m, c, sn);
+    else split_merge_t<T, false>(d, m, c, sn);
+}
+
 }  // namespace
 
-extern const FftKernels fft_kernels = {{&passes<float>}, {&passes<double>}};
+extern const FftKernels fft_kernels = {{&passes<float>, &split_merge<float>}, {&passes<double>, &split_merge<double>}};
 
 }  // namespace zors::ZORS_ISA
