@@ -103,8 +103,7 @@ T dir_scale(const FftSpecF<T>* s, bool inv) { return (inv ? s->inv_scaled : s->f
 
 template <class T, class S>
 ZorStatus cfft(const T* src, T* dst, const S* spec, FftKind id, bool inv) {
-    ZORS_CHECK(nonnull(spec));
-    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(src, dst));
+    ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, dir_scale(s, inv));
     return zorStsNoErr;
@@ -112,14 +111,13 @@ ZorStatus cfft(const T* src, T* dst, const S* spec, FftKind id, bool inv) {
 
 template <class T, class S>
 ZorStatus cfft_split(const T* sr, const T* si, T* dr, T* di, const S* spec, FftKind id, bool inv) {
-    ZORS_CHECK(nonnull(spec));
-    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(sr, si, dr, di));
+    ZORS_CHECK(spec_status(spec, id), nonnull(sr, si, dr, di));
     const auto* s = spec_as<T>(spec);
     complex_fft(s->plan, sr, si, dr, di, inv, dir_scale(s, inv));
     return zorStsNoErr;
 }
 
-enum class Layout { pack, perm, ccs };
+using Layout = PackedLayout;
 
 // Turns the complex spectrum Z of N/2 points in d into the real spectrum in
 // Perm order.
@@ -149,8 +147,7 @@ void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
 
 template <class T, class S>
 ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
-    ZORS_CHECK(nonnull(spec));
-    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(src, dst));
+    ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     const std::size_t n = std::size_t{1} << s->order;
     const T sc = dir_scale(s, false);
@@ -160,24 +157,13 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
         complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), false, sc);
         split_step(s, dst, n);
     }
-    if (lay == Layout::pack && n > 1) {
-        const T nyq = dst[1];
-        std::memmove(dst + 1, dst + 2, (n - 2) * sizeof(T));
-        dst[n - 1] = nyq;
-    } else if (lay == Layout::ccs) {
-        if (n > 1) {
-            dst[n] = dst[1];
-            dst[n + 1] = 0;
-        }
-        dst[1] = 0;
-    }
+    perm_to_layout(dst, n, lay);
     return zorStsNoErr;
 }
 
 template <class T, class S>
 ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
-    ZORS_CHECK(nonnull(spec));
-    ZORS_CHECK(require(fft_id(spec) == id, zorStsContextMatchErr), nonnull(src, dst));
+    ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     const std::size_t n = std::size_t{1} << s->order;
     const T sc = dir_scale(s, true);
@@ -186,7 +172,7 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
         return zorStsNoErr;
     }
     // Rearrange into Perm order in the destination.
-    const T a0 = src[0], an = lay == Layout::perm ? src[1] : lay == Layout::pack ? src[n - 1] : src[n];
+    const T a0 = src[0], an = src[nyquist_pos(lay, n)];
     if (lay == Layout::pack) std::memmove(dst + 2, src + 1, (n - 2) * sizeof(T));
     else if (dst != src) std::memmove(dst + 2, src + 2, (n - 2) * sizeof(T));
     dst[0] = a0;

@@ -4,13 +4,15 @@
 // object serves any number of concurrent transforms.
 //
 // The complex transform is a decimation-in-time FFT: the input is permuted
-// into bit-reversed order (copied into the destination, or exchanged in place),
-// a first pass computes the length-4 (even order) or length-8 (odd order)
-// DFTs of neighbouring points without twiddle factors, and radix-4 passes of
-// lengths 16, 64, ... (or 32, 128, ...) complete the transform in the
-// destination. Passes that fit in a cache-sized block run block by block
-// before the longer passes sweep the whole vector. No pass needs scratch
-// memory, so the caller's work buffer is only validated, never required.
+// into bit-reversed order, a first pass computes the DFTs of neighbouring
+// points without twiddle factors (length 4 or 8; out of place on interleaved
+// data the permutation is fused with it, and even orders take length 16),
+// and radix-4 passes of lengths 16, 64, ... (or 32, 128, ...) with the
+// precomputed factors complete the transform in the destination. Passes that
+// fit in a cache-sized block run block by block before the longer passes
+// sweep the whole vector. The floating-point transforms need no scratch
+// memory, so they never touch the caller's work buffer; the 16-bit floating
+// path keeps its converted data there.
 #pragma once
 
 #include <cstddef>
@@ -108,6 +110,40 @@ inline std::uint32_t fft_id(const void* p) noexcept {
     std::uint32_t v;
     std::memcpy(&v, p, sizeof v);
     return v;
+}
+
+// The first checks of every function taking a specification: null (-8),
+// then the identifier word (-17).
+inline ZorStatus spec_status(const void* spec, std::uint32_t id) noexcept {
+    return spec == nullptr ? zorStsNullPtrErr : fft_id(spec) != id ? zorStsContextMatchErr : zorStsNoErr;
+}
+
+// The packed real spectra. Perm is what the split step produces; the others
+// are reorderings of it.
+enum class PackedLayout { pack, perm, ccs };
+
+// Turns the Perm spectrum of n values in v into `lay`, in place (CCS takes
+// n + 2 values, 2 for n = 1).
+template <class T>
+void perm_to_layout(T* v, std::size_t n, PackedLayout lay) {
+    if (n == 1) {
+        if (lay == PackedLayout::ccs) v[1] = 0;
+        return;
+    }
+    const T nyq = v[1];
+    if (lay == PackedLayout::pack) {
+        std::memmove(v + 1, v + 2, (n - 2) * sizeof(T));
+        v[n - 1] = nyq;
+    } else if (lay == PackedLayout::ccs) {
+        v[n] = nyq;
+        v[n + 1] = 0;
+        v[1] = 0;
+    }
+}
+
+// Position of A_{N/2} in a layout of an even length n.
+constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
+    return lay == PackedLayout::perm ? 1 : lay == PackedLayout::pack ? n - 1 : n;
 }
 
 // The work-buffer size in bytes reported for a kind and order.

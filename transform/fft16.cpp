@@ -188,41 +188,21 @@ const FftSpec16* spec16(const void* p) { return static_cast<const FftSpec16*>(p)
 
 template <class S>
 ZorStatus cfft16_i(const Zor16sc* src, Zor16sc* dst, const S* spec, int sf, Zor8u* buf, bool inv) {
-    ZORS_CHECK(nonnull(spec));
-    ZORS_CHECK(require(fft_id(spec) == kFftC16sc, zorStsContextMatchErr), nonnull(src, dst));
+    ZORS_CHECK(spec_status(spec, kFftC16sc), nonnull(src, dst));
     return cfft16({&src->re, &src->im, 2}, {&dst->re, &dst->im, 2}, spec16(spec), sf, buf, inv);
 }
 
 template <class S>
 ZorStatus cfft16_s(const Zor16s* sr, const Zor16s* si, Zor16s* dr, Zor16s* di, const S* spec, int sf, Zor8u* buf, bool inv) {
-    ZORS_CHECK(nonnull(spec));
-    ZORS_CHECK(require(fft_id(spec) == kFftC16s, zorStsContextMatchErr), nonnull(sr, si, dr, di));
+    ZORS_CHECK(spec_status(spec, kFftC16s), nonnull(sr, si, dr, di));
     return cfft16({sr, si, 1}, {dr, di, 1}, spec16(spec), sf, buf, inv);
 }
 
 // ---- real forms ----
 
-enum class Layout { pack, perm, ccs };
+using Layout = PackedLayout;
 
 std::size_t layout_len(Layout lay, std::size_t n) { return lay == Layout::ccs ? (n == 1 ? 2 : n + 2) : n; }
-
-// Perm (n values) to the layout, in v of layout_len values.
-template <class T>
-void perm_to(T* v, std::size_t n, Layout lay) {
-    if (n == 1) {
-        if (lay == Layout::ccs) v[1] = 0;
-        return;
-    }
-    const T nyq = v[1];
-    if (lay == Layout::pack) {
-        std::memmove(v + 1, v + 2, (n - 2) * sizeof(T));
-        v[n - 1] = nyq;
-    } else if (lay == Layout::ccs) {
-        v[n] = nyq;
-        v[n + 1] = 0;
-        v[1] = 0;
-    }
-}
 
 // The layout in src to Perm order in v (n values).
 template <class S, class T>
@@ -232,7 +212,7 @@ void to_perm(const S* src, T* v, std::size_t n, Layout lay) {
         return;
     }
     v[0] = src[0];
-    v[1] = src[lay == Layout::perm ? 1 : lay == Layout::pack ? n - 1 : n];
+    v[1] = src[nyquist_pos(lay, n)];
     for (std::size_t i = 2; i < n; ++i) v[i] = src[lay == Layout::pack ? i - 1 : i];
 }
 
@@ -265,7 +245,7 @@ ZorStatus rfft16(const Zor16s* src, Zor16s* dst, const FftSpec16* s, int sf, Zor
                 v[2 * k + 1] = x[k].im;
             }
             for (std::size_t i = 0; i < n; ++i) dst[i] = narrow(v[i], s, shift, sf);
-            perm_to(dst, n, lay);
+            perm_to_layout(dst, n, lay);
         } else {
             to_perm(src, v, n, lay);
             z[0] = {v[0] + v[1], v[0] - v[1]};
@@ -306,8 +286,7 @@ ZorStatus rfft16(const Zor16s* src, Zor16s* dst, const FftSpec16* s, int sf, Zor
 
 template <class S>
 ZorStatus rfft16_x(const Zor16s* src, Zor16s* dst, const S* spec, int sf, Zor8u* buf, Layout lay, bool inv) {
-    ZORS_CHECK(nonnull(spec));
-    ZORS_CHECK(require(fft_id(spec) == kFftR16s, zorStsContextMatchErr), nonnull(src, dst));
+    ZORS_CHECK(spec_status(spec, kFftR16s), nonnull(src, dst));
     return rfft16(src, dst, spec16(spec), sf, buf, lay, inv);
 }
 

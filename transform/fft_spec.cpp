@@ -275,8 +275,7 @@ ZorStatus init_alloc16(FftSpec16** pp, int order, int flag, int hint, FftKind id
 }
 
 ZorStatus free16(void* p, FftKind id) {
-    ZORS_CHECK(nonnull(p));
-    ZORS_CHECK(require(fft_id(p) == id, zorStsContextMatchErr));
+    ZORS_CHECK(spec_status(p, id));
     auto* s = static_cast<FftSpec16*>(p);
     s->id = 0;
     free_spec16(s);
@@ -284,8 +283,7 @@ ZorStatus free16(void* p, FftKind id) {
 }
 
 ZorStatus get_buf_size16(const void* p, int* size, FftKind id) {
-    ZORS_CHECK(nonnull(p, size));
-    ZORS_CHECK(require(fft_id(p) == id, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(p, size), spec_status(p, id));
     *size = static_cast<const FftSpec16*>(p)->buf_size;
     return zorStsNoErr;
 }
@@ -297,16 +295,14 @@ ZorStatus init16(S** pp, int order, int flag, ZorHintAlgorithm hint, FftKind id)
 
 template <class T>
 ZorStatus free_spec(void* p, FftKind id) {
-    ZORS_CHECK(nonnull(p));
-    ZORS_CHECK(require(fft_id(p) == id, zorStsContextMatchErr));
+    ZORS_CHECK(spec_status(p, id));
     free_spec_any<T>(p);
     return zorStsNoErr;
 }
 
 template <class T>
 ZorStatus get_buf_size(const void* p, int* size, FftKind id) {
-    ZORS_CHECK(nonnull(p, size));
-    ZORS_CHECK(require(fft_id(p) == id, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(p, size), spec_status(p, id));
     *size = static_cast<const FftSpecF<T>*>(p)->buf_size;
     return zorStsNoErr;
 }
