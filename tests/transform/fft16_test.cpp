@@ -66,6 +66,7 @@ long double tolerance(bool int_path, long double l1, long double scale) {
 
 TEST(Fft16, ComplexAgainstReference) {
     zt::Rng rng(9);
+    zt::for_each_isa([&](zors::Isa) {
     for (int kind : {1, 2})
         for (ZorHintAlgorithm hint : {zorAlgHintNone, zorAlgHintAccurate})
             for (int order = 0; order <= 9; ++order) {
@@ -97,6 +98,53 @@ TEST(Fft16, ComplexAgainstReference) {
                     ASSERT_EQ(r.release(), zorStsNoErr);
                 }
             }
+    });
+}
+
+// In place gives the bits of out of place, on both paths and for every
+// layout; an unknown hint is kept and selects the floating path.
+TEST(Fft16, InPlace) {
+    zt::Rng rng(29);
+    for (ZorHintAlgorithm hint : {zorAlgHintNone, static_cast<ZorHintAlgorithm>(7)})
+        for (int order : {1, 2, 3, 4, 5, 6, 9}) {
+            const int n = 1 << order;
+            Fft16Kind c{1}, sp{2}, re{3};
+            ASSERT_EQ(c.init(order, ZOR_FFT_DIV_BY_SQRTN, hint), zorStsNoErr);
+            ASSERT_EQ(sp.init(order, ZOR_FFT_DIV_BY_SQRTN, hint), zorStsNoErr);
+            ASSERT_EQ(re.init(order, ZOR_FFT_DIV_BY_SQRTN, hint), zorStsNoErr);
+            const bool int_path = hint == zorAlgHintNone && order <= 5;
+            EXPECT_EQ(c.bufsize(), int_path ? 12 * n + 16 : 8 * n + 16 + zors::fft_buf_size(4, order));
+            std::vector<Zor16sc> x(n), y(n);
+            for (auto& v : x) v = {static_cast<Zor16s>(rng.bits()), static_cast<Zor16s>(rng.bits())};
+            for (bool inv : {false, true}) {
+                auto* cs = static_cast<ZorsFFTSpec_C_16sc*>(c.spec);
+                ASSERT_EQ(c.complex(inv, x, y, 2, nullptr), zorStsNoErr);
+                std::vector<Zor16sc> ip = x;
+                ASSERT_EQ(inv ? zorsFFTInv_CToC_16sc_Sfs(ip.data(), ip.data(), cs, 2, nullptr) : zorsFFTFwd_CToC_16sc_Sfs(ip.data(), ip.data(), cs, 2, nullptr), zorStsNoErr);
+                EXPECT_EQ(std::memcmp(ip.data(), y.data(), n * sizeof(Zor16sc)), 0) << "16sc order " << order;
+                std::vector<Zor16s> r(n), i(n), yr(n), yi(n);
+                for (int k = 0; k < n; ++k) { r[k] = x[k].re; i[k] = x[k].im; }
+                auto* ss = static_cast<ZorsFFTSpec_C_16s*>(sp.spec);
+                ASSERT_EQ(inv ? zorsFFTInv_CToC_16s_Sfs(r.data(), i.data(), r.data(), yi.data(), ss, 2, nullptr) : zorsFFTFwd_CToC_16s_Sfs(r.data(), i.data(), r.data(), yi.data(), ss, 2, nullptr), zorStsNoErr);
+                for (int k = 0; k < n; ++k) {
+                    EXPECT_EQ(r[k], y[k].re) << "16s order " << order << " k " << k;
+                    EXPECT_EQ(yi[k], y[k].im) << "16s order " << order << " k " << k;
+                }
+                for (int lay = 0; lay < 3; ++lay) {
+                    std::vector<Zor16s> src(n + 2), out(n + 2), io(n + 2);
+                    for (int k = 0; k < n; ++k) src[k] = x[k].re;
+                    if (inv && lay == 2) { src[1] = 0; src[n + 1] = 0; }
+                    ASSERT_EQ(re.real(inv, lay, src.data(), out.data(), 1, nullptr), zorStsNoErr);
+                    io = src;
+                    ASSERT_EQ(re.real(inv, lay, io.data(), io.data(), 1, nullptr), zorStsNoErr);
+                    const int len = inv ? n : (lay == 2 ? n + 2 : n);
+                    for (int k = 0; k < len; ++k) EXPECT_EQ(io[k], out[k]) << "R_16s order " << order << " layout " << lay << " inv " << inv << " k " << k;
+                }
+            }
+            c.release();
+            sp.release();
+            re.release();
+        }
 }
 
 TEST(Fft16, RealAgainstReference) {
