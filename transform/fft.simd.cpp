@@ -283,7 +283,7 @@ inline void dft16v(vec<T, 2 * U>* x, T sc) {
     }
 }
 
-inline constexpr std::size_t kFuseSpan = 8;
+inline constexpr int kFuseSpanBits = 3;
 
 template <class T, int U, bool Inv, bool Scaled, int R>
 void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
@@ -303,8 +303,9 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     const T h = static_cast<T>(0.707106781186547524400844362104849039L);
     // Groups a·(groups/A) apart land next to each other in the destination:
     // visiting them together writes whole cache lines.
-    const std::size_t span = groups / U < kFuseSpan ? groups / U : kFuseSpan;
-    const std::size_t gap = groups / span;
+    constexpr int ubits = U == 4 ? 2 : U == 2 ? 1 : 0;
+    const int sbits = bits - ubits < kFuseSpanBits ? bits - ubits : kFuseSpanBits;
+    const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
     for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
     for (std::size_t a = 0; a < span; ++a) {
         const std::size_t r0 = rb0 + a * gap;
