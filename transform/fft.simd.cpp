@@ -128,7 +128,9 @@ void radix4_pass(L d, std::size_t n, const FftPass<T>& p) {
     constexpr int W2 = Wn / 2 >= 2 ? Wn / 2 : 2;
     constexpr int W4 = Wn / 4 >= 2 ? Wn / 4 : 2;
     const std::size_t q = static_cast<std::size_t>(p.q);
-    if (q >= static_cast<std::size_t>(Wn)) radix4<T, Wn, Inv>(d, n, p.tw, q);
+    // Short transforms still sit in the store buffer of the first pass, whose
+    // stores are at most 32 bytes wide: loads of the same width forward.
+    if (q >= static_cast<std::size_t>(Wn) && (Wn * sizeof(T) <= 32 || n > 64)) radix4<T, Wn, Inv>(d, n, p.tw, q);
     else if (q >= static_cast<std::size_t>(W2)) radix4<T, W2, Inv>(d, n, p.tw, q);
     else radix4<T, W4, Inv>(d, n, p.tw, q);
 }
