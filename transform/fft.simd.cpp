@@ -92,32 +92,41 @@ inline void twiddle(V& ar, V& ai, V c, V s) {
     ai = i;
 }
 
-// One radix-4 pass of length 4q over n points. Within each group the four
-// quarters hold the sub-transforms of the residues 0, 2, 1, 3.
+// One radix-4 butterfly of a pass of length 4q at offset k: s[0..3] hold
+// the sub-transforms of the residues 0, 2, 1, 3 (their memory order) and
+// receive X_k, X_{k+q}, X_{k+2q}, X_{k+3q}.
+template <class T, int W, bool Inv>
+inline void bfly4(Cv<T, W>* s, const T* tw, std::size_t q, std::size_t k) {
+    using V = vec<T, W>;
+    Cv<T, W> a0 = s[0], a2 = s[1], a1 = s[2], a3 = s[3];
+    twiddle<Inv, V>(a1.re, a1.im, loadv<T, W>(tw + k), loadv<T, W>(tw + q + k));
+    twiddle<Inv, V>(a2.re, a2.im, loadv<T, W>(tw + 2 * q + k), loadv<T, W>(tw + 3 * q + k));
+    twiddle<Inv, V>(a3.re, a3.im, loadv<T, W>(tw + 4 * q + k), loadv<T, W>(tw + 5 * q + k));
+    const V s02r = a0.re + a2.re, s02i = a0.im + a2.im;
+    const V d02r = a0.re - a2.re, d02i = a0.im - a2.im;
+    const V s13r = a1.re + a3.re, s13i = a1.im + a3.im;
+    const V d13r = a1.re - a3.re, d13i = a1.im - a3.im;
+    s[0] = {s02r + s13r, s02i + s13i};
+    s[2] = {s02r - s13r, s02i - s13i};
+    if (Inv) {
+        s[1] = {d02r - d13i, d02i + d13r};
+        s[3] = {d02r + d13i, d02i - d13r};
+    } else {
+        s[1] = {d02r + d13i, d02i - d13r};
+        s[3] = {d02r - d13i, d02i + d13r};
+    }
+}
+
+// One radix-4 pass of length 4q over n points.
 template <class T, int W, bool Inv, class L>
 void radix4(L d, std::size_t n, const T* tw, std::size_t q) {
-    using V = vec<T, W>;
     for (std::size_t base = 0; base < n; base += 4 * q) {
         const L g = d.at(base);
         for (std::size_t k = 0; k < q; k += W) {
-            Cv<T, W> a0 = g.template ld<W>(k), a2 = g.template ld<W>(q + k);
-            Cv<T, W> a1 = g.template ld<W>(2 * q + k), a3 = g.template ld<W>(3 * q + k);
-            twiddle<Inv, V>(a1.re, a1.im, loadv<T, W>(tw + k), loadv<T, W>(tw + q + k));
-            twiddle<Inv, V>(a2.re, a2.im, loadv<T, W>(tw + 2 * q + k), loadv<T, W>(tw + 3 * q + k));
-            twiddle<Inv, V>(a3.re, a3.im, loadv<T, W>(tw + 4 * q + k), loadv<T, W>(tw + 5 * q + k));
-            const V s02r = a0.re + a2.re, s02i = a0.im + a2.im;
-            const V d02r = a0.re - a2.re, d02i = a0.im - a2.im;
-            const V s13r = a1.re + a3.re, s13i = a1.im + a3.im;
-            const V d13r = a1.re - a3.re, d13i = a1.im - a3.im;
-            g.template st<W>(k, {s02r + s13r, s02i + s13i});
-            g.template st<W>(2 * q + k, {s02r - s13r, s02i - s13i});
-            if (Inv) {
-                g.template st<W>(q + k, {d02r - d13i, d02i + d13r});
-                g.template st<W>(3 * q + k, {d02r + d13i, d02i - d13r});
-            } else {
-                g.template st<W>(q + k, {d02r + d13i, d02i - d13r});
-                g.template st<W>(3 * q + k, {d02r - d13i, d02i + d13r});
-            }
+            Cv<T, W> c[4];
+            for (int j = 0; j < 4; ++j) c[j] = g.template ld<W>(j * q + k);
+            bfly4<T, W, Inv>(c, tw, q, k);
+            for (int j = 0; j < 4; ++j) g.template st<W>(j * q + k, c[j]);
         }
     }
 }
