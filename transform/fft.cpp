@@ -40,13 +40,14 @@ void permute(const FftPlan<T>& pl, const U* src, U* dst) {
         const std::size_t rh = rev[h] >> (lo - hi);
         U* d = dst + (h << lo);
         if (src == dst) {
+            // Branch-free exchange: a pair is swapped once, from its lower
+            // index; the other visits write the values back unchanged.
             for (std::size_t l = 0; l < nlo; ++l) {
                 const std::size_t i = (h << lo) | l, r = (std::size_t{rev[l]} << hi) | rh;
-                if (i < r) {
-                    const U t = dst[i];
-                    dst[i] = dst[r];
-                    dst[r] = t;
-                }
+                const bool sw = i < r;
+                const U a = dst[i], b = dst[r];
+                dst[i] = sw ? b : a;
+                dst[r] = sw ? a : b;
             }
         } else {
             for (std::size_t l = 0; l < nlo; ++l) d[l] = src[(std::size_t{rev[l]} << hi) | rh];

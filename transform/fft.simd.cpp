@@ -223,29 +223,47 @@ struct Units {
 
 // Stores R result vectors of U units each: unit j of x[k] goes to
 // out[j][k], R units per group.
+// Transposes a U x U block of complex units (two lanes each) in place.
+template <class T, int U>
+inline void transpose_units(vec<T, 2 * U>* u) {
+    using V = vec<T, 2 * U>;
+    if constexpr (U == 2) {
+        const V a = __builtin_shufflevector(u[0], u[1], 0, 1, 4, 5), b = __builtin_shufflevector(u[0], u[1], 2, 3, 6, 7);
+        u[0] = a;
+        u[1] = b;
+    } else if constexpr (U == 4) {
+        const V t0 = __builtin_shufflevector(u[0], u[1], 0, 1, 8, 9, 4, 5, 12, 13);
+        const V t1 = __builtin_shufflevector(u[0], u[1], 2, 3, 10, 11, 6, 7, 14, 15);
+        const V t2 = __builtin_shufflevector(u[2], u[3], 0, 1, 8, 9, 4, 5, 12, 13);
+        const V t3 = __builtin_shufflevector(u[2], u[3], 2, 3, 10, 11, 6, 7, 14, 15);
+        u[0] = __builtin_shufflevector(t0, t2, 0, 1, 2, 3, 8, 9, 10, 11);
+        u[1] = __builtin_shufflevector(t1, t3, 0, 1, 2, 3, 8, 9, 10, 11);
+        u[2] = __builtin_shufflevector(t0, t2, 4, 5, 6, 7, 12, 13, 14, 15);
+        u[3] = __builtin_shufflevector(t1, t3, 4, 5, 6, 7, 12, 13, 14, 15);
+    }
+}
+
+// Element k of group j (R contiguous units at out[j]) from lane j of x[k].
 template <class T, int U, int R>
 inline void store_groups(const vec<T, 2 * U>* x, T* const* out) {
     using V = vec<T, 2 * U>;
-    if constexpr (U == 1) {
-        for (int k = 0; k < R; ++k) storev<T, 2>(out[0] + 2 * k, x[k]);
-    } else {
-        // Transpose blocks of U x U complex units (two lanes each).
-        for (int k0 = 0; k0 < R; k0 += U) {
-            const V* u = x + k0;
-            if constexpr (U == 2) {
-                storev<T, 4>(out[0] + 2 * k0, __builtin_shufflevector(u[0], u[1], 0, 1, 4, 5));
-                storev<T, 4>(out[1] + 2 * k0, __builtin_shufflevector(u[0], u[1], 2, 3, 6, 7));
-            } else {
-                const V t0 = __builtin_shufflevector(u[0], u[1], 0, 1, 8, 9, 4, 5, 12, 13);
-                const V t1 = __builtin_shufflevector(u[0], u[1], 2, 3, 10, 11, 6, 7, 14, 15);
-                const V t2 = __builtin_shufflevector(u[2], u[3], 0, 1, 8, 9, 4, 5, 12, 13);
-                const V t3 = __builtin_shufflevector(u[2], u[3], 2, 3, 10, 11, 6, 7, 14, 15);
-                storev<T, 8>(out[0] + 2 * k0, __builtin_shufflevector(t0, t2, 0, 1, 2, 3, 8, 9, 10, 11));
-                storev<T, 8>(out[1] + 2 * k0, __builtin_shufflevector(t1, t3, 0, 1, 2, 3, 8, 9, 10, 11));
-                storev<T, 8>(out[2] + 2 * k0, __builtin_shufflevector(t0, t2, 4, 5, 6, 7, 12, 13, 14, 15));
-                storev<T, 8>(out[3] + 2 * k0, __builtin_shufflevector(t1, t3, 4, 5, 6, 7, 12, 13, 14, 15));
-            }
-        }
+    for (int k0 = 0; k0 < R; k0 += U) {
+        V u[U];
+        for (int j = 0; j < U; ++j) u[j] = x[k0 + j];
+        transpose_units<T, U>(u);
+        for (int j = 0; j < U; ++j) storev<T, 2 * U>(out[j] + 2 * k0, u[j]);
+    }
+}
+
+// The inverse: lane j of x[k] from element k of group j.
+template <class T, int U, int R>
+inline void load_groups(vec<T, 2 * U>* x, T* const* in) {
+    using V = vec<T, 2 * U>;
+    for (int k0 = 0; k0 < R; k0 += U) {
+        V u[U];
+        for (int j = 0; j < U; ++j) u[j] = loadv<T, 2 * U>(in[j] + 2 * k0);
+        transpose_units<T, U>(u);
+        for (int j = 0; j < U; ++j) x[k0 + j] = u[j];
     }
 }
 
@@ -257,6 +275,25 @@ inline void dft4v(vec<T, 2 * U>* x) {  // x[0..3] natural order in, X[0..3] out
     x[2] = a - c;
     x[1] = b + d;
     x[3] = b - d;
+}
+
+// Length-8 DFT: two length-4 DFTs and the factors W8^k.
+template <class T, int U, bool Inv>
+inline void dft8v(vec<T, 2 * U>* x) {
+    using V = vec<T, 2 * U>;
+    using Un = Units<T, U>;
+    const T h = static_cast<T>(0.707106781186547524400844362104849039L);
+    V e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
+    dft4v<T, U, Inv>(e);
+    dft4v<T, U, Inv>(o);
+    const V w1 = (o[1] + Un::template rot<Inv>(o[1])) * h;
+    const V w2 = Un::template rot<Inv>(o[2]);
+    const V w3 = (Un::template rot<Inv>(o[3]) - o[3]) * h;
+    const V w[4] = {o[0], w1, w2, w3};
+    for (int k = 0; k < 4; ++k) {
+        x[k] = e[k] + w[k];
+        x[k + 4] = e[k] - w[k];
+    }
 }
 
 // Length-16 DFT as 4 x 4: DFTs of the four residue classes, the factors
@@ -311,7 +348,6 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     };
     std::size_t lane_off[U];
     for (int j = 0; j < U; ++j) lane_off[j] = rb(static_cast<std::size_t>(j));
-    const T h = static_cast<T>(0.707106781186547524400844362104849039L);
     // Groups a·(groups/A) apart land next to each other in the destination:
     // visiting them together writes whole cache lines.
     constexpr int ubits = U == 4 ? 2 : U == 2 ? 1 : 0;
@@ -327,23 +363,48 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
         } else if constexpr (R == 16) {
             dft16v<T, U, Inv, Scaled>(x, sc);
         } else {
-            V e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
-            dft4v<T, U, Inv>(e);
-            dft4v<T, U, Inv>(o);
-            const V w1 = (o[1] + Un::template rot<Inv>(o[1])) * h;
-            const V w2 = Un::template rot<Inv>(o[2]);
-            const V w3 = (Un::template rot<Inv>(o[3]) - o[3]) * h;
-            const V w[4] = {o[0], w1, w2, w3};
-            for (int k = 0; k < 4; ++k) {
-                x[k] = e[k] + w[k];
-                x[k + 4] = e[k] - w[k];
-            }
+            dft8v<T, U, Inv>(x);
         }
         if constexpr (Scaled && R != 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
         const std::size_t g0 = rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
         store_groups<T, U, R>(x, out);
+    }
+}
+
+// The first pass on data already in bit-reversed order (in place): U groups
+// at a time, transposed into registers and back.
+template <class T, int U, bool Inv, bool Scaled, int R>
+void first_inplace(T* d, std::size_t n, T sc) {
+    using V = vec<T, 2 * U>;
+    for (std::size_t g0 = 0; g0 < n / R; g0 += U) {
+        T* ptr[U];
+        for (int j = 0; j < U; ++j) ptr[j] = d + 2 * R * (g0 + j);
+        V x[R], y[R];
+        load_groups<T, U, R>(x, ptr);
+        if constexpr (R == 4) {
+            y[0] = x[0]; y[1] = x[2]; y[2] = x[1]; y[3] = x[3];
+            dft4v<T, U, Inv>(y);
+        } else {
+            constexpr int r3[8] = {0, 4, 2, 6, 1, 5, 3, 7};
+            for (int t = 0; t < 8; ++t) y[t] = x[r3[t]];
+            dft8v<T, U, Inv>(y);
+        }
+        if constexpr (Scaled) for (int k = 0; k < R; ++k) y[k] = y[k] * sc;
+        store_groups<T, U, R>(y, ptr);
+    }
+}
+
+template <class T, bool Inv, bool Scaled>
+void first_inplace_any(T* d, std::size_t n, int order, T sc) {
+    constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    const std::size_t groups = n / (order % 2 ? 8 : 4);
+    if (Un > 1 && groups >= static_cast<std::size_t>(Un)) {
+        if (order % 2) first_inplace<T, Un, Inv, Scaled, 8>(d, n, sc);
+        else first_inplace<T, Un, Inv, Scaled, 4>(d, n, sc);
+    } else {
+        first_pass<T, Inv, Scaled>(Inter<T>{d}, n, order, sc);
     }
 }
 
@@ -384,7 +445,10 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src) {
     int p = covered;
     for (std::size_t b = 0; b < n; b += block) {
         const L db = d.at(b);
-        if (src == nullptr) first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
+        if (src == nullptr) {
+            if constexpr (std::is_same_v<L, Inter<T>>) first_inplace_any<T, Inv, Scaled>(db.p, block, plan.order, sc);
+            else first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
+        }
         for (p = covered; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
             radix4_pass<T, Inv>(db, block, plan.pass[p]);
     }
