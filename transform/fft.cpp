@@ -30,28 +30,42 @@ template <> const FftKernelsT<float>& kernels<float>() { return fft_kernels().f3
 template <> const FftKernelsT<double>& kernels<double>() { return fft_kernels().f64; }
 
 // Bit-reversal permutation of 2^order units: a gather into dst, or pairwise
-// exchanges when src == dst.
+// exchanges when src == dst. An index is (a, m, c) with k-bit a and c; its
+// reversal is (rev c, rev m, rev a), so the 2^k x 2^k tile of a middle part m
+// maps onto the tile of rev m. Working tile by tile keeps the few cache lines
+// of both tiles in use instead of sweeping the vector with large strides.
 template <class U, class T>
 void permute(const FftPlan<T>& pl, const U* src, U* dst) {
-    const int lo = pl.revbits, hi = pl.order - pl.revbits;
-    const std::size_t nlo = std::size_t{1} << lo, nhi = std::size_t{1} << hi;
-    const std::uint32_t* rev = pl.rev;
-    for (std::size_t h = 0; h < nhi; ++h) {
-        const std::size_t rh = rev[h] >> (lo - hi);
-        U* d = dst + (h << lo);
-        if (src == dst) {
-            // Branch-free exchange: a pair is swapped once, from its lower
-            // index; the other visits write the values back unchanged.
-            for (std::size_t l = 0; l < nlo; ++l) {
-                const std::size_t i = (h << lo) | l, r = (std::size_t{rev[l]} << hi) | rh;
-                const bool sw = i < r;
-                const U a = dst[i], b = dst[r];
-                dst[i] = sw ? b : a;
-                dst[r] = sw ? a : b;
+    const int order = pl.order, lo = pl.revbits;
+    const int k = order >= 6 ? 3 : order / 2, mbits = order - 2 * k;
+    const std::size_t nk = std::size_t{1} << k, nm = std::size_t{1} << mbits;
+    std::size_t rk[8];
+    for (std::size_t x = 0; x < nk; ++x) {
+        std::size_t r = 0;
+        for (int b = 0; b < k; ++b) r |= ((x >> b) & 1) << (k - 1 - b);
+        rk[x] = r;
+    }
+    const int top = order - k;
+    for (std::size_t m = 0; m < nm; ++m) {
+        // reversal over mbits bits (at most 2·lo) from the table over lo bits
+        const std::size_t lomask = (std::size_t{1} << lo) - 1;
+        const std::size_t rm = mbits <= lo ? pl.rev[m] >> (lo - mbits)
+                                           : (std::size_t{pl.rev[m & lomask]} << (mbits - lo)) | (pl.rev[m >> lo] >> (2 * lo - mbits));
+        if (src == dst && rm < m) continue;  // exchanged from the other tile
+        for (std::size_t a = 0; a < nk; ++a)
+            for (std::size_t c = 0; c < nk; ++c) {
+                const std::size_t i = (a << top) | (m << k) | c, r = (rk[c] << top) | (rm << k) | rk[a];
+                if (src != dst) {
+                    dst[i] = src[r];
+                } else {
+                    // Branch-free: inside a self-reversed tile each pair is
+                    // swapped from its lower index only.
+                    const bool sw = rm != m || i < r;
+                    const U x = dst[i], y = dst[r];
+                    dst[i] = sw ? y : x;
+                    dst[r] = sw ? x : y;
+                }
             }
-        } else {
-            for (std::size_t l = 0; l < nlo; ++l) d[l] = src[(std::size_t{rev[l]} << hi) | rh];
-        }
     }
 }
 
