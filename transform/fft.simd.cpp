@@ -336,7 +336,6 @@ inline constexpr int kFuseSpanBits = 3;
 template <class T, int U, bool Inv, bool Scaled, int R>
 void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     using V = vec<T, 2 * U>;
-    using Un = Units<T, U>;
     const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : 4);
     const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
     const int lo = plan.revbits, hi = order - lo;
