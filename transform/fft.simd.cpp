@@ -221,8 +221,6 @@ struct Units {
     template <bool Inv> static V rot(V v) { return Inv ? mul_pi(v) : mul_mi(v); }  // ∓i·v
 };
 
-// Stores R result vectors of U units each: unit j of x[k] goes to
-// out[j][k], R units per group.
 // Transposes a U x U block of complex units (two lanes each) in place.
 template <class T, int U>
 inline void transpose_units(vec<T, 2 * U>* u) {
