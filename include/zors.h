@@ -529,6 +529,126 @@ ZORAPI ZorStatus zorsFindNearest_16u(const Zor16u* pVals, Zor16u* pOutVals, int*
 /* transform: FFT, real FFT and packed formats, DFT, DCT, Hilbert, wavelets  */
 /* ======================================================================== */
 
+/* FFT specifications (opaque; the first word identifies the kind). */
+typedef struct ZorsFFTSpec_C_16sc ZorsFFTSpec_C_16sc;
+typedef struct ZorsFFTSpec_C_16s ZorsFFTSpec_C_16s;
+typedef struct ZorsFFTSpec_R_16s ZorsFFTSpec_R_16s;
+typedef struct ZorsFFTSpec_C_32fc ZorsFFTSpec_C_32fc;
+typedef struct ZorsFFTSpec_C_32f ZorsFFTSpec_C_32f;
+typedef struct ZorsFFTSpec_R_32f ZorsFFTSpec_R_32f;
+typedef struct ZorsFFTSpec_C_64fc ZorsFFTSpec_C_64fc;
+typedef struct ZorsFFTSpec_C_64f ZorsFFTSpec_C_64f;
+typedef struct ZorsFFTSpec_R_64f ZorsFFTSpec_R_64f;
+
+/* FFTInitAlloc: a specification of length 2^order (0..30) with one
+   normalisation flag; FFTFree releases it; FFTGetBufSize reports the work
+   buffer in bytes (16 bytes of alignment slack included). */
+ZORAPI ZorStatus zorsFFTInitAlloc_C_16sc(ZorsFFTSpec_C_16sc** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_C_16s(ZorsFFTSpec_C_16s** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_R_16s(ZorsFFTSpec_R_16s** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_C_32fc(ZorsFFTSpec_C_32fc** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_C_32f(ZorsFFTSpec_C_32f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_R_32f(ZorsFFTSpec_R_32f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_C_64fc(ZorsFFTSpec_C_64fc** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_C_64f(ZorsFFTSpec_C_64f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTInitAlloc_R_64f(ZorsFFTSpec_R_64f** ppSpec, int order, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsFFTFree_C_16sc(ZorsFFTSpec_C_16sc* pSpec);
+ZORAPI ZorStatus zorsFFTFree_C_16s(ZorsFFTSpec_C_16s* pSpec);
+ZORAPI ZorStatus zorsFFTFree_R_16s(ZorsFFTSpec_R_16s* pSpec);
+ZORAPI ZorStatus zorsFFTFree_C_32fc(ZorsFFTSpec_C_32fc* pSpec);
+ZORAPI ZorStatus zorsFFTFree_C_32f(ZorsFFTSpec_C_32f* pSpec);
+ZORAPI ZorStatus zorsFFTFree_R_32f(ZorsFFTSpec_R_32f* pSpec);
+ZORAPI ZorStatus zorsFFTFree_C_64fc(ZorsFFTSpec_C_64fc* pSpec);
+ZORAPI ZorStatus zorsFFTFree_C_64f(ZorsFFTSpec_C_64f* pSpec);
+ZORAPI ZorStatus zorsFFTFree_R_64f(ZorsFFTSpec_R_64f* pSpec);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_16sc(const ZorsFFTSpec_C_16sc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_16s(const ZorsFFTSpec_C_16s* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_R_16s(const ZorsFFTSpec_R_16s* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_32fc(const ZorsFFTSpec_C_32fc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_32f(const ZorsFFTSpec_C_32f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_R_32f(const ZorsFFTSpec_R_32f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_64fc(const ZorsFFTSpec_C_64fc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_C_64f(const ZorsFFTSpec_C_64f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsFFTGetBufSize_R_64f(const ZorsFFTSpec_R_64f* pSpec, int* pSize);
+
+/* FFTFwd_CToC / FFTInv_CToC: complex FFT, interleaved or separate arrays; in
+   place allowed; pBuffer may be null. */
+ZORAPI ZorStatus zorsFFTFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsFFTSpec_C_32fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsFFTSpec_C_32fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsFFTSpec_C_64fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsFFTSpec_C_64fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsFFTSpec_C_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsFFTSpec_C_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u* pBuffer);
+
+/* 16-bit complex FFT: result times 2^-scaleFactor, saturated (integer path
+   for hint 0/1 and order <= 5, else through single precision). */
+ZORAPI ZorStatus zorsFFTFwd_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsFFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsFFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_CToC_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDstRe, Zor16s* pDstIm, const ZorsFFTSpec_C_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CToC_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDstRe, Zor16s* pDstIm, const ZorsFFTSpec_C_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+
+/* Real FFT into and out of the packed spectra Pack, Perm (N values) and CCS
+   (N + 2 values). */
+ZORAPI ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToPack_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToPerm_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTFwd_RToCCS_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PackToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_PermToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFFTInv_CCSToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsFFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+
+/* ConjPack, ConjPerm, ConjCcs: the full complex spectrum of len points from a
+   packed real spectrum; _I expands in place; 16sc negation saturates. */
+ZORAPI ZorStatus zorsConjPack_32fc(const Zor32f* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsConjPack_64fc(const Zor64f* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsConjPack_16sc(const Zor16s* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsConjPerm_32fc(const Zor32f* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsConjPerm_64fc(const Zor64f* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsConjPerm_16sc(const Zor16s* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsConjCcs_32fc(const Zor32f* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsConjCcs_64fc(const Zor64f* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsConjCcs_16sc(const Zor16s* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsConjPack_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjPack_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjPack_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjPerm_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjPerm_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjPerm_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjCcs_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjCcs_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsConjCcs_16sc_I(Zor16sc* pSrcDst, int len);
+
+/* MulPack, MulPerm: element-wise product of two packed spectra of len reals;
+   16s forms shift right by scaleFactor (truncating) and saturate.
+   MulPackConj: pSrcDst = pSrc * conj(pSrcDst). */
+ZORAPI ZorStatus zorsMulPack_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMulPack_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsMulPack_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulPack_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulPack_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulPack_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulPerm_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMulPerm_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsMulPerm_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulPerm_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulPerm_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulPerm_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulPackConj_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulPackConj_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+
 /* (end of transform) */
 
 /* ======================================================================== */

@@ -1,0 +1,225 @@
+// FFT transforms of the floating-point kinds: FFTFwd_CToC / FFTInv_CToC
+// (32fc, 32f, 64fc, 64f) and the real transforms RToPack, RToPerm, RToCCS,
+// PackToR, PermToR, CCSToR (32f, 64f).
+//
+// Checks: pSpec null (-8), identifier word (-17), then the data pointers
+// (-8). Every transform runs in the destination without scratch memory, so
+// the work buffer, supplied or null, is never touched.
+//
+// Forward: permute into bit-reversed order in the destination (copy or
+// exchange in place), then the dispatched passes; the normalisation factor is
+// applied in the first pass. Real transforms of N points run the complex
+// transform of N/2 points on the pairs (x[2j], x[2j+1]) and split its result
+// into the spectrum with the precomputed ½cos, ½(1 - sin) factors; the inverse
+// merges the spectrum back into N/2 complex values and runs the inverse
+// complex transform.
+#include <cstring>
+
+#include "frame/check.h"
+#include "frame/dispatch.h"
+#include "transform/fft.h"
+
+namespace zors {
+
+ZORS_ISA_TABLE(FftKernels, fft_kernels)
+
+namespace {
+
+template <class T> const FftKernelsT<T>& kernels();
+template <> const FftKernelsT<float>& kernels<float>() { return fft_kernels().f32; }
+template <> const FftKernelsT<double>& kernels<double>() { return fft_kernels().f64; }
+
+// Bit-reversal permutation of 2^order units: a gather into dst, or pairwise
+// exchanges when src == dst. An index is (a, m, c) with k-bit a and c; its
+// reversal is (rev c, rev m, rev a), so the 2^k x 2^k tile of a middle part m
+// maps onto the tile of rev m. Working tile by tile keeps the few cache lines
+// of both tiles in use instead of sweeping the vector with large strides.
+template <class U, class T>
+void permute(const FftPlan<T>& pl, const U* src, U* dst) {
+    const int order = pl.order, lo = pl.revbits;
+    const int k = order >= 6 ? 3 : order / 2, mbits = order - 2 * k;
+    const std::size_t nk = std::size_t{1} << k, nm = std::size_t{1} << mbits;
+    std::size_t rk[8];
+    for (std::size_t x = 0; x < nk; ++x) {
+        std::size_t r = 0;
+        for (int b = 0; b < k; ++b) r |= ((x >> b) & 1) << (k - 1 - b);
+        rk[x] = r;
+    }
+    const int top = order - k;
+    for (std::size_t m = 0; m < nm; ++m) {
+        // reversal over mbits bits (at most 2·lo) from the table over lo bits
+        const std::size_t lomask = (std::size_t{1} << lo) - 1;
+        const std::size_t rm = mbits <= lo ? pl.rev[m] >> (lo - mbits)
+                                           : (std::size_t{pl.rev[m & lomask]} << (mbits - lo)) | (pl.rev[m >> lo] >> (2 * lo - mbits));
+        if (src == dst && rm < m) continue;  // exchanged from the other tile
+        for (std::size_t a = 0; a < nk; ++a)
+            for (std::size_t c = 0; c < nk; ++c) {
+                const std::size_t i = (a << top) | (m << k) | c, r = (rk[c] << top) | (rm << k) | rk[a];
+                if (src != dst) {
+                    dst[i] = src[r];
+                } else {
+                    // Branch-free: inside a self-reversed tile each pair is
+                    // swapped from its lower index only.
+                    const bool sw = rm != m || i < r;
+                    const U x = dst[i], y = dst[r];
+                    dst[i] = sw ? y : x;
+                    dst[r] = sw ? x : y;
+                }
+            }
+    }
+}
+
+template <class T> struct Pair { T re, im; };
+
+// Orders 0 and 1: copy or one butterfly, scaled when sc != 0.
+template <class T>
+void tiny(int order, const T* sr, const T* si, T* dr, T* di, std::size_t step, T sc) {
+    const T f = sc != T(0) ? sc : T(1);
+    if (order == 0) {
+        const T a = sr[0], b = si[0];
+        dr[0] = sc != T(0) ? a * f : a;
+        di[0] = sc != T(0) ? b * f : b;
+        return;
+    }
+    const T ar = sr[0], ai = si[0], br = sr[step], bi = si[step];
+    dr[0] = sc != T(0) ? (ar + br) * f : ar + br;
+    di[0] = sc != T(0) ? (ai + bi) * f : ai + bi;
+    dr[step] = sc != T(0) ? (ar - br) * f : ar - br;
+    di[step] = sc != T(0) ? (ai - bi) * f : ai - bi;
+}
+
+// The complex transform of plan.order points; si == nullptr means
+// interleaved data at sr / dr.
+template <class T>
+void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, bool inv, T sc) {
+    if (pl.order < 2) {
+        if (si == nullptr) tiny(pl.order, sr, sr + 1, dr, dr + 1, 2, sc);
+        else tiny(pl.order, sr, si, dr, di, 1, sc);
+        return;
+    }
+    if (si == nullptr) {
+        if (sr != dr) {
+            kernels<T>().passes(pl, sr, dr, nullptr, inv, sc);
+            return;
+        }
+        permute(pl, reinterpret_cast<const Pair<T>*>(sr), reinterpret_cast<Pair<T>*>(dr));
+    } else {
+        permute(pl, sr, dr);
+        permute(pl, si, di);
+    }
+    kernels<T>().passes(pl, nullptr, dr, di, inv, sc);
+}
+
+template <class T>
+const FftSpecF<T>* spec_as(const void* p) { return static_cast<const FftSpecF<T>*>(p); }
+
+template <class T>
+T dir_scale(const FftSpecF<T>* s, bool inv) { return (inv ? s->inv_scaled : s->fwd_scaled) ? s->scale : T(0); }
+
+template <class T, class S>
+ZorStatus cfft(const T* src, T* dst, const S* spec, FftKind id, bool inv) {
+    ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
+    const auto* s = spec_as<T>(spec);
+    complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, dir_scale(s, inv));
+    return zorStsNoErr;
+}
+
+template <class T, class S>
+ZorStatus cfft_split(const T* sr, const T* si, T* dr, T* di, const S* spec, FftKind id, bool inv) {
+    ZORS_CHECK(spec_status(spec, id), nonnull(sr, si, dr, di));
+    const auto* s = spec_as<T>(spec);
+    complex_fft(s->plan, sr, si, dr, di, inv, dir_scale(s, inv));
+    return zorStsNoErr;
+}
+
+using Layout = PackedLayout;
+
+// Turns the complex spectrum Z of N/2 points in d into the real spectrum in
+// Perm order.
+template <class T>
+void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
+    const std::size_t m = n / 2, q = n / 4;
+    const T a = d[0], b = d[1];
+    d[0] = a + b;
+    d[1] = a - b;
+    if (m < 2) return;
+    d[m + 1] = -d[m + 1];  // X[M/2] = conj(Z[M/2])
+    kernels<T>().split_merge(d, m, s->split, s->split + q + 1, false);
+}
+
+// The inverse of split_step (times 2): the Perm spectrum in d becomes Z.
+template <class T>
+void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
+    const std::size_t m = n / 2, q = n / 4;
+    const T a0 = d[0], an = d[1];
+    d[0] = a0 + an;
+    d[1] = a0 - an;
+    if (m < 2) return;
+    d[m] = 2 * d[m];
+    d[m + 1] = -2 * d[m + 1];
+    kernels<T>().split_merge(d, m, s->merge, s->merge + q + 1, true);
+}
+
+template <class T, class S>
+ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
+    ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
+    const auto* s = spec_as<T>(spec);
+    const std::size_t n = std::size_t{1} << s->order;
+    const T sc = dir_scale(s, false);
+    if (n == 1) {
+        dst[0] = sc != T(0) ? src[0] * sc : src[0];
+    } else {
+        complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), false, sc);
+        split_step(s, dst, n);
+    }
+    perm_to_layout(dst, n, lay);
+    return zorStsNoErr;
+}
+
+template <class T, class S>
+ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
+    ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
+    const auto* s = spec_as<T>(spec);
+    const std::size_t n = std::size_t{1} << s->order;
+    const T sc = dir_scale(s, true);
+    if (n == 1) {
+        dst[0] = sc != T(0) ? src[0] * sc : src[0];
+        return zorStsNoErr;
+    }
+    // Rearrange into Perm order in the destination.
+    const T a0 = src[0], an = src[nyquist_pos(lay, n)];
+    if (lay == Layout::pack) std::memmove(dst + 2, src + 1, (n - 2) * sizeof(T));
+    else if (dst != src) std::memmove(dst + 2, src + 2, (n - 2) * sizeof(T));
+    dst[0] = a0;
+    dst[1] = an;
+    merge_step(s, dst, n);
+    complex_fft(s->plan, dst, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), true, sc);
+    return zorStsNoErr;
+}
+
+}  // namespace
+}  // namespace zors
+
+using namespace zors;
+
+ZorStatus zorsFFTFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsFFTSpec_C_32fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const float*>(pSrc), reinterpret_cast<float*>(pDst), pSpec, kFftC32fc, false); }
+ZorStatus zorsFFTInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsFFTSpec_C_32fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const float*>(pSrc), reinterpret_cast<float*>(pDst), pSpec, kFftC32fc, true); }
+ZorStatus zorsFFTFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsFFTSpec_C_64fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const double*>(pSrc), reinterpret_cast<double*>(pDst), pSpec, kFftC64fc, false); }
+ZorStatus zorsFFTInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsFFTSpec_C_64fc* pSpec, Zor8u*) { return cfft(reinterpret_cast<const double*>(pSrc), reinterpret_cast<double*>(pDst), pSpec, kFftC64fc, true); }
+ZorStatus zorsFFTFwd_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsFFTSpec_C_32f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC32f, false); }
+ZorStatus zorsFFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsFFTSpec_C_32f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC32f, true); }
+ZorStatus zorsFFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, false); }
+ZorStatus zorsFFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, true); }
+
+ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
+ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
+ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
+ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
+ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
+ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
+ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
+ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
+ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
+ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }

@@ -1,0 +1,152 @@
+// Power-of-two FFT: the specification object and the kernel table.
+//
+// A specification is built once by InitAlloc and read-only afterwards, so one
+// object serves any number of concurrent transforms.
+//
+// The complex transform is a decimation-in-time FFT: the input is permuted
+// into bit-reversed order, a first pass computes the DFTs of neighbouring
+// points without twiddle factors (length 4 or 8; out of place on interleaved
+// data the permutation is fused with it, and even orders take length 16),
+// and radix-4 passes of lengths 16, 64, ... (or 32, 128, ...) with the
+// precomputed factors complete the transform in the destination. Passes that
+// fit in a cache-sized block run block by block before the longer passes
+// sweep the whole vector. The floating-point transforms need no scratch
+// memory, so they never touch the caller's work buffer; the 16-bit floating
+// path keeps its converted data there.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "zors.h"
+
+namespace zors {
+
+enum FftKind : std::uint32_t {
+    kFftC16sc = 1, kFftC16s = 2, kFftR16s = 3,
+    kFftC32fc = 4, kFftC32f = 5, kFftR32f = 6,
+    kFftC64fc = 7, kFftC64f = 8, kFftR64f = 9,
+};
+
+// The twiddle factors of one radix-4 pass of length 4q: for k < q the runs
+// cos(2πk/L), sin(2πk/L), then the same for 2k and 3k (six runs of q values,
+// forward factor W^k = cos - i·sin).
+template <class T>
+struct FftPass {
+    const T* tw;
+    std::int32_t q;
+};
+
+// Tables of the complex transform of `order` points (shared by the complex
+// kinds and, at order - 1, by the real kinds).
+template <class T>
+struct FftPlan {
+    std::int32_t order;       // of the complex transform
+    std::int32_t npass;       // radix-4 passes after the first pass
+    std::int32_t block;       // passes with 4q <= block run block by block
+    const std::uint32_t* rev; // bit reversal of `revbits` bits
+    std::int32_t revbits;
+    FftPass<T> pass[16];
+};
+
+// The floating-point specification (kinds 4 to 9).
+template <class T>
+struct FftSpecF {
+    std::uint32_t id;
+    std::int32_t order;
+    std::int32_t fwd_scaled;
+    std::int32_t inv_scaled;
+    T scale;
+    std::int32_t hint;
+    std::int32_t buf_size;
+    std::uint32_t* rev;        // owned
+    T* twiddle;                // owned: all pass tables
+    T* split;                  // owned (real kinds): ½cos θk, ½(1 - sin θk), k = 1 .. N/4
+    T* merge;                  // owned (real kinds): cos θk, sin θk, k = 1 .. N/4
+    FftPlan<T> plan;
+};
+
+// The 16-bit specification (kinds 1 to 3). The integer path (hint 0 or 1,
+// order 1..5) uses the Q14 tables; the floating path the embedded
+// single-precision specification of the same order and flag.
+struct FftSpec16 {
+    std::uint32_t id;
+    std::int32_t order;
+    std::int32_t fwd_shift;
+    std::int32_t inv_shift;
+    std::int32_t sqrt2;
+    std::int32_t hint;
+    std::int32_t buf_size;
+    std::int32_t int_path;
+    std::uint32_t* rev;   // owned (integer path): bit reversal of the complex order
+    Zor16s* twiddle;      // owned (integer path): cos, sin, -sin, cos of 2πk/N, k < N
+    Zor16s* split;        // owned (kind 3, integer path): the same for the real split
+    void* fspec;          // owned (floating path): kind 4, 5 or 6
+};
+
+// Wide kernels of one dispatch level.
+template <class T>
+struct FftKernelsT {
+    // Complex transform into re/im: interleaved (im == nullptr, re holds
+    // re/im pairs) or separate arrays. With src != nullptr (interleaved only)
+    // the bit-reversal gather from src is part of the first pass; otherwise
+    // re/im already hold the bit-reversed vector. A non-zero `scale`
+    // multiplies every output.
+    void (*passes)(const FftPlan<T>&, const T* src, T* re, T* im, bool inverse, T scale);
+    // Real transforms: the pairs (k, M - k), 1 <= k < M/2, of the M complex
+    // values in d, split into the spectrum (c = ½cos, s = ½(1 - sin)) or
+    // merged back (c = cos, s = sin).
+    void (*split_merge)(T* d, std::size_t m, const T* c, const T* s, bool merge);
+};
+
+struct FftKernels {
+    FftKernelsT<float> f32;
+    FftKernelsT<double> f64;
+};
+
+// The identifier word at the start of any object.
+inline std::uint32_t fft_id(const void* p) noexcept {
+    std::uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// The first checks of every function taking a specification: null (-8),
+// then the identifier word (-17).
+inline ZorStatus spec_status(const void* spec, std::uint32_t id) noexcept {
+    return spec == nullptr ? zorStsNullPtrErr : fft_id(spec) != id ? zorStsContextMatchErr : zorStsNoErr;
+}
+
+// The packed real spectra. Perm is what the split step produces; the others
+// are reorderings of it.
+enum class PackedLayout { pack, perm, ccs };
+
+// Turns the Perm spectrum of n values in v into `lay`, in place (CCS takes
+// n + 2 values, 2 for n = 1).
+template <class T>
+void perm_to_layout(T* v, std::size_t n, PackedLayout lay) {
+    if (n == 1) {
+        if (lay == PackedLayout::ccs) v[1] = 0;
+        return;
+    }
+    const T nyq = v[1];
+    if (lay == PackedLayout::pack) {
+        std::memmove(v + 1, v + 2, (n - 2) * sizeof(T));
+        v[n - 1] = nyq;
+    } else if (lay == PackedLayout::ccs) {
+        v[n] = nyq;
+        v[n + 1] = 0;
+        v[1] = 0;
+    }
+}
+
+// Position of A_{N/2} in a layout of an even length n.
+constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
+    return lay == PackedLayout::perm ? 1 : lay == PackedLayout::pack ? n - 1 : n;
+}
+
+// The work-buffer size in bytes reported for a kind and order.
+int fft_buf_size(std::uint32_t id, int order);
+
+}  // namespace zors

@@ -1,0 +1,535 @@
+// Wide bodies of the power-of-two FFT, compiled once per dispatch level.
+//
+// The butterflies are written once on "split" complex vectors (a vector of
+// real parts and a vector of imaginary parts). Interleaved data is split on
+// load and interleaved again on store; separate arrays load directly. The
+// vector width follows the level and narrows for the short passes.
+#include "frame/isa.h"
+
+#include <cstring>
+#include <type_traits>
+#include <utility>
+
+#include "transform/fft.h"
+
+namespace zors::ZORS_ISA {
+namespace {
+
+template <class T, int W>
+struct VecOf {
+    typedef T type __attribute__((vector_size(W * sizeof(T))));
+};
+template <class T, int W> using vec = typename VecOf<T, W>::type;
+
+template <class T, int W>
+struct Cv {
+    vec<T, W> re, im;
+};
+
+template <class T, int W>
+inline vec<T, W> loadv(const T* p) {
+    vec<T, W> v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+template <class T, int W>
+inline void storev(T* p, vec<T, W> v) {
+    std::memcpy(p, &v, sizeof v);
+}
+
+template <class V, std::size_t... I>
+inline V evens(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I)...); }
+template <class V, std::size_t... I>
+inline V odds(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I + 1)...); }
+// Lanes 0, W, 1, W + 1, ... starting at lane `first` of each input.
+template <std::size_t First, std::size_t W, class V, std::size_t... I>
+inline V zip(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (First + I / 2 + (I % 2) * W)...);
+}
+
+// Interleaved complex data: element j at p[2j], p[2j + 1].
+template <class T>
+struct Inter {
+    T* p;
+    template <int W>
+    Cv<T, W> ld(std::size_t j) const {
+        const auto a = loadv<T, W>(p + 2 * j), b = loadv<T, W>(p + 2 * j + W);
+        return {evens(a, b, std::make_index_sequence<W>{}), odds(a, b, std::make_index_sequence<W>{})};
+    }
+    template <int W>
+    void st(std::size_t j, const Cv<T, W>& c) const {
+        storev<T, W>(p + 2 * j, zip<0, W>(c.re, c.im, std::make_index_sequence<W>{}));
+        storev<T, W>(p + 2 * j + W, zip<W / 2, W>(c.re, c.im, std::make_index_sequence<W>{}));
+    }
+    T& r(std::size_t j) const { return p[2 * j]; }
+    T& i(std::size_t j) const { return p[2 * j + 1]; }
+    Inter at(std::size_t j) const { return {p + 2 * j}; }
+};
+
+// Separate real and imaginary arrays.
+template <class T>
+struct Split {
+    T* re;
+    T* im;
+    template <int W>
+    Cv<T, W> ld(std::size_t j) const { return {loadv<T, W>(re + j), loadv<T, W>(im + j)}; }
+    template <int W>
+    void st(std::size_t j, const Cv<T, W>& c) const {
+        storev<T, W>(re + j, c.re);
+        storev<T, W>(im + j, c.im);
+    }
+    T& r(std::size_t j) const { return re[j]; }
+    T& i(std::size_t j) const { return im[j]; }
+    Split at(std::size_t j) const { return {re + j, im + j}; }
+};
+
+// a · (c ∓ i·s): the forward factor is c - i·s, the inverse its conjugate.
+template <bool Inv, class V>
+inline void twiddle(V& ar, V& ai, V c, V s) {
+    const V r = Inv ? ar * c - ai * s : ar * c + ai * s;
+    const V i = Inv ? ai * c + ar * s : ai * c - ar * s;
+    ar = r;
+    ai = i;
+}
+
+// One radix-4 butterfly of a pass of length 4q at offset k: s[0..3] hold
+// the sub-transforms of the residues 0, 2, 1, 3 (their memory order) and
+// receive X_k, X_{k+q}, X_{k+2q}, X_{k+3q}.
+template <class T, int W, bool Inv>
+inline void bfly4(Cv<T, W>* s, const T* tw, std::size_t q, std::size_t k) {
+    using V = vec<T, W>;
+    Cv<T, W> a0 = s[0], a2 = s[1], a1 = s[2], a3 = s[3];
+    twiddle<Inv, V>(a1.re, a1.im, loadv<T, W>(tw + k), loadv<T, W>(tw + q + k));
+    twiddle<Inv, V>(a2.re, a2.im, loadv<T, W>(tw + 2 * q + k), loadv<T, W>(tw + 3 * q + k));
+    twiddle<Inv, V>(a3.re, a3.im, loadv<T, W>(tw + 4 * q + k), loadv<T, W>(tw + 5 * q + k));
+    const V s02r = a0.re + a2.re, s02i = a0.im + a2.im;
+    const V d02r = a0.re - a2.re, d02i = a0.im - a2.im;
+    const V s13r = a1.re + a3.re, s13i = a1.im + a3.im;
+    const V d13r = a1.re - a3.re, d13i = a1.im - a3.im;
+    s[0] = {s02r + s13r, s02i + s13i};
+    s[2] = {s02r - s13r, s02i - s13i};
+    if (Inv) {
+        s[1] = {d02r - d13i, d02i + d13r};
+        s[3] = {d02r + d13i, d02i - d13r};
+    } else {
+        s[1] = {d02r + d13i, d02i - d13r};
+        s[3] = {d02r - d13i, d02i + d13r};
+    }
+}
+
+// One radix-4 pass of length 4q over n points.
+template <class T, int W, bool Inv, class L>
+void radix4(L d, std::size_t n, const T* tw, std::size_t q) {
+    for (std::size_t base = 0; base < n; base += 4 * q) {
+        const L g = d.at(base);
+        for (std::size_t k = 0; k < q; k += W) {
+            Cv<T, W> c[4];
+            for (int j = 0; j < 4; ++j) c[j] = g.template ld<W>(j * q + k);
+            bfly4<T, W, Inv>(c, tw, q, k);
+            for (int j = 0; j < 4; ++j) g.template st<W>(j * q + k, c[j]);
+        }
+    }
+}
+
+template <class T, bool Inv, class L>
+void radix4_pass(L d, std::size_t n, const FftPass<T>& p) {
+    constexpr int Wn = static_cast<int>(kVectorBytes / sizeof(T));
+    constexpr int W2 = Wn / 2 >= 2 ? Wn / 2 : 2;
+    constexpr int W4 = Wn / 4 >= 2 ? Wn / 4 : 2;
+    const std::size_t q = static_cast<std::size_t>(p.q);
+    // Short transforms still sit in the store buffer of the first pass, whose
+    // stores are at most 32 bytes wide: loads of the same width forward.
+    if (q >= static_cast<std::size_t>(Wn) && (Wn * sizeof(T) <= 32 || n > 64)) radix4<T, Wn, Inv>(d, n, p.tw, q);
+    else if (q >= static_cast<std::size_t>(W2)) radix4<T, W2, Inv>(d, n, p.tw, q);
+    else radix4<T, W4, Inv>(d, n, p.tw, q);
+}
+
+// Length-4 DFTs of neighbouring points in bit-reversed order (u0 .. u3 hold
+// x0, x2, x1, x3), optionally scaled.
+template <class T, bool Inv, bool Scaled, class L>
+inline void dft4(L g, T sc) {
+    const T ar = g.r(0) + g.r(1), ai = g.i(0) + g.i(1);  // x0 + x2
+    const T br = g.r(0) - g.r(1), bi = g.i(0) - g.i(1);  // x0 - x2
+    const T cr = g.r(2) + g.r(3), ci = g.i(2) + g.i(3);  // x1 + x3
+    const T dr = g.r(2) - g.r(3), di = g.i(2) - g.i(3);  // x1 - x3
+    T o[8] = {ar + cr, ai + ci, Inv ? br - di : br + di, Inv ? bi + dr : bi - dr,
+              ar - cr, ai - ci, Inv ? br + di : br - di, Inv ? bi - dr : bi + dr};
+    for (int m = 0; m < 4; ++m) {
+        g.r(m) = Scaled ? o[2 * m] * sc : o[2 * m];
+        g.i(m) = Scaled ? o[2 * m + 1] * sc : o[2 * m + 1];
+    }
+}
+
+// Length-8 DFTs: two length-4 DFTs and one radix-2 step with W8^k.
+template <class T, bool Inv, bool Scaled, class L>
+inline void dft8(L g, T sc) {
+    constexpr T h = static_cast<T>(0.707106781186547524400844362104849039L);
+    dft4<T, Inv, false>(g, sc);
+    dft4<T, Inv, false>(g.at(4), sc);
+    for (int k = 0; k < 4; ++k) {
+        T orr = g.r(4 + k), oi = g.i(4 + k), tr, ti;
+        // W8^k (forward) or its conjugate applied to the odd half.
+        switch (k) {
+        case 0: tr = orr; ti = oi; break;
+        case 1: tr = Inv ? (orr - oi) * h : (orr + oi) * h; ti = Inv ? (oi + orr) * h : (oi - orr) * h; break;
+        case 2: tr = Inv ? -oi : oi; ti = Inv ? orr : -orr; break;
+        default: tr = Inv ? (-orr - oi) * h : (oi - orr) * h; ti = Inv ? (orr - oi) * h : (-oi - orr) * h; break;
+        }
+        const T er = g.r(k), ei = g.i(k);
+        g.r(k) = Scaled ? (er + tr) * sc : er + tr;
+        g.i(k) = Scaled ? (ei + ti) * sc : ei + ti;
+        g.r(4 + k) = Scaled ? (er - tr) * sc : er - tr;
+        g.i(4 + k) = Scaled ? (ei - ti) * sc : ei - ti;
+    }
+}
+
+template <class T, bool Inv, bool Scaled, class L>
+void first_pass(L d, std::size_t n, int order, T sc) {
+    if (order % 2 == 0) {
+        for (std::size_t g = 0; g < n; g += 4) dft4<T, Inv, Scaled>(d.at(g), sc);
+    } else {
+        for (std::size_t g = 0; g < n; g += 8) dft8<T, Inv, Scaled>(d.at(g), sc);
+    }
+}
+
+// ---- Out of place, interleaved: bit-reversal gather fused with the first
+// pass. The inputs of U neighbouring groups are contiguous in the source
+// (x_t of group rev(r) is src[r + t·N/R]), so they load as vectors; the R
+// outputs of each group are contiguous in the destination, so a transpose of
+// complex units turns the R result vectors into U stores.
+
+template <class V, std::size_t... I>
+inline V swap_pairs_neg_re(V v, std::index_sequence<I...>) {
+    // (re, im) -> (im, -re): multiplication by -i.
+    const V n = -v;
+    return __builtin_shufflevector(v, n, (I % 2 == 0 ? I + 1 : sizeof...(I) + I - 1)...);
+}
+template <class V, std::size_t... I>
+inline V swap_pairs_neg_im(V v, std::index_sequence<I...>) {
+    // (re, im) -> (-im, re): multiplication by +i.
+    const V n = -v;
+    return __builtin_shufflevector(v, n, (I % 2 == 0 ? sizeof...(I) + I + 1 : I - 1)...);
+}
+
+// U complex units of T in one vector.
+template <class T, int U>
+struct Units {
+    using V = vec<T, 2 * U>;
+    static constexpr auto seq = std::make_index_sequence<2 * U>{};
+    static V mul_mi(V v) { return swap_pairs_neg_re(v, seq); }
+    static V mul_pi(V v) { return swap_pairs_neg_im(v, seq); }
+    template <bool Inv> static V rot(V v) { return Inv ? mul_pi(v) : mul_mi(v); }  // ∓i·v
+};
+
+// Transposes a U x U block of complex units (two lanes each) in place.
+template <class T, int U>
+inline void transpose_units(vec<T, 2 * U>* u) {
+    using V = vec<T, 2 * U>;
+    if constexpr (U == 2) {
+        const V a = __builtin_shufflevector(u[0], u[1], 0, 1, 4, 5), b = __builtin_shufflevector(u[0], u[1], 2, 3, 6, 7);
+        u[0] = a;
+        u[1] = b;
+    } else if constexpr (U == 4) {
+        const V t0 = __builtin_shufflevector(u[0], u[1], 0, 1, 8, 9, 4, 5, 12, 13);
+        const V t1 = __builtin_shufflevector(u[0], u[1], 2, 3, 10, 11, 6, 7, 14, 15);
+        const V t2 = __builtin_shufflevector(u[2], u[3], 0, 1, 8, 9, 4, 5, 12, 13);
+        const V t3 = __builtin_shufflevector(u[2], u[3], 2, 3, 10, 11, 6, 7, 14, 15);
+        u[0] = __builtin_shufflevector(t0, t2, 0, 1, 2, 3, 8, 9, 10, 11);
+        u[1] = __builtin_shufflevector(t1, t3, 0, 1, 2, 3, 8, 9, 10, 11);
+        u[2] = __builtin_shufflevector(t0, t2, 4, 5, 6, 7, 12, 13, 14, 15);
+        u[3] = __builtin_shufflevector(t1, t3, 4, 5, 6, 7, 12, 13, 14, 15);
+    }
+}
+
+// Element k of group j (R contiguous units at out[j]) from lane j of x[k].
+template <class T, int U, int R>
+inline void store_groups(const vec<T, 2 * U>* x, T* const* out) {
+    using V = vec<T, 2 * U>;
+    for (int k0 = 0; k0 < R; k0 += U) {
+        V u[U];
+        for (int j = 0; j < U; ++j) u[j] = x[k0 + j];
+        transpose_units<T, U>(u);
+        for (int j = 0; j < U; ++j) storev<T, 2 * U>(out[j] + 2 * k0, u[j]);
+    }
+}
+
+// The inverse: lane j of x[k] from element k of group j.
+template <class T, int U, int R>
+inline void load_groups(vec<T, 2 * U>* x, T* const* in) {
+    using V = vec<T, 2 * U>;
+    for (int k0 = 0; k0 < R; k0 += U) {
+        V u[U];
+        for (int j = 0; j < U; ++j) u[j] = loadv<T, 2 * U>(in[j] + 2 * k0);
+        transpose_units<T, U>(u);
+        for (int j = 0; j < U; ++j) x[k0 + j] = u[j];
+    }
+}
+
+template <class T, int U, bool Inv>
+inline void dft4v(vec<T, 2 * U>* x) {  // x[0..3] natural order in, X[0..3] out
+    using Un = Units<T, U>;
+    const auto a = x[0] + x[2], b = x[0] - x[2], c = x[1] + x[3], d = Un::template rot<Inv>(x[1] - x[3]);
+    x[0] = a + c;
+    x[2] = a - c;
+    x[1] = b + d;
+    x[3] = b - d;
+}
+
+// Length-8 DFT: two length-4 DFTs and the factors W8^k.
+template <class T, int U, bool Inv>
+inline void dft8v(vec<T, 2 * U>* x) {
+    using V = vec<T, 2 * U>;
+    using Un = Units<T, U>;
+    const T h = static_cast<T>(0.707106781186547524400844362104849039L);
+    V e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
+    dft4v<T, U, Inv>(e);
+    dft4v<T, U, Inv>(o);
+    const V w1 = (o[1] + Un::template rot<Inv>(o[1])) * h;
+    const V w2 = Un::template rot<Inv>(o[2]);
+    const V w3 = (Un::template rot<Inv>(o[3]) - o[3]) * h;
+    const V w[4] = {o[0], w1, w2, w3};
+    for (int k = 0; k < 4; ++k) {
+        x[k] = e[k] + w[k];
+        x[k + 4] = e[k] - w[k];
+    }
+}
+
+// Length-16 DFT as 4 x 4: DFTs of the four residue classes, the factors
+// W16^(n2·k1), DFTs across the classes.
+// The scale factor is applied after the first DFTs, where the in-place path
+// (length-4 first pass) applies it, so that both paths agree bit for bit.
+template <class T, int U, bool Inv, bool Scaled>
+inline void dft16v(vec<T, 2 * U>* x, T sc) {
+    using V = vec<T, 2 * U>;
+    using Un = Units<T, U>;
+    constexpr long double c1 = 0.923879532511286756128183189396788933L, s1 = 0.382683432365089771728459984030398866L;
+    constexpr long double h = 0.707106781186547524400844362104849039L;
+    // cos and sin of 2πm/16 for the products n2·k1 that occur
+    const auto mul = [](V v, long double c, long double sn) {
+        return v * static_cast<T>(c) + Un::template rot<Inv>(v) * static_cast<T>(sn);
+    };
+    V y[4][4];
+    for (int n2 = 0; n2 < 4; ++n2) {
+        V t[4] = {x[n2], x[n2 + 4], x[n2 + 8], x[n2 + 12]};
+        dft4v<T, U, Inv>(t);
+        for (int k1 = 0; k1 < 4; ++k1) y[k1][n2] = Scaled ? t[k1] * sc : t[k1];
+    }
+    y[1][1] = mul(y[1][1], c1, s1);
+    y[1][2] = mul(y[1][2], h, h);
+    y[1][3] = mul(y[1][3], s1, c1);
+    y[2][1] = mul(y[2][1], h, h);
+    y[2][2] = Un::template rot<Inv>(y[2][2]);
+    y[2][3] = mul(y[2][3], -h, h);
+    y[3][1] = mul(y[3][1], s1, c1);
+    y[3][2] = mul(y[3][2], -h, h);
+    y[3][3] = mul(y[3][3], -c1, -s1);
+    for (int k1 = 0; k1 < 4; ++k1) {
+        dft4v<T, U, Inv>(y[k1]);
+        for (int k2 = 0; k2 < 4; ++k2) x[k1 + 4 * k2] = y[k1][k2];
+    }
+}
+
+inline constexpr int kFuseSpanBits = 3;
+
+template <class T, int U, bool Inv, bool Scaled, int R>
+void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    using V = vec<T, 2 * U>;
+    const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : 4);
+    const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
+    const int lo = plan.revbits, hi = order - lo;
+    const std::uint32_t* rev = plan.rev;
+    // rev over `bits` bits, from the table of rev over `lo` bits
+    auto rb = [&](std::size_t i) {
+        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
+        return full >> (order - bits);
+    };
+    std::size_t lane_off[U];
+    for (int j = 0; j < U; ++j) lane_off[j] = rb(static_cast<std::size_t>(j));
+    // Groups a·(groups/A) apart land next to each other in the destination:
+    // visiting them together writes whole cache lines.
+    constexpr int ubits = U == 4 ? 2 : U == 2 ? 1 : 0;
+    const int sbits = bits - ubits < kFuseSpanBits ? bits - ubits : kFuseSpanBits;
+    const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
+    for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
+    for (std::size_t a = 0; a < span; ++a) {
+        const std::size_t r0 = rb0 + a * gap;
+        V x[R];
+        for (int t = 0; t < R; ++t) x[t] = loadv<T, 2 * U>(src + 2 * (r0 + t * stride));
+        if constexpr (R == 4) {
+            dft4v<T, U, Inv>(x);
+        } else if constexpr (R == 16) {
+            dft16v<T, U, Inv, Scaled>(x, sc);
+        } else {
+            dft8v<T, U, Inv>(x);
+        }
+        if constexpr (Scaled && R != 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
+        const std::size_t g0 = rb(r0);
+        T* out[U];
+        for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
+        store_groups<T, U, R>(x, out);
+    }
+}
+
+// The first pass on data already in bit-reversed order (in place): U groups
+// at a time, transposed into registers and back.
+template <class T, int U, bool Inv, bool Scaled, int R>
+void first_inplace(T* d, std::size_t n, T sc) {
+    using V = vec<T, 2 * U>;
+    for (std::size_t g0 = 0; g0 < n / R; g0 += U) {
+        T* ptr[U];
+        for (int j = 0; j < U; ++j) ptr[j] = d + 2 * R * (g0 + j);
+        V x[R], y[R];
+        load_groups<T, U, R>(x, ptr);
+        if constexpr (R == 4) {
+            y[0] = x[0]; y[1] = x[2]; y[2] = x[1]; y[3] = x[3];
+            dft4v<T, U, Inv>(y);
+        } else {
+            constexpr int r3[8] = {0, 4, 2, 6, 1, 5, 3, 7};
+            for (int t = 0; t < 8; ++t) y[t] = x[r3[t]];
+            dft8v<T, U, Inv>(y);
+        }
+        if constexpr (Scaled) for (int k = 0; k < R; ++k) y[k] = y[k] * sc;
+        store_groups<T, U, R>(y, ptr);
+    }
+}
+
+template <class T, bool Inv, bool Scaled>
+void first_inplace_any(T* d, std::size_t n, int order, T sc) {
+    constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    const std::size_t groups = n / (order % 2 ? 8 : 4);
+    if (Un > 1 && groups >= static_cast<std::size_t>(Un)) {
+        if (order % 2) first_inplace<T, Un, Inv, Scaled, 8>(d, n, sc);
+        else first_inplace<T, Un, Inv, Scaled, 4>(d, n, sc);
+    } else {
+        first_pass<T, Inv, Scaled>(Inter<T>{d}, n, order, sc);
+    }
+}
+
+template <class T, bool Inv, bool Scaled, int R>
+void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    constexpr int U2 = Un >= 2 ? 2 : 1;
+    const std::size_t groups = (std::size_t{1} << plan.order) / R;
+    if (groups >= static_cast<std::size_t>(Un)) fused_first<T, Un, Inv, Scaled, R>(plan, src, dst, sc);
+    else if (groups >= static_cast<std::size_t>(U2)) fused_first<T, U2, Inv, Scaled, R>(plan, src, dst, sc);
+    else fused_first<T, 1, Inv, Scaled, R>(plan, src, dst, sc);
+}
+
+// Returns the number of radix-4 passes the first pass also covered.
+template <class T, bool Inv, bool Scaled>
+int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    if (plan.order % 2) {
+        fused_r<T, Inv, Scaled, 8>(plan, src, dst, sc);
+        return 0;
+    }
+    if (plan.order >= 4) {
+        fused_r<T, Inv, Scaled, 16>(plan, src, dst, sc);
+        return 1;
+    }
+    fused_r<T, Inv, Scaled, 4>(plan, src, dst, sc);
+    return 0;
+}
+
+// src != nullptr: out of place on interleaved data, the gather is fused with
+// the first pass; otherwise the data is already in bit-reversed order.
+template <class T, bool Inv, bool Scaled, class L>
+void run(const FftPlan<T>& plan, L d, T sc, const T* src) {
+    const std::size_t n = std::size_t{1} << plan.order;
+    const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
+    int covered = 0;
+    if constexpr (std::is_same_v<L, Inter<T>>)
+        if (src != nullptr) covered = fused_first_any<T, Inv, Scaled>(plan, src, d.p, sc);
+    int p = covered;
+    for (std::size_t b = 0; b < n; b += block) {
+        const L db = d.at(b);
+        if (src == nullptr) {
+            if constexpr (std::is_same_v<L, Inter<T>>) first_inplace_any<T, Inv, Scaled>(db.p, block, plan.order, sc);
+            else first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
+        }
+        for (p = covered; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
+            radix4_pass<T, Inv>(db, block, plan.pass[p]);
+    }
+    for (; p < plan.npass; ++p) radix4_pass<T, Inv>(d, n, plan.pass[p]);
+}
+
+template <class T, bool Inv, class L>
+void run_scaled(const FftPlan<T>& plan, L d, T sc, const T* src) {
+    if (sc != T(0)) run<T, Inv, true>(plan, d, sc, src);
+    else run<T, Inv, false>(plan, d, sc, src);
+}
+
+template <class T>
+void passes(const FftPlan<T>& plan, const T* src, T* re, T* im, bool inverse, T sc) {
+    if (im == nullptr) {
+        if (inverse) run_scaled<T, true>(plan, Inter<T>{re}, sc, src);
+        else run_scaled<T, false>(plan, Inter<T>{re}, sc, src);
+    } else {
+        if (inverse) run_scaled<T, true>(plan, Split<T>{re, im}, sc, nullptr);
+        else run_scaled<T, false>(plan, Split<T>{re, im}, sc, nullptr);
+    }
+}
+
+// ---- real transforms: the split of the half-length spectrum into the Perm
+// spectrum and its inverse merge, pairs (k, M - k) for 1 <= k < M/2. The
+// upper partners are loaded as vectors and reversed, so a vector step
+// handles W pairs; the scalar steps use the same operations in the same
+// order.
+
+template <class V, std::size_t... I>
+inline V reversed(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (sizeof...(I) - 1 - I)...); }
+
+template <class V, bool Merge>
+inline void pair_step(V& pr, V& pi, V& rr, V& ri, V c, V sn) {
+    if (Merge) {
+        const V sr = pr + rr, si = pi - ri, dr = pr - rr, di = pi + ri;
+        const V u = sn * dr + c * di, v = c * dr - sn * di;
+        pr = sr - u;
+        pi = si + v;
+        rr = sr + u;
+        ri = v - si;
+    } else {
+        const V dd = pr - rr, e = pi + ri;
+        const V ce = c * e + sn * dd, se = sn * e - c * dd;
+        const V npr = rr + ce, npi = se - ri;
+        rr = pr - ce;
+        ri = se - pi;
+        pr = npr;
+        pi = npi;
+    }
+}
+
+template <class T, bool Merge>
+void split_merge_t(T* d, std::size_t m, const T* c, const T* sn) {
+    constexpr int W = static_cast<int>(kVectorBytes / sizeof(T));
+    using V = vec<T, W>;
+    const Inter<T> z{d};
+    constexpr auto seq = std::make_index_sequence<W>{};
+    std::size_t k = 1;
+    for (; 2 * k + 2 * W <= m; k += W) {
+        Cv<T, W> p = z.template ld<W>(k), r = z.template ld<W>(m - k - W + 1);
+        r.re = reversed(r.re, seq);
+        r.im = reversed(r.im, seq);
+        pair_step<V, Merge>(p.re, p.im, r.re, r.im, loadv<T, W>(c + k), loadv<T, W>(sn + k));
+        r.re = reversed(r.re, seq);
+        r.im = reversed(r.im, seq);
+        z.template st<W>(k, p);
+        z.template st<W>(m - k - W + 1, r);
+    }
+    for (; k < m / 2; ++k) {
+        T* p = d + 2 * k;
+        T* r = d + 2 * (m - k);
+        pair_step<T, Merge>(p[0], p[1], r[0], r[1], c[k], sn[k]);
+    }
+}
+
+template <class T>
+void split_merge(T* d, std::size_t m, const T* c, const T* sn, bool merge) {
+    if (merge) split_merge_t<T, true>(d, m, c, sn);
+    else split_merge_t<T, false>(d, m, c, sn);
+}
+
+}  // namespace
+
+extern const FftKernels fft_kernels = {{&passes<float>, &split_merge<float>}, {&passes<double>, &split_merge<double>}};
+
+}  // namespace zors::ZORS_ISA
