@@ -22,6 +22,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/assert.h"
 #include "frame/check.h"
 #include "frame/memory.h"
 #include "frame/scale.h"
@@ -30,20 +31,6 @@
 
 namespace zors {
 namespace {
-
-// ---- conversions at both ends of the floating path ----
-
-Zor16s to_16s(float x, float factor) {
-    const float y = x * factor;
-    if (!(y <= 32767.0f)) return 32767;
-    if (y < -32768.0f) return -32768;
-    const double d = y;
-    double r = std::floor(d + 0.5);
-    if (r - d == 0.5 && std::fmod(r, 2.0) != 0) r -= 1;  // ties to even
-    return static_cast<Zor16s>(r);
-}
-
-float pow2_neg(int sf) { return std::ldexp(1.0f, sf > 200 ? -200 : sf < -200 ? 200 : -sf); }
 
 // ---- integer path, evaluated exactly ----
 
@@ -162,10 +149,17 @@ ZorStatus cfft16(C16 src, C16Out dst, const FftSpec16* s, int sf, Zor8u* buffer,
     const bool split = fft_id(s->fspec) == kFftC32f;
     float* fr = f;
     float* fi = split ? f + n : f + 1;
-    const std::size_t fs = split ? 1 : 2;
-    for (std::size_t i = 0; i < n; ++i) {
-        fr[i * fs] = src.re[i * src.step];
-        fi[i * fs] = src.im[i * src.step];
+    [[maybe_unused]] const std::size_t fs = split ? 1 : 2;
+    // Both ends convert with the library's conversions: the interleaved kind
+    // as 2n components in one call, the separate-array kind per array.
+    ZORS_ASSERT(src.step == fs && dst.step == fs);
+    ZORS_ASSERT(split || (src.im == src.re + 1 && dst.im == dst.re + 1));
+    const int len = static_cast<int>(n);
+    if (split) {
+        zorsConvert_16s32f(src.re, fr, len);
+        zorsConvert_16s32f(src.im, fi, len);
+    } else {
+        zorsConvert_16s32f(src.re, f, 2 * len);
     }
     auto* rest = reinterpret_cast<Zor8u*>(f + 2 * n);
     if (split) {
@@ -176,10 +170,11 @@ ZorStatus cfft16(C16 src, C16Out dst, const FftSpec16* s, int sf, Zor8u* buffer,
         auto* c = reinterpret_cast<Zor32fc*>(f);
         inv ? zorsFFTInv_CToC_32fc(c, c, sp, rest) : zorsFFTFwd_CToC_32fc(c, c, sp, rest);
     }
-    const float factor = pow2_neg(sf);
-    for (std::size_t i = 0; i < n; ++i) {
-        dst.re[i * dst.step] = to_16s(fr[i * fs], factor);
-        dst.im[i * dst.step] = to_16s(fi[i * fs], factor);
+    if (split) {
+        zorsConvert_32f16s_Sfs(fr, dst.re, len, zorRndNear, sf);
+        zorsConvert_32f16s_Sfs(fi, dst.im, len, zorRndNear, sf);
+    } else {
+        zorsConvert_32f16s_Sfs(f, dst.re, 2 * len, zorRndNear, sf);
     }
     return zorStsNoErr;
 }
@@ -269,18 +264,17 @@ ZorStatus rfft16(const Zor16s* src, Zor16s* dst, const FftSpec16* s, int sf, Zor
     auto* rest = reinterpret_cast<Zor8u*>(f + n + 2);
     const auto* sp = static_cast<const ZorsFFTSpec_R_32f*>(s->fspec);
     if (!inv) {
-        for (std::size_t i = 0; i < n; ++i) f[i] = src[i];
+        zorsConvert_16s32f(src, f, static_cast<int>(n));
         if (lay == Layout::pack) zorsFFTFwd_RToPack_32f(f, f, sp, rest);
         else if (lay == Layout::perm) zorsFFTFwd_RToPerm_32f(f, f, sp, rest);
         else zorsFFTFwd_RToCCS_32f(f, f, sp, rest);
     } else {
-        for (std::size_t i = 0; i < layout_len(lay, n); ++i) f[i] = src[i];
+        zorsConvert_16s32f(src, f, static_cast<int>(layout_len(lay, n)));
         if (lay == Layout::pack) zorsFFTInv_PackToR_32f(f, f, sp, rest);
         else if (lay == Layout::perm) zorsFFTInv_PermToR_32f(f, f, sp, rest);
         else zorsFFTInv_CCSToR_32f(f, f, sp, rest);
     }
-    const float factor = pow2_neg(sf);
-    for (std::size_t i = 0; i < outlen; ++i) dst[i] = to_16s(f[i], factor);
+    zorsConvert_32f16s_Sfs(f, dst, static_cast<int>(outlen), zorRndNear, sf);
     return zorStsNoErr;
 }
 
