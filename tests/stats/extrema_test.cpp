@@ -12,28 +12,28 @@
 
 #include "tests/common.h"
 #include "tests/ref/stats_ref.h"
-#include "tests/stats/arg_checks.h"
+#include "tests/arg_checks.h"
 #include "zors.h"
 
 namespace {
 
 TEST(Extrema, ArgumentChecks) {
-    ZST_CHECKS(zorsMax_16s, 1); ZST_CHECKS(zorsMax_32f, 1); ZST_CHECKS(zorsMax_64f, 1);
-    ZST_CHECKS(zorsMin_16s, 1); ZST_CHECKS(zorsMin_32f, 1); ZST_CHECKS(zorsMin_64f, 1);
-    ZST_CHECKS(zorsMinMax_8u, 1); ZST_CHECKS(zorsMinMax_16s, 1); ZST_CHECKS(zorsMinMax_16u, 1);
-    ZST_CHECKS(zorsMinMax_32s, 1); ZST_CHECKS(zorsMinMax_32u, 1); ZST_CHECKS(zorsMinMax_32f, 1);
-    ZST_CHECKS(zorsMinMax_64f, 1);
-    ZST_CHECKS(zorsMinMaxIndx_8u, 1); ZST_CHECKS(zorsMinMaxIndx_16s, 1); ZST_CHECKS(zorsMinMaxIndx_16u, 1);
-    ZST_CHECKS(zorsMinMaxIndx_32s, 1); ZST_CHECKS(zorsMinMaxIndx_32u, 1); ZST_CHECKS(zorsMinMaxIndx_32f, 1);
-    ZST_CHECKS(zorsMinMaxIndx_64f, 1);
-    ZST_CHECKS(zorsMaxEvery_16s_I, 1); ZST_CHECKS(zorsMaxEvery_32s_I, 1); ZST_CHECKS(zorsMaxEvery_32f_I, 1);
-    ZST_CHECKS(zorsMinEvery_16s_I, 1); ZST_CHECKS(zorsMinEvery_32s_I, 1); ZST_CHECKS(zorsMinEvery_32f_I, 1);
-    ZST_CHECKS(zorsSortAscend_8u_I, 1); ZST_CHECKS(zorsSortAscend_16s_I, 1); ZST_CHECKS(zorsSortAscend_32s_I, 1);
-    ZST_CHECKS(zorsSortAscend_32f_I, 1); ZST_CHECKS(zorsSortAscend_64f_I, 1);
-    ZST_CHECKS(zorsSortDescend_8u_I, 1); ZST_CHECKS(zorsSortDescend_16s_I, 1); ZST_CHECKS(zorsSortDescend_32s_I, 1);
-    ZST_CHECKS(zorsSortDescend_32f_I, 1); ZST_CHECKS(zorsSortDescend_64f_I, 1);
-    ZST_CHECKS(zorsFindNearestOne_16u, 1);
-    ZST_CHECKS(zorsFindNearest_16u, 1);
+    ZT_CHECKS(zorsMax_16s, 1); ZT_CHECKS(zorsMax_32f, 1); ZT_CHECKS(zorsMax_64f, 1);
+    ZT_CHECKS(zorsMin_16s, 1); ZT_CHECKS(zorsMin_32f, 1); ZT_CHECKS(zorsMin_64f, 1);
+    ZT_CHECKS(zorsMinMax_8u, 1); ZT_CHECKS(zorsMinMax_16s, 1); ZT_CHECKS(zorsMinMax_16u, 1);
+    ZT_CHECKS(zorsMinMax_32s, 1); ZT_CHECKS(zorsMinMax_32u, 1); ZT_CHECKS(zorsMinMax_32f, 1);
+    ZT_CHECKS(zorsMinMax_64f, 1);
+    ZT_CHECKS(zorsMinMaxIndx_8u, 1); ZT_CHECKS(zorsMinMaxIndx_16s, 1); ZT_CHECKS(zorsMinMaxIndx_16u, 1);
+    ZT_CHECKS(zorsMinMaxIndx_32s, 1); ZT_CHECKS(zorsMinMaxIndx_32u, 1); ZT_CHECKS(zorsMinMaxIndx_32f, 1);
+    ZT_CHECKS(zorsMinMaxIndx_64f, 1);
+    ZT_CHECKS(zorsMaxEvery_16s_I, 1); ZT_CHECKS(zorsMaxEvery_32s_I, 1); ZT_CHECKS(zorsMaxEvery_32f_I, 1);
+    ZT_CHECKS(zorsMinEvery_16s_I, 1); ZT_CHECKS(zorsMinEvery_32s_I, 1); ZT_CHECKS(zorsMinEvery_32f_I, 1);
+    ZT_CHECKS(zorsSortAscend_8u_I, 1); ZT_CHECKS(zorsSortAscend_16s_I, 1); ZT_CHECKS(zorsSortAscend_32s_I, 1);
+    ZT_CHECKS(zorsSortAscend_32f_I, 1); ZT_CHECKS(zorsSortAscend_64f_I, 1);
+    ZT_CHECKS(zorsSortDescend_8u_I, 1); ZT_CHECKS(zorsSortDescend_16s_I, 1); ZT_CHECKS(zorsSortDescend_32s_I, 1);
+    ZT_CHECKS(zorsSortDescend_32f_I, 1); ZT_CHECKS(zorsSortDescend_64f_I, 1);
+    ZT_CHECKS(zorsFindNearestOne_16u, 1);
+    ZT_CHECKS(zorsFindNearest_16u, 1);
 }
 
 // MaxIndx and MinIndx accept a null index; MaxOrder tests len first;

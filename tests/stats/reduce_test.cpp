@@ -10,7 +10,7 @@
 #include "tests/common.h"
 #include "tests/ref/scale_ref.h"
 #include "tests/ref/stats_ref.h"
-#include "tests/stats/arg_checks.h"
+#include "tests/arg_checks.h"
 #include "zors.h"
 
 namespace {
@@ -71,37 +71,37 @@ void fill_float(T* p, int n, zt::Rng& rng, double lo, double hi) {
 }
 
 TEST(Reductions, ArgumentChecks) {
-    ZST_CHECKS(zorsSum_32f, 1); ZST_CHECKS(zorsSum_32fc, 1); ZST_CHECKS(zorsSum_64f, 1); ZST_CHECKS(zorsSum_64fc, 1);
-    ZST_CHECKS(zorsSum_16s_Sfs, 1); ZST_CHECKS(zorsSum_16sc_Sfs, 1); ZST_CHECKS(zorsSum_16s32s_Sfs, 1);
-    ZST_CHECKS(zorsSum_16sc32sc_Sfs, 1); ZST_CHECKS(zorsSum_32s_Sfs, 1);
-    ZST_CHECKS(zorsMean_32f, 1); ZST_CHECKS(zorsMean_32fc, 1); ZST_CHECKS(zorsMean_64f, 1); ZST_CHECKS(zorsMean_64fc, 1);
-    ZST_CHECKS(zorsMean_16s_Sfs, 1); ZST_CHECKS(zorsMean_16sc_Sfs, 1);
-    ZST_CHECKS(zorsStdDev_32f, 2); ZST_CHECKS(zorsStdDev_64f, 2); ZST_CHECKS(zorsStdDev_16s32s_Sfs, 2);
-    ZST_CHECKS(zorsStdDev_16s_Sfs, 2);
-    ZST_CHECKS(zorsNorm_Inf_32f, 1); ZST_CHECKS(zorsNorm_Inf_64f, 1); ZST_CHECKS(zorsNorm_Inf_16s32f, 1);
-    ZST_CHECKS(zorsNorm_Inf_16s32s_Sfs, 1); ZST_CHECKS(zorsNorm_Inf_32fc32f, 1); ZST_CHECKS(zorsNorm_Inf_64fc64f, 1);
-    ZST_CHECKS(zorsNorm_L1_32f, 1); ZST_CHECKS(zorsNorm_L1_64f, 1); ZST_CHECKS(zorsNorm_L1_16s32f, 1);
-    ZST_CHECKS(zorsNorm_L1_16s32s_Sfs, 1); ZST_CHECKS(zorsNorm_L1_32fc64f, 1); ZST_CHECKS(zorsNorm_L1_64fc64f, 1);
-    ZST_CHECKS(zorsNorm_L2_32f, 1); ZST_CHECKS(zorsNorm_L2_64f, 1); ZST_CHECKS(zorsNorm_L2_16s32f, 1);
-    ZST_CHECKS(zorsNorm_L2_16s32s_Sfs, 1); ZST_CHECKS(zorsNorm_L2_32fc64f, 1); ZST_CHECKS(zorsNorm_L2_64fc64f, 1);
-    ZST_CHECKS(zorsNormDiff_Inf_32f, 1); ZST_CHECKS(zorsNormDiff_Inf_64f, 1); ZST_CHECKS(zorsNormDiff_Inf_16s32f, 1);
-    ZST_CHECKS(zorsNormDiff_Inf_16s32s_Sfs, 1); ZST_CHECKS(zorsNormDiff_Inf_32fc32f, 1);
-    ZST_CHECKS(zorsNormDiff_Inf_64fc64f, 1);
-    ZST_CHECKS(zorsNormDiff_L1_32f, 1); ZST_CHECKS(zorsNormDiff_L1_64f, 1); ZST_CHECKS(zorsNormDiff_L1_16s32f, 1);
-    ZST_CHECKS(zorsNormDiff_L1_16s32s_Sfs, 1); ZST_CHECKS(zorsNormDiff_L1_32fc64f, 1);
-    ZST_CHECKS(zorsNormDiff_L1_64fc64f, 1);
-    ZST_CHECKS(zorsNormDiff_L2_32f, 1); ZST_CHECKS(zorsNormDiff_L2_64f, 1); ZST_CHECKS(zorsNormDiff_L2_16s32f, 1);
-    ZST_CHECKS(zorsNormDiff_L2_16s32s_Sfs, 1); ZST_CHECKS(zorsNormDiff_L2_32fc64f, 1);
-    ZST_CHECKS(zorsNormDiff_L2_64fc64f, 1);
-    ZST_CHECKS(zorsDotProd_32f, 1); ZST_CHECKS(zorsDotProd_32fc, 1); ZST_CHECKS(zorsDotProd_32f32fc, 1);
-    ZST_CHECKS(zorsDotProd_32f64f, 1); ZST_CHECKS(zorsDotProd_32fc64fc, 1); ZST_CHECKS(zorsDotProd_32f32fc64fc, 1);
-    ZST_CHECKS(zorsDotProd_64f, 1); ZST_CHECKS(zorsDotProd_64fc, 1); ZST_CHECKS(zorsDotProd_64f64fc, 1);
-    ZST_CHECKS(zorsDotProd_16s64s, 1); ZST_CHECKS(zorsDotProd_16sc64sc, 1); ZST_CHECKS(zorsDotProd_16s16sc64sc, 1);
-    ZST_CHECKS(zorsDotProd_16s32f, 1); ZST_CHECKS(zorsDotProd_16sc32fc, 1); ZST_CHECKS(zorsDotProd_16s16sc32fc, 1);
-    ZST_CHECKS(zorsDotProd_16s_Sfs, 1); ZST_CHECKS(zorsDotProd_16sc_Sfs, 1); ZST_CHECKS(zorsDotProd_16s16sc_Sfs, 1);
-    ZST_CHECKS(zorsDotProd_16s32s_Sfs, 1); ZST_CHECKS(zorsDotProd_16sc32sc_Sfs, 1);
-    ZST_CHECKS(zorsDotProd_16s16sc32sc_Sfs, 1); ZST_CHECKS(zorsDotProd_32s_Sfs, 1); ZST_CHECKS(zorsDotProd_32sc_Sfs, 1);
-    ZST_CHECKS(zorsDotProd_32s32sc_Sfs, 1); ZST_CHECKS(zorsDotProd_16s32s32s_Sfs, 1);
+    ZT_CHECKS(zorsSum_32f, 1); ZT_CHECKS(zorsSum_32fc, 1); ZT_CHECKS(zorsSum_64f, 1); ZT_CHECKS(zorsSum_64fc, 1);
+    ZT_CHECKS(zorsSum_16s_Sfs, 1); ZT_CHECKS(zorsSum_16sc_Sfs, 1); ZT_CHECKS(zorsSum_16s32s_Sfs, 1);
+    ZT_CHECKS(zorsSum_16sc32sc_Sfs, 1); ZT_CHECKS(zorsSum_32s_Sfs, 1);
+    ZT_CHECKS(zorsMean_32f, 1); ZT_CHECKS(zorsMean_32fc, 1); ZT_CHECKS(zorsMean_64f, 1); ZT_CHECKS(zorsMean_64fc, 1);
+    ZT_CHECKS(zorsMean_16s_Sfs, 1); ZT_CHECKS(zorsMean_16sc_Sfs, 1);
+    ZT_CHECKS(zorsStdDev_32f, 2); ZT_CHECKS(zorsStdDev_64f, 2); ZT_CHECKS(zorsStdDev_16s32s_Sfs, 2);
+    ZT_CHECKS(zorsStdDev_16s_Sfs, 2);
+    ZT_CHECKS(zorsNorm_Inf_32f, 1); ZT_CHECKS(zorsNorm_Inf_64f, 1); ZT_CHECKS(zorsNorm_Inf_16s32f, 1);
+    ZT_CHECKS(zorsNorm_Inf_16s32s_Sfs, 1); ZT_CHECKS(zorsNorm_Inf_32fc32f, 1); ZT_CHECKS(zorsNorm_Inf_64fc64f, 1);
+    ZT_CHECKS(zorsNorm_L1_32f, 1); ZT_CHECKS(zorsNorm_L1_64f, 1); ZT_CHECKS(zorsNorm_L1_16s32f, 1);
+    ZT_CHECKS(zorsNorm_L1_16s32s_Sfs, 1); ZT_CHECKS(zorsNorm_L1_32fc64f, 1); ZT_CHECKS(zorsNorm_L1_64fc64f, 1);
+    ZT_CHECKS(zorsNorm_L2_32f, 1); ZT_CHECKS(zorsNorm_L2_64f, 1); ZT_CHECKS(zorsNorm_L2_16s32f, 1);
+    ZT_CHECKS(zorsNorm_L2_16s32s_Sfs, 1); ZT_CHECKS(zorsNorm_L2_32fc64f, 1); ZT_CHECKS(zorsNorm_L2_64fc64f, 1);
+    ZT_CHECKS(zorsNormDiff_Inf_32f, 1); ZT_CHECKS(zorsNormDiff_Inf_64f, 1); ZT_CHECKS(zorsNormDiff_Inf_16s32f, 1);
+    ZT_CHECKS(zorsNormDiff_Inf_16s32s_Sfs, 1); ZT_CHECKS(zorsNormDiff_Inf_32fc32f, 1);
+    ZT_CHECKS(zorsNormDiff_Inf_64fc64f, 1);
+    ZT_CHECKS(zorsNormDiff_L1_32f, 1); ZT_CHECKS(zorsNormDiff_L1_64f, 1); ZT_CHECKS(zorsNormDiff_L1_16s32f, 1);
+    ZT_CHECKS(zorsNormDiff_L1_16s32s_Sfs, 1); ZT_CHECKS(zorsNormDiff_L1_32fc64f, 1);
+    ZT_CHECKS(zorsNormDiff_L1_64fc64f, 1);
+    ZT_CHECKS(zorsNormDiff_L2_32f, 1); ZT_CHECKS(zorsNormDiff_L2_64f, 1); ZT_CHECKS(zorsNormDiff_L2_16s32f, 1);
+    ZT_CHECKS(zorsNormDiff_L2_16s32s_Sfs, 1); ZT_CHECKS(zorsNormDiff_L2_32fc64f, 1);
+    ZT_CHECKS(zorsNormDiff_L2_64fc64f, 1);
+    ZT_CHECKS(zorsDotProd_32f, 1); ZT_CHECKS(zorsDotProd_32fc, 1); ZT_CHECKS(zorsDotProd_32f32fc, 1);
+    ZT_CHECKS(zorsDotProd_32f64f, 1); ZT_CHECKS(zorsDotProd_32fc64fc, 1); ZT_CHECKS(zorsDotProd_32f32fc64fc, 1);
+    ZT_CHECKS(zorsDotProd_64f, 1); ZT_CHECKS(zorsDotProd_64fc, 1); ZT_CHECKS(zorsDotProd_64f64fc, 1);
+    ZT_CHECKS(zorsDotProd_16s64s, 1); ZT_CHECKS(zorsDotProd_16sc64sc, 1); ZT_CHECKS(zorsDotProd_16s16sc64sc, 1);
+    ZT_CHECKS(zorsDotProd_16s32f, 1); ZT_CHECKS(zorsDotProd_16sc32fc, 1); ZT_CHECKS(zorsDotProd_16s16sc32fc, 1);
+    ZT_CHECKS(zorsDotProd_16s_Sfs, 1); ZT_CHECKS(zorsDotProd_16sc_Sfs, 1); ZT_CHECKS(zorsDotProd_16s16sc_Sfs, 1);
+    ZT_CHECKS(zorsDotProd_16s32s_Sfs, 1); ZT_CHECKS(zorsDotProd_16sc32sc_Sfs, 1);
+    ZT_CHECKS(zorsDotProd_16s16sc32sc_Sfs, 1); ZT_CHECKS(zorsDotProd_32s_Sfs, 1); ZT_CHECKS(zorsDotProd_32sc_Sfs, 1);
+    ZT_CHECKS(zorsDotProd_32s32sc_Sfs, 1); ZT_CHECKS(zorsDotProd_16s32s32s_Sfs, 1);
 }
 
 // ---------------------------------------------------------------- integer sums

@@ -1,4 +1,4 @@
-// Table-driven argument checks for the statistics exports: every pointer
+// Table-driven argument checks for any export of the usual check order: every pointer
 // argument in turn is made null, then the length is made too small, and each
 // time the status must be the family's code and no output byte may change.
 #pragma once
@@ -14,7 +14,7 @@
 
 #include "zors.h"
 
-namespace zst {
+namespace zchk {
 
 // Storage for one argument: pointers get a small buffer filled with a
 // sentinel byte; integers and enumerations a value.
@@ -84,6 +84,6 @@ void expect_checks(const char* name, ZorStatus (*f)(A...), int min_len) {
     EXPECT_TRUE(untouched());
 }
 
-}  // namespace zst
+}  // namespace zchk
 
-#define ZST_CHECKS(f, min_len) ::zst::expect_checks(#f, &f, min_len)
+#define ZT_CHECKS(f, min_len) ::zchk::expect_checks(#f, &f, min_len)
