@@ -54,16 +54,4 @@ TEST(StatusString, ExactlyTheTableIsKnown) {
     EXPECT_EQ(known, 199);
 }
 
-TEST(StatusString, NamedConstantsHaveTheirValues) {
-    const std::pair<int, int> named[] = {
-        {zorStsNoErr, 0}, {zorStsNoOperation, 1}, {zorStsMisalignedBuf, 2}, {zorStsSqrtNegArg, 3},
-        {zorStsNanArg, 9}, {zorStsOverflow, 12}, {zorStsDomain, 19}, {zorStsErr, -2},
-        {zorStsNoMemErr, -4}, {zorStsBadArgErr, -5}, {zorStsMemAllocErr, -9}, {zorStsDivByZeroErr, -10},
-        {zorStsFftOrderErr, -15}, {zorStsFftFlagErr, -16}, {zorStsFIRLenErr, -26},
-        {zorStsShiftErr, -32}, {zorStsToneMagnErr, -46}, {zorStsCpuNotSupportedErr, -9998},
-        {zorStsNotSupportedModeErr, -9999},
-    };
-    for (auto [value, expected] : named) EXPECT_EQ(value, expected);
-}
-
 }  // namespace
