@@ -223,7 +223,7 @@ ZorStatus zorsMul_16sc_ISfs(const Zor16sc* pSrc, Zor16sc* pSrcDst, int len, int 
 ZorStatus zorsMul_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, Zor32s* pDst, int len, int scaleFactor) { return vv<k_mul_32s>(pSrc1, pSrc2, pDst, len, scaleFactor); }
 ZorStatus zorsMul_32s_ISfs(const Zor32s* pSrc, Zor32s* pSrcDst, int len, int scaleFactor) { return vv<k_mul_32s>(pSrcDst, pSrc, pSrcDst, len, scaleFactor); }
 ZorStatus zorsMul_32s32sc_Sfs(const Zor32s* pSrc1, const Zor32sc* pSrc2, Zor32sc* pDst, int len, int scaleFactor) { return vv<k_mul_32s32sc>(pSrc1, pSrc2, pDst, len, scaleFactor); }
-ZorStatus zorsMul_32s32sc_ISfs(const Zor32s* pSrc, Zor32sc* pSrcDst, int len, int scaleFactor) { return vv<k_mul_32s32sc>(pSrcDst, pSrc, pSrcDst, len, scaleFactor); }
+ZorStatus zorsMul_32s32sc_ISfs(const Zor32s* pSrc, Zor32sc* pSrcDst, int len, int scaleFactor) { return vv<k_mul_32s32sc>(pSrc, pSrcDst, pSrcDst, len, scaleFactor); }
 ZorStatus zorsMul_32sc_Sfs(const Zor32sc* pSrc1, const Zor32sc* pSrc2, Zor32sc* pDst, int len, int scaleFactor) { return mul_32sc(pSrc1, pSrc2, pDst, len, scaleFactor); }
 ZorStatus zorsMul_32sc_ISfs(const Zor32sc* pSrc, Zor32sc* pSrcDst, int len, int scaleFactor) { return mul_32sc(pSrcDst, pSrc, pSrcDst, len, scaleFactor); }
 ZorStatus zorsMul_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len) { return vv<k_mul_32f>(pSrc1, pSrc2, pDst, len); }
