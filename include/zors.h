@@ -393,6 +393,78 @@ ZORAPI ZorStatus zorsAddProduct_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2,
 ZORAPI ZorStatus zorsAddProduct_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pSrcDst, int len);
 ZORAPI ZorStatus zorsAddProduct_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, Zor64fc* pSrcDst, int len);
 
+/* Div: pDst = pSrc2 / pSrc1 (divisor first); in place pSrcDst /= pSrc. Warning 6 for zero divisors. */
+ZORAPI ZorStatus zorsDiv_8u_Sfs(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_8u_ISfs(const Zor8u* pSrc, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16sc_ISfs(const Zor16sc* pSrc, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_32s_ISfs(const Zor32s* pSrc, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsDiv_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDiv_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsDiv_32fc_I(const Zor32fc* pSrc, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsDiv_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsDiv_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDiv_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsDiv_64fc_I(const Zor64fc* pSrc, Zor64fc* pSrcDst, int len);
+
+/* DivC: pDst = pSrc / val; a zero constant gives -10 (32f, 64f: zero or NaN, tested first). */
+ZORAPI ZorStatus zorsDivC_8u_Sfs(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_8u_ISfs(Zor8u val, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16s_Sfs(const Zor16s* pSrc, Zor16s val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16s_ISfs(Zor16s val, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc val, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16sc_ISfs(Zor16sc val, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsDivC_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivC_32fc(const Zor32fc* pSrc, Zor32fc val, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsDivC_32fc_I(Zor32fc val, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivC_64f(const Zor64f* pSrc, Zor64f val, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsDivC_64f_I(Zor64f val, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivC_64fc(const Zor64fc* pSrc, Zor64fc val, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsDivC_64fc_I(Zor64fc val, Zor64fc* pSrcDst, int len);
+
+/* DivCRev: pDst = val / pSrc. */
+ZORAPI ZorStatus zorsDivCRev_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsDivCRev_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivCRev_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsDivCRev_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+
+/* Sqrt: square root (principal root for complex types); warning 3 for negative 16s, 64s, 32f, 64f elements. */
+ZORAPI ZorStatus zorsSqrt_8u_Sfs(const Zor8u* pSrc, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_8u_ISfs(Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16u_Sfs(const Zor16u* pSrc, Zor16u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16u_ISfs(Zor16u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16s_ISfs(Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16sc_ISfs(Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_64s_Sfs(const Zor64s* pSrc, Zor64s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_64s_ISfs(Zor64s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqrt_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqrt_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqrt_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_64fc_I(Zor64fc* pSrcDst, int len);
+
+/* Normalize: pDst = (pSrc - vSub) / vDiv; a divisor below the smallest normal (or 0 for 16s, 16sc) gives -10. */
+ZORAPI ZorStatus zorsNormalize_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s vSub, int vDiv, int scaleFactor);
+ZORAPI ZorStatus zorsNormalize_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, Zor16sc vSub, int vDiv, int scaleFactor);
+ZORAPI ZorStatus zorsNormalize_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f vSub, Zor32f vDiv);
+ZORAPI ZorStatus zorsNormalize_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32fc vSub, Zor32f vDiv);
+ZORAPI ZorStatus zorsNormalize_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f vSub, Zor64f vDiv);
+ZORAPI ZorStatus zorsNormalize_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64fc vSub, Zor64f vDiv);
+
+/* MulC_32f16s_Sfs: pSrc * val * 2^-scaleFactor to 16s, rounded to nearest; MulC_Low_32f16s: pSrc * val converted in the current rounding mode. */
+ZORAPI ZorStatus zorsMulC_32f16s_Sfs(const Zor32f* pSrc, Zor32f val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_Low_32f16s(const Zor32f* pSrc, Zor32f val, Zor16s* pDst, int len);
+
 /* (end of arith) */
 
 /* ======================================================================== */
