@@ -137,29 +137,44 @@ inline T special(T dividend) {
 template <class T>
 struct FloatDiv {
     T operator()(T a, T b) const {
-        if constexpr (!is_complex_v<T>) {
-            const T q = a / b;
-            return !(b != 0) ? special(a) : q;
-        } else {
-            using P = part_t<T>;
-            const double br = b.re, bi = b.im, ar = a.re, ai = a.im;
-            const double d = br * br + bi * bi;
-            if (d == 0) return T{special(a.re), special(a.im)};
-            const double r = 1.0 / d;
-            return T{static_cast<P>((ar * br + ai * bi) * r), static_cast<P>((ai * br - ar * bi) * r)};
-        }
+        const T q = a / b;
+        return !(b != 0) ? special(a) : q;
     }
 };
+
+// The complex quotients element by element: some auto-vectorisers fuse the
+// products of a * conj(b) into multiply-adds, which changes the last bit.
+template <class T, Shape S>
+[[gnu::optimize("no-tree-vectorize")]] void complex_quotients(const ElemArgs& x) {
+    using P = part_t<T>;
+    const T* a = static_cast<const T*>(x.a);
+    const T* b = static_cast<const T*>(x.b);
+    T* d = static_cast<T*>(x.d);
+    const T c = constant<T>(x.c);
+    for (std::size_t i = 0; i < x.n; ++i) {
+        const T u = a[i], v = S == Shape::vc ? c : b[i];
+        const double br = v.re, bi = v.im, ar = u.re, ai = u.im;
+        const double m = br * br + bi * bi;
+        if (m == 0) {
+            d[i] = T{special(u.re), special(u.im)};
+        } else {
+            const double r = 1.0 / m;
+            const double re = ar * br + ai * bi, im = ai * br - ar * bi;
+            d[i] = T{static_cast<P>(re * r), static_cast<P>(im * r)};
+        }
+    }
+}
 
 template <class T, Shape S>
 int float_div(const ElemArgs& x) {
     bool warn;
     if constexpr (is_complex_v<T>) {
         warn = divisor_hits<S, T>(x, [](T v) { return double(v.re) * v.re + double(v.im) * v.im == 0; });
+        complex_quotients<T, S>(x);
     } else {
         warn = divisor_hits<S, T>(x, [](T v) { return !(v != 0); });
+        map<S, T, T, T>(x, FloatDiv<T>{});
     }
-    map<S, T, T, T>(x, FloatDiv<T>{});
     return warn ? zorStsDivByZero : 0;
 }
 

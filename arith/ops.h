@@ -16,6 +16,7 @@
 #include <type_traits>
 
 #include "arith/kernel.h"
+#include "frame/simd.h"
 #include "frame/types.h"
 
 namespace zors::ZORS_ISA {
@@ -207,9 +208,54 @@ struct FloatElem {
     }
 };
 
+// Complex floating products (Mul, MulC, Sqr, AddProduct) in explicit vector
+// code: the auto-vectoriser of some compilers fuses the complex product's
+// multiply and add on its own, which changes the last bit. Whole vectors
+// first, then the tail through one zero-padded vector, so the tail gets the
+// same operations. An accumulating destination that overlaps a source at an
+// offset is processed one element at a time, in order.
+template <Shape S, class C>
+void complex_products(const ElemArgs& x) {
+    using P = part_t<C>;
+    constexpr std::size_t per = lanes<P> / 2;  // complex elements per vector
+    const P* a = static_cast<const P*>(x.a);
+    const P* b = static_cast<const P*>(x.b);
+    P* d = static_cast<P*>(x.d);
+    const std::size_t n = x.n;
+    vec<P> cb{};
+    if constexpr (S == Shape::vc) {
+        const C c = constant<C>(x.c);
+        for (std::size_t k = 0; k < lanes<P>; k += 2) { cb[k] = c.re; cb[k + 1] = c.im; }
+    }
+    auto block = [&](const P* pa, const P* pb, const P* pd) {
+        const vec<P> r = cmul(load(pa), S == Shape::vc ? cb : load(pb));
+        if constexpr (S == Shape::acc) return load(pd) + r;
+        else return r;
+    };
+    auto partial = [&](std::size_t i, std::size_t m) {
+        P ta[lanes<P>] = {}, tb[lanes<P>] = {}, td[lanes<P>] = {};
+        std::memcpy(ta, a + 2 * i, m * sizeof(C));
+        if constexpr (S != Shape::vc) std::memcpy(tb, b + 2 * i, m * sizeof(C));
+        if constexpr (S == Shape::acc) std::memcpy(td, d + 2 * i, m * sizeof(C));
+        store(td, block(ta, tb, td));
+        std::memcpy(d + 2 * i, td, m * sizeof(C));
+    };
+    std::size_t i = 0;
+    if constexpr (S == Shape::acc) {
+        auto overlaps = [&](const P* p) { return p < d + 2 * n && d < p + 2 * n && p != d; };
+        if (overlaps(a) || overlaps(b)) {
+            for (; i < n; ++i) partial(i, 1);
+            return;
+        }
+    }
+    for (; i + per <= n; i += per) store(d + 2 * i, block(a + 2 * i, b + 2 * i, d + 2 * i));
+    if (i < n) partial(i, n - i);
+}
+
 template <class Op, Shape S, class A, class B, class D>
 int floating(const ElemArgs& x) {
-    map<S, A, B, D>(x, FloatElem<Op, A, B, D>{});
+    if constexpr (is_complex_v<D> && std::is_same_v<Op, Mul>) complex_products<S, D>(x);
+    else map<S, A, B, D>(x, FloatElem<Op, A, B, D>{});
     return 0;
 }
 

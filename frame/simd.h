@@ -1,0 +1,85 @@
+// A small per-level vocabulary of packed operations, written with the
+// compiler's vector extensions so that one source serves every level: a
+// vector is kVectorBytes wide (16, 32 or 64 bytes by the level compiled
+// for). Include only from wide bodies (*.simd.cpp); everything lives in the
+// level's namespace.
+//
+// Explicit vector code is also how a family keeps exact control of its
+// arithmetic where the auto-vectoriser would fuse operations on its own:
+// only the operations written here are emitted.
+#pragma once
+
+#include "frame/isa.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <type_traits>
+
+namespace zors::ZORS_ISA {
+
+// The vector of T for this level. (An alias with the attribute, wrapped in
+// a struct member type so that it stays valid for dependent T.)
+template <class T>
+struct vec_of {
+    typedef T type __attribute__((vector_size(kVectorBytes)));
+};
+template <class T>
+using vec = typename vec_of<T>::type;
+
+template <class T>
+inline constexpr std::size_t lanes = kVectorBytes / sizeof(T);
+
+// Element type of a vector type.
+template <class V>
+using elem_t = std::remove_cv_t<std::remove_reference_t<decltype(V{}[0])>>;
+
+// The integer lane type of the same width, for shuffle masks.
+template <class T>
+using lane_int_t = std::conditional_t<sizeof(T) == 4, std::int32_t, std::int64_t>;
+
+template <class T>
+inline vec<T> load(const T* p) {
+    vec<T> v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+template <class T, class V>
+inline void store(T* p, V v) {
+    static_assert(sizeof(V) == kVectorBytes && std::is_same_v<elem_t<V>, T>);
+    std::memcpy(p, &v, sizeof v);
+}
+
+// Lane permutations of pairs (re, im): even lanes doubled, odd lanes
+// doubled, pairs swapped; and the merge taking x in even and y in odd lanes.
+template <class V, class F>
+inline vec<lane_int_t<elem_t<V>>> lane_mask(F f) {
+    using I = lane_int_t<elem_t<V>>;
+    vec<I> m;
+    for (std::size_t i = 0; i < lanes<elem_t<V>>; ++i) m[i] = static_cast<I>(f(i));
+    return m;
+}
+
+template <class V>
+inline V dup_even(V v) { return __builtin_shuffle(v, lane_mask<V>([](std::size_t i) { return i & ~std::size_t{1}; })); }
+template <class V>
+inline V dup_odd(V v) { return __builtin_shuffle(v, lane_mask<V>([](std::size_t i) { return i | 1; })); }
+template <class V>
+inline V swap_pairs(V v) { return __builtin_shuffle(v, lane_mask<V>([](std::size_t i) { return i ^ 1; })); }
+template <class V>
+inline V even_odd(V x, V y) {
+    constexpr std::size_t n = lanes<elem_t<V>>;
+    return __builtin_shuffle(x, y, lane_mask<V>([](std::size_t i) { return (i & 1) ? i + n : i; }));
+}
+
+// Complex products of interleaved pairs: (a.re*b.re - a.im*b.im,
+// a.re*b.im + a.im*b.re), each product rounded, then the sum.
+template <class V>
+inline V cmul(V a, V b) {
+    const V t1 = dup_even(a) * b;             // a.re*b.re, a.re*b.im
+    const V t2 = dup_odd(a) * swap_pairs(b);  // a.im*b.im, a.im*b.re
+    return even_odd(t1 - t2, t1 + t2);
+}
+
+}  // namespace zors::ZORS_ISA
