@@ -465,6 +465,84 @@ ZORAPI ZorStatus zorsNormalize_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len,
 ZORAPI ZorStatus zorsMulC_32f16s_Sfs(const Zor32f* pSrc, Zor32f val, Zor16s* pDst, int len, int scaleFactor);
 ZORAPI ZorStatus zorsMulC_Low_32f16s(const Zor32f* pSrc, Zor32f val, Zor16s* pDst, int len);
 
+/* And: pDst = pSrc1 and pSrc2, bit by bit; AndC: pDst = pSrc and val. */
+ZORAPI ZorStatus zorsAnd_8u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsAnd_8u_I(const Zor8u* pSrc, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAnd_16u(const Zor16u* pSrc1, const Zor16u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsAnd_16u_I(const Zor16u* pSrc, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAnd_32u(const Zor32u* pSrc1, const Zor32u* pSrc2, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsAnd_32u_I(const Zor32u* pSrc, Zor32u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAndC_8u(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsAndC_8u_I(Zor8u val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAndC_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsAndC_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAndC_32u(const Zor32u* pSrc, Zor32u val, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsAndC_32u_I(Zor32u val, Zor32u* pSrcDst, int len);
+
+/* Or: pDst = pSrc1 or pSrc2, bit by bit; OrC: pDst = pSrc or val. */
+ZORAPI ZorStatus zorsOr_8u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsOr_8u_I(const Zor8u* pSrc, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOr_16u(const Zor16u* pSrc1, const Zor16u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsOr_16u_I(const Zor16u* pSrc, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOr_32u(const Zor32u* pSrc1, const Zor32u* pSrc2, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsOr_32u_I(const Zor32u* pSrc, Zor32u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOrC_8u(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsOrC_8u_I(Zor8u val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOrC_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsOrC_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOrC_32u(const Zor32u* pSrc, Zor32u val, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsOrC_32u_I(Zor32u val, Zor32u* pSrcDst, int len);
+
+/* Xor: pDst = pSrc1 exclusive or pSrc2, bit by bit; XorC: pDst = pSrc exclusive or val. */
+ZORAPI ZorStatus zorsXor_8u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsXor_8u_I(const Zor8u* pSrc, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXor_16u(const Zor16u* pSrc1, const Zor16u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsXor_16u_I(const Zor16u* pSrc, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXor_32u(const Zor32u* pSrc1, const Zor32u* pSrc2, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsXor_32u_I(const Zor32u* pSrc, Zor32u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXorC_8u(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsXorC_8u_I(Zor8u val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXorC_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsXorC_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXorC_32u(const Zor32u* pSrc, Zor32u val, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsXorC_32u_I(Zor32u val, Zor32u* pSrcDst, int len);
+
+/* Not: bitwise complement (XorC with all ones). */
+ZORAPI ZorStatus zorsNot_8u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsNot_8u_I(Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsNot_16u(const Zor16u* pSrc, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsNot_16u_I(Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsNot_32u(const Zor32u* pSrc, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsNot_32u_I(Zor32u* pSrcDst, int len);
+
+/* LShiftC: pDst = pSrc shifted left, zero fill by val bits; a negative count gives -32. */
+ZORAPI ZorStatus zorsLShiftC_8u(const Zor8u* pSrc, int val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_8u_I(int val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16u(const Zor16u* pSrc, int val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16u_I(int val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16s(const Zor16s* pSrc, int val, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16s_I(int val, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsLShiftC_32s(const Zor32s* pSrc, int val, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_32s_I(int val, Zor32s* pSrcDst, int len);
+
+/* RShiftC: pDst = pSrc shifted right (logical for 8u, 16u; arithmetic for 16s, 32s) by val bits; a negative count gives -32. */
+ZORAPI ZorStatus zorsRShiftC_8u(const Zor8u* pSrc, int val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_8u_I(int val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16u(const Zor16u* pSrc, int val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16u_I(int val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16s(const Zor16s* pSrc, int val, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16s_I(int val, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsRShiftC_32s(const Zor32s* pSrc, int val, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_32s_I(int val, Zor32s* pSrcDst, int len);
+
+/* SwapBytes: bytes of each element reversed (24u: first and third byte of each 3-byte element exchanged; len counts elements). */
+ZORAPI ZorStatus zorsSwapBytes_16u(const Zor16u* pSrc, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_16u_I(Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_24u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_24u_I(Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_32u(const Zor32u* pSrc, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_32u_I(Zor32u* pSrcDst, int len);
+
 /* (end of arith) */
 
 /* ======================================================================== */
