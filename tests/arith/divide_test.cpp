@@ -116,6 +116,8 @@ TEST(ArithDivide, FloatConstantQuotients) {
     auto cusable = [](auto v) { return v.re != 0 || v.im != 0; };
     at::check_vc<Zor32fc, Zor32fc, Zor32fc>(VC(zorsDivC_32fc), [](Zor32fc a, Zor32fc v, int) { return fcdiv(v, a); }, false, cusable);
     at::check_vc<Zor64fc, Zor64fc, Zor64fc>(VC(zorsDivC_64fc), [](Zor64fc a, Zor64fc v, int) { return fcdiv(v, a); }, false, cusable);
+    at::check_vc_inplace<Zor32fc, Zor32fc>(VC(zorsDivC_32fc), CI(zorsDivC_32fc_I), false);
+    at::check_vc_inplace<Zor64fc, Zor64fc>(VC(zorsDivC_64fc), CI(zorsDivC_64fc_I), false);
     zt::Rng rng(77);
     for (int len : {1, 9, 40}) {
         zt::Guarded<Zor32f> a(len), d(len);
@@ -303,8 +305,13 @@ TEST(ArithDivide, FloatRoots) {
         EXPECT_NEAR(cr[i].re, want[i].real(), 1e-6);
         EXPECT_NEAR(cr[i].im, want[i].imag(), 1e-6);
     }
-    Zor64fc dc[3] = {{-4, 0}, {0, 2}, {3, -4}};
+    Zor32fc ci[3] = {{-4, 0}, {0, 2}, {3, -4}};
+    ASSERT_EQ(zorsSqrt_32fc_I(ci, 3), zorStsNoErr);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(at::same(ci[i], cr[i]));
+    Zor64fc dc[3] = {{-4, 0}, {0, 2}, {3, -4}}, dr[3];
+    ASSERT_EQ(zorsSqrt_64fc(dc, dr, 3), zorStsNoErr);
     ASSERT_EQ(zorsSqrt_64fc_I(dc, 3), zorStsNoErr);
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(at::same(dc[i], dr[i]));
     for (int i = 0; i < 3; ++i) {
         EXPECT_NEAR(dc[i].re, want[i].real(), 1e-15);
         EXPECT_NEAR(dc[i].im, want[i].imag(), 1e-15);
@@ -362,6 +369,14 @@ TEST(ArithDivide, Normalize) {
             const Zor32f sub = at::pick_finite<Zor32f>(rng), div = 0.375f;
             ASSERT_EQ(zorsNormalize_32f(a.data(), d.data(), len, sub, div), zorStsNoErr);
             for (int i = 0; i < len; ++i) ASSERT_TRUE(at::same(d[i], (a[i] - sub) * (1.0f / div)));
+            zt::Guarded<Zor32fc> f(len, 1), g(len, 2);
+            at::fill(f.data(), len, rng);
+            const Zor32fc fsub{0.5f, -8.0f};
+            ASSERT_EQ(zorsNormalize_32fc(f.data(), g.data(), len, fsub, 5.0f), zorStsNoErr);
+            for (int i = 0; i < len; ++i) {
+                ASSERT_TRUE(at::same(g[i].re, (f[i].re - fsub.re) * (1.0f / 5.0f)));
+                ASSERT_TRUE(at::same(g[i].im, (f[i].im - fsub.im) * (1.0f / 5.0f)));
+            }
             const Zor64fc csub{1.5, -2.25};
             ASSERT_EQ(zorsNormalize_64fc(b.data(), e.data(), len, csub, -3.0), zorStsNoErr);
             for (int i = 0; i < len; ++i) {
