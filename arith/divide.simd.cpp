@@ -285,18 +285,15 @@ int normalize(const ElemArgs& x) {
 template <bool Scaled>
 int mulc_to_16s(const ElemArgs& x) {
     const float val = constant<float>(x.c);
-    const float* a = static_cast<const float*>(x.a);
-    Zor16s* d = static_cast<Zor16s*>(x.d);
-#pragma GCC ivdep
-    for (std::size_t i = 0; i < x.n; ++i) {
-        float p = a[i] * val;
+    map1<float, Zor16s>(x, [val](float v) {
+        float p = v * val;
         if constexpr (Scaled) {
             p = !(p <= 32767.0f) ? 32767.0f : (p < -32768.0f ? -32768.0f : p);
-            d[i] = static_cast<Zor16s>(to_int(p));
+            return static_cast<Zor16s>(to_int(p));
         } else {
-            d[i] = clamp_to<Zor16s>(to_int(p));
+            return clamp_to<Zor16s>(to_int(p));
         }
-    }
+    });
     return 0;
 }
 

@@ -39,22 +39,28 @@ inline void map(const ElemArgs& x, F f) {
     if constexpr (S == Shape::vv) {
         const A* a = static_cast<const A*>(x.a);
         const B* b = static_cast<const B*>(x.b);
+        write_through(d, n, [=](std::size_t i0, std::size_t i1, D* out) {
 #pragma GCC ivdep
-        for (std::size_t i = 0; i < n; ++i) d[i] = f(a[i], b[i]);
+            for (std::size_t i = i0; i < i1; ++i) out[i - i0] = f(a[i], b[i]);
+        });
     } else if constexpr (S == Shape::vc) {
         const A* a = static_cast<const A*>(x.a);
         const B c = constant<B>(x.c);
+        write_through(d, n, [=](std::size_t i0, std::size_t i1, D* out) {
 #pragma GCC ivdep
-        for (std::size_t i = 0; i < n; ++i) d[i] = f(a[i], c);
+            for (std::size_t i = i0; i < i1; ++i) out[i - i0] = f(a[i], c);
+        });
     } else if constexpr (S == Shape::cv) {
         const A c = constant<A>(x.c);
         const B* b = static_cast<const B*>(x.a);
+        write_through(d, n, [=](std::size_t i0, std::size_t i1, D* out) {
 #pragma GCC ivdep
-        for (std::size_t i = 0; i < n; ++i) d[i] = f(c, b[i]);
+            for (std::size_t i = i0; i < i1; ++i) out[i - i0] = f(c, b[i]);
+        });
     } else {
         // The accumulating destination may overlap a source at an offset:
-        // no ivdep here, so the compiler's own overlap test keeps the
-        // element-by-element order in that case.
+        // no ivdep and no buffering here, so the compiler's own overlap test
+        // keeps the element-by-element order in that case.
         const A* a = static_cast<const A*>(x.a);
         const B* b = static_cast<const B*>(x.b);
         for (std::size_t i = 0; i < n; ++i) d[i] = f(a[i], b[i], d[i]);
@@ -65,9 +71,10 @@ inline void map(const ElemArgs& x, F f) {
 template <class A, class D, class F>
 inline void map1(const ElemArgs& x, F f) {
     const A* a = static_cast<const A*>(x.a);
-    D* d = static_cast<D*>(x.d);
+    write_through(static_cast<D*>(x.d), x.n, [a, f](std::size_t i0, std::size_t i1, D* out) {
 #pragma GCC ivdep
-    for (std::size_t i = 0; i < x.n; ++i) d[i] = f(a[i]);
+        for (std::size_t i = i0; i < i1; ++i) out[i - i0] = f(a[i]);
+    });
 }
 
 // ---------------------------------------------------------------------------
@@ -165,11 +172,46 @@ inline void run_scaled(const ElemArgs& x, int s) {
     map<S, A, B, D>(x, ScaledElem<Op, A, B, D, W, Scale<P, W, M, Halve>>{{s}});
 }
 
+// Factor 1 for 16-bit sums and differences, in 16-bit lanes: with
+// h = floor(r / 2) formed from the halves of the operands, the result is
+// h + 1 exactly when r is odd and h is odd (ties to even). For sums nothing
+// overflows: h is in range, and h = 32767 with r odd would need r = 65535.
+struct HalfSum16 {
+    template <class T>
+    T operator()(T a, T b) const {
+        const T h = static_cast<T>((a >> 1) + (b >> 1) + (a & b & 1));
+        return static_cast<T>(h + ((a ^ b) & h & 1));
+    }
+};
+// Differences reach 65535 = 2 * 32767 + 1, whose rounded half saturates.
+struct HalfDiff16 {
+    template <class T>
+    T operator()(T a, T b) const {
+        const T h = static_cast<T>((a >> 1) - (b >> 1) - (~a & b & 1));
+        return h == std::numeric_limits<T>::max() ? h : static_cast<T>(h + ((a ^ b) & h & 1));
+    }
+};
+
+template <class Op, class T>
+struct PerPart {
+    T operator()(T a, T b) const { return Op{}(a, b); }
+    template <class C, class = std::enable_if_t<is_complex_v<C>>>
+    C operator()(C a, C b) const { return C{Op{}(a.re, b.re), Op{}(a.im, b.im)}; }
+};
+
 template <class Op, Shape S, class A, class B, class D, class W, int RBits, bool Halve = false>
 int scaled(const ElemArgs& x) {
     using P = part_t<D>;
     const std::int32_t sf = x.sf;
     if (sf > RBits) return kAllZero;
+    if constexpr (std::is_same_v<part_t<A>, Zor16s> && std::is_same_v<part_t<B>, Zor16s> && std::is_same_v<P, Zor16s> &&
+                  !std::is_same_v<Op, Mul> && S != Shape::acc) {
+        if (sf == 1) {
+            using H = std::conditional_t<std::is_same_v<Op, Add>, HalfSum16, HalfDiff16>;
+            map<S, A, B, D>(x, PerPart<H, Zor16s>{});
+            return 0;
+        }
+    }
     if (sf == 0) run_scaled<S, Op, A, B, D, W, Halve, Mode::sat>(x, 0);
     else if (sf > 0) run_scaled<S, Op, A, B, D, W, Halve, Mode::round>(x, sf);
     else if (sf > -static_cast<std::int32_t>(8 * sizeof(P))) run_scaled<S, Op, A, B, D, W, Halve, Mode::shl>(x, -sf);
@@ -232,24 +274,32 @@ void complex_products(const ElemArgs& x) {
         if constexpr (S == Shape::acc) return load(pd) + r;
         else return r;
     };
-    auto partial = [&](std::size_t i, std::size_t m) {
+    // m < per elements from i, written to out.
+    auto partial = [&](std::size_t i, std::size_t m, P* out) {
         P ta[lanes<P>] = {}, tb[lanes<P>] = {}, td[lanes<P>] = {};
         std::memcpy(ta, a + 2 * i, m * sizeof(C));
         if constexpr (S != Shape::vc) std::memcpy(tb, b + 2 * i, m * sizeof(C));
         if constexpr (S == Shape::acc) std::memcpy(td, d + 2 * i, m * sizeof(C));
         store(td, block(ta, tb, td));
-        std::memcpy(d + 2 * i, td, m * sizeof(C));
+        std::memcpy(out, td, m * sizeof(C));
     };
-    std::size_t i = 0;
     if constexpr (S == Shape::acc) {
         auto overlaps = [&](const P* p) { return p < d + 2 * n && d < p + 2 * n && p != d; };
         if (overlaps(a) || overlaps(b)) {
-            for (; i < n; ++i) partial(i, 1);
+            for (std::size_t i = 0; i < n; ++i) partial(i, 1, d + 2 * i);
             return;
         }
+        std::size_t i = 0;
+        for (; i + per <= n; i += per) store(d + 2 * i, block(a + 2 * i, b + 2 * i, d + 2 * i));  // acc: b is a vector
+        if (i < n) partial(i, n - i, d + 2 * i);
+    } else {
+        write_through(reinterpret_cast<C*>(d), n, [&](std::size_t i0, std::size_t i1, C* out) {
+            P* o = reinterpret_cast<P*>(out);
+            std::size_t i = i0;
+            for (; i + per <= i1; i += per) store(o + 2 * (i - i0), block(a + 2 * i, S == Shape::vv ? b + 2 * i : nullptr, nullptr));
+            if (i < i1) partial(i, i1 - i, o + 2 * (i - i0));
+        });
     }
-    for (; i + per <= n; i += per) store(d + 2 * i, block(a + 2 * i, b + 2 * i, d + 2 * i));
-    if (i < n) partial(i, n - i);
 }
 
 template <class Op, Shape S, class A, class B, class D>

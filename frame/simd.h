@@ -14,6 +14,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <immintrin.h>
 #include <type_traits>
 
 namespace zors::ZORS_ISA {
@@ -80,6 +81,50 @@ inline V cmul(V a, V b) {
     const V t1 = dup_even(a) * b;             // a.re*b.re, a.re*b.im
     const V t2 = dup_odd(a) * swap_pairs(b);  // a.im*b.im, a.im*b.re
     return even_odd(t1 - t2, t1 + t2);
+}
+
+// Streaming (non-temporal) stores for destinations far larger than the
+// caches: the written lines bypass the caches and need not be read first.
+// The stream is finished with a store fence.
+inline constexpr std::size_t kStreamBytes = std::size_t{2} << 20;
+
+// Copies `bytes` (a multiple of kVectorBytes) from src to the
+// kVectorBytes-aligned dst with streaming stores.
+inline void stream_copy(void* dst, const void* src, std::size_t bytes) {
+    auto* d = static_cast<unsigned char*>(dst);
+    const auto* s = static_cast<const unsigned char*>(src);
+    for (std::size_t i = 0; i < bytes; i += kVectorBytes) {
+#if defined(__AVX512F__)
+        _mm512_stream_si512(reinterpret_cast<__m512i*>(d + i), _mm512_loadu_si512(s + i));
+#elif defined(__AVX2__)
+        _mm256_stream_si256(reinterpret_cast<__m256i*>(d + i), _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i)));
+#else
+        _mm_stream_si128(reinterpret_cast<__m128i*>(d + i), _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
+#endif
+    }
+}
+
+// Runs body(i0, i1, out), which computes elements [i0, i1) into out[0..),
+// over n elements of d. Large destinations get the elements through a small
+// buffer and streaming stores; everything else is written directly. Each
+// element is computed by the same body either way.
+template <class D, class Body>
+inline void write_through(D* d, std::size_t n, Body body) {
+    const auto addr = reinterpret_cast<std::uintptr_t>(d);
+    if (n * sizeof(D) < kStreamBytes || addr % sizeof(D) != 0) {
+        body(std::size_t{0}, n, d);
+        return;
+    }
+    constexpr std::size_t chunk = 4096 / sizeof(D);
+    alignas(64) D buf[chunk];
+    std::size_t i = ((kVectorBytes - addr % kVectorBytes) % kVectorBytes) / sizeof(D);
+    body(std::size_t{0}, i, d);
+    for (; i + chunk <= n; i += chunk) {
+        body(i, i + chunk, buf);
+        stream_copy(d + i, buf, sizeof buf);
+    }
+    body(i, n, d + i);
+    _mm_sfence();
 }
 
 }  // namespace zors::ZORS_ISA
