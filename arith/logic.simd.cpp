@@ -8,13 +8,34 @@
 namespace zors::ZORS_ISA {
 namespace {
 
-struct And { template <class T> static T on(T x, T y) { return static_cast<T>(x & y); } };
-struct Or { template <class T> static T on(T x, T y) { return static_cast<T>(x | y); } };
-struct Xor { template <class T> static T on(T x, T y) { return static_cast<T>(x ^ y); } };
+struct And { template <class T> static T on(T x, T y) { return x & y; } };
+struct Or { template <class T> static T on(T x, T y) { return x | y; } };
+struct Xor { template <class T> static T on(T x, T y) { return x ^ y; } };
 
 template <class Op, Shape S, class T>
 int bitwise(const ElemArgs& x) {
-    map<S, T, T, T>(x, [](T a, T b) { return Op::on(a, b); });
+    if constexpr (S == Shape::vv) {
+        // Bytes of two vectors: large destinations are written whole
+        // vectors at a time with streaming stores, straight from registers.
+        const Zor8u* a = static_cast<const Zor8u*>(x.a);
+        const Zor8u* b = static_cast<const Zor8u*>(x.b);
+        Zor8u* d = static_cast<Zor8u*>(x.d);
+        std::size_t i = 0;
+        if (x.n >= kStreamBytes) {
+            const std::size_t head = (kVectorBytes - reinterpret_cast<std::uintptr_t>(d) % kVectorBytes) % kVectorBytes;
+            for (; i < head; ++i) d[i] = Op::on(a[i], b[i]);
+            for (; i + kVectorBytes <= x.n; i += kVectorBytes) {
+                const vec<std::int64_t> v = Op::on(load(reinterpret_cast<const std::int64_t*>(a + i)),
+                                                   load(reinterpret_cast<const std::int64_t*>(b + i)));
+                stream(d + i, v);
+            }
+            _mm_sfence();
+        }
+#pragma GCC ivdep
+        for (; i < x.n; ++i) d[i] = Op::on(a[i], b[i]);
+    } else {
+        map<S, T, T, T>(x, [](T a, T b) { return Op::on(a, b); });
+    }
     return 0;
 }
 

@@ -88,6 +88,25 @@ inline V cmul(V a, V b) {
 // The stream is finished with a store fence.
 inline constexpr std::size_t kStreamBytes = std::size_t{2} << 20;
 
+// Stores one vector to the kVectorBytes-aligned p with a streaming store.
+template <class V>
+inline void stream(void* p, V v) {
+    static_assert(sizeof(V) == kVectorBytes);
+#if defined(__AVX512F__)
+    __m512i w;
+    std::memcpy(&w, &v, sizeof w);
+    _mm512_stream_si512(static_cast<__m512i*>(p), w);
+#elif defined(__AVX2__)
+    __m256i w;
+    std::memcpy(&w, &v, sizeof w);
+    _mm256_stream_si256(static_cast<__m256i*>(p), w);
+#else
+    __m128i w;
+    std::memcpy(&w, &v, sizeof w);
+    _mm_stream_si128(static_cast<__m128i*>(p), w);
+#endif
+}
+
 // Copies `bytes` (a multiple of kVectorBytes) from src to the
 // kVectorBytes-aligned dst with streaming stores.
 inline void stream_copy(void* dst, const void* src, std::size_t bytes) {
