@@ -110,9 +110,9 @@ void check_vv(Run run, Want want, bool scaled = true, Warn warn = {}, ZorStatus 
     zt::for_each_isa([&](zors::Isa) {
         auto pass = [&](int sf, int len) {
             const int off = len % 3;
-            Guarded<A> a(len, off * sizeof(A) + (len & 1));
-            Guarded<B> b(len, sizeof(B) * (len % 2));
-            Guarded<D> d(len, off);
+            Guarded<A> a(len, (off + (len & 1)) * alignof(A));
+            Guarded<B> b(len, (len % 2) * alignof(B));
+            Guarded<D> d(len, off * alignof(D));
             fill(a.data(), len, rng);
             fill(b.data(), len, rng);
             bool warned = false;
@@ -139,8 +139,8 @@ void check_inplace(Run run, RunI run_i, bool scaled = true) {
     zt::for_each_isa([&](zors::Isa) {
         for (int sf : scaled ? edge_factors() : std::vector<int>{0})
             for (int len : {1, 7, 33, 70, 129}) {
-                Guarded<A> a(len, 1);
-                Guarded<D> sd(len, 3), want(len);
+                Guarded<A> a(len, 1 * alignof(A));
+                Guarded<D> sd(len, 3 * alignof(D)), want(len);
                 fill(a.data(), len, rng);
                 fill(sd.data(), len, rng);
                 const ZorStatus s = run(a.data(), sd.data(), want.data(), len, sf);
@@ -161,8 +161,8 @@ void check_vc(Run run, Want want, bool scaled = true, Accept accept = {}) {
     zt::Rng rng(303);
     zt::for_each_isa([&](zors::Isa) {
         auto pass = [&](int sf, int len) {
-            Guarded<A> a(len, (len % 3) * sizeof(A) / 2);
-            Guarded<D> d(len, len % 5);
+            Guarded<A> a(len, (len % 3) * alignof(A));
+            Guarded<D> d(len, (len % 5) * alignof(D));
             fill(a.data(), len, rng);
             C val = pick<C>(rng);
             while (!accept(val)) val = pick<C>(rng);
@@ -186,7 +186,7 @@ void check_vc_inplace(Run run, RunI run_i, bool scaled = true) {
     zt::for_each_isa([&](zors::Isa) {
         for (int sf : scaled ? edge_factors() : std::vector<int>{0})
             for (int len : {1, 7, 33, 70, 129}) {
-                Guarded<A> sd(len, 3), want(len);
+                Guarded<A> sd(len, 3 * alignof(A)), want(len);
                 fill(sd.data(), len, rng);
                 const C val = pick<C>(rng);
                 const std::vector<A> before(sd.data(), sd.data() + len);

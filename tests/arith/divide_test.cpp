@@ -135,7 +135,7 @@ TEST(ArithDivide, ReversedQuotients) {
     zt::Rng rng(88);
     zt::for_each_isa([&](zors::Isa) {
         for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor16u> a(len, 1), d(len, 2);
+            zt::Guarded<Zor16u> a(len, 1 * alignof(Zor16u)), d(len, 2 * alignof(Zor16u));
             at::fill(a.data(), len, rng);
             const Zor16u val = at::pick<Zor16u>(rng);
             bool zero = false;
@@ -146,7 +146,7 @@ TEST(ArithDivide, ReversedQuotients) {
                 ASSERT_EQ(d[i], w) << "val " << val << " src " << a[i];
             }
             ASSERT_TRUE(d.guards_intact());
-            zt::Guarded<Zor32f> f(len, 3), g(len, 1);
+            zt::Guarded<Zor32f> f(len, 3 * alignof(Zor32f)), g(len, 1 * alignof(Zor32f));
             at::fill(f.data(), len, rng);
             const Zor32f fv = at::pick<Zor32f>(rng);
             ASSERT_EQ(zorsDivCRev_32f(f.data(), fv, g.data(), len), zorStsNoErr);
@@ -208,7 +208,7 @@ void check_int_sqrt(ZorStatus (*f)(const T*, T*, int, int), ZorStatus (*fi)(T*, 
     zt::for_each_isa([&](zors::Isa) {
         for (int sf : at::all_factors())
             for (int len : at::short_lengths()) {
-                zt::Guarded<T> a(len, 1), d(len, 2);
+                zt::Guarded<T> a(len, 1 * alignof(T)), d(len, 2 * alignof(T));
                 at::fill(a.data(), len, rng);
                 bool neg = false;
                 for (int i = 0; i < len; ++i) neg = neg || a[i] < 0;
@@ -273,8 +273,8 @@ TEST(ArithDivide, FloatRoots) {
     zt::Rng rng(22);
     zt::for_each_isa([&](zors::Isa) {
         for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor32f> a(len, 1), d(len, 2);
-            zt::Guarded<Zor64f> b(len, 3), e(len, 4);
+            zt::Guarded<Zor32f> a(len, 1 * alignof(Zor32f)), d(len, 2 * alignof(Zor32f));
+            zt::Guarded<Zor64f> b(len, 3 * alignof(Zor64f)), e(len, 4 * alignof(Zor64f));
             at::fill(a.data(), len, rng);
             at::fill(b.data(), len, rng);
             bool sign = false, neg = false;
@@ -362,14 +362,14 @@ TEST(ArithDivide, Normalize) {
     zt::Rng rng(12);
     zt::for_each_isa([&](zors::Isa) {
         for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor32f> a(len, 1), d(len, 2);
-            zt::Guarded<Zor64fc> b(len, 3), e(len, 4);
+            zt::Guarded<Zor32f> a(len, 1 * alignof(Zor32f)), d(len, 2 * alignof(Zor32f));
+            zt::Guarded<Zor64fc> b(len, 3 * alignof(Zor64fc)), e(len, 4 * alignof(Zor64fc));
             at::fill(a.data(), len, rng);
             at::fill(b.data(), len, rng);
             const Zor32f sub = at::pick_finite<Zor32f>(rng), div = 0.375f;
             ASSERT_EQ(zorsNormalize_32f(a.data(), d.data(), len, sub, div), zorStsNoErr);
             for (int i = 0; i < len; ++i) ASSERT_TRUE(at::same(d[i], (a[i] - sub) * (1.0f / div)));
-            zt::Guarded<Zor32fc> f(len, 1), g(len, 2);
+            zt::Guarded<Zor32fc> f(len, 1 * alignof(Zor32fc)), g(len, 2 * alignof(Zor32fc));
             at::fill(f.data(), len, rng);
             const Zor32fc fsub{0.5f, -8.0f};
             ASSERT_EQ(zorsNormalize_32fc(f.data(), g.data(), len, fsub, 5.0f), zorStsNoErr);
@@ -388,7 +388,7 @@ TEST(ArithDivide, Normalize) {
         for (int sf : at::all_factors())
             for (int div : {1, -1, 3, -7, 65536, INT32_MIN}) {
                 const int len = 33;
-                zt::Guarded<Zor16s> a(len, 1), d(len, 2);
+                zt::Guarded<Zor16s> a(len, 1 * alignof(Zor16s)), d(len, 2 * alignof(Zor16s));
                 at::fill(a.data(), len, rng);
                 const Zor16s sub = at::pick<Zor16s>(rng);
                 ASSERT_EQ(zorsNormalize_16s_Sfs(a.data(), d.data(), len, sub, div, sf), zorStsNoErr);
@@ -424,8 +424,8 @@ TEST(ArithDivide, FloatTo16s) {
     zt::for_each_isa([&](zors::Isa) {
         for (int sf : at::all_factors())
             for (int len : at::short_lengths()) {
-                zt::Guarded<Zor32f> a(len, 1);
-                zt::Guarded<Zor16s> d(len, 2), e(len, 3);
+                zt::Guarded<Zor32f> a(len, 1 * alignof(Zor32f));
+                zt::Guarded<Zor16s> d(len, 2 * alignof(Zor16s)), e(len, 3 * alignof(Zor16s));
                 at::fill(a.data(), len, rng);
                 const Zor32f val = at::pick_finite<Zor32f>(rng);
                 ASSERT_EQ(zorsMulC_32f16s_Sfs(a.data(), val, d.data(), len, sf), zorStsNoErr);

@@ -138,8 +138,8 @@ TEST(ArithFloat, SqrAbs) {
     zt::Rng rng(9);
     zt::for_each_isa([&](zors::Isa) {
         for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor32f> a(len, 2), d(len, 1);
-            zt::Guarded<Zor64f> b(len, 4), e(len, 3);
+            zt::Guarded<Zor32f> a(len, 2 * alignof(Zor32f)), d(len, 1 * alignof(Zor32f));
+            zt::Guarded<Zor64f> b(len, 4 * alignof(Zor64f)), e(len, 3 * alignof(Zor64f));
             rng.fill(a.data(), len);
             rng.fill(b.data(), len);
             ASSERT_EQ(zorsAbs_32f(a.data(), d.data(), len), zorStsNoErr);
@@ -179,7 +179,7 @@ void check_addproduct(ZorStatus (*f)(const T*, const T*, T*, int), Ref ref) {
     zt::Rng rng(31);
     zt::for_each_isa([&](zors::Isa) {
         for (int len : zt::test_lengths()) {
-            zt::Guarded<T> a(len, 4), b(len, 0), d(len, 8);
+            zt::Guarded<T> a(len, 4 * alignof(T)), b(len, 0 * alignof(T)), d(len, 8 * alignof(T));
             at::fill(a.data(), len, rng);
             at::fill(b.data(), len, rng);
             at::fill(d.data(), len, rng);

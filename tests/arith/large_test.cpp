@@ -12,7 +12,7 @@ void check_large(int len, Run run, Want want) {
     for (auto& v : a) v = at::pick_finite<S>(rng);
     for (auto& v : b) v = at::pick_finite<S>(rng);
     zt::for_each_isa([&](zors::Isa) {
-        zt::Guarded<D> d(len, 3);
+        zt::Guarded<D> d(len, 3 * alignof(D));
         ASSERT_EQ(run(a.data() + 1, b.data() + 1, d.data(), len), zorStsNoErr);
         for (int i = 0; i < len; ++i) ASSERT_TRUE(at::same(d[i], want(a[i + 1], b[i + 1]))) << "i " << i;
         ASSERT_TRUE(d.guards_intact());

@@ -78,7 +78,7 @@ void check_shift(ZorStatus (*f)(const T*, int, T*, int), ZorStatus (*fi)(int, T*
     zt::for_each_isa([&](zors::Isa) {
         for (int c = 0; c <= 8 * int(sizeof(T)) + 9; ++c)
             for (int len : {1, 5, 16, 31, 33, 70, 129}) {
-                zt::Guarded<T> a(len, 1), d(len, 2);
+                zt::Guarded<T> a(len, 1 * alignof(T)), d(len, 2 * alignof(T));
                 at::fill(a.data(), len, rng);
                 ASSERT_EQ(f(a.data(), c, d.data(), len), zorStsNoErr);
                 for (int i = 0; i < len; ++i) ASSERT_EQ(d[i], shifted(a[i], c, left)) << "count " << c << " v " << a[i];
@@ -138,9 +138,9 @@ TEST(ArithLogic, SwapBytes) {
     zt::Rng rng(3);
     zt::for_each_isa([&](zors::Isa) {
         for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor16u> a(len, 1), d(len, 2);
-            zt::Guarded<Zor32u> b(len, 3), e(len, 1);
-            zt::Guarded<Zor8u> c(3 * len, 1), f(3 * len, 2);
+            zt::Guarded<Zor16u> a(len, 1 * alignof(Zor16u)), d(len, 2 * alignof(Zor16u));
+            zt::Guarded<Zor32u> b(len, 3 * alignof(Zor32u)), e(len, 1 * alignof(Zor32u));
+            zt::Guarded<Zor8u> c(3 * len, 1 * alignof(Zor8u)), f(3 * len, 2 * alignof(Zor8u));
             rng.fill(a.data(), len);
             rng.fill(b.data(), len);
             rng.fill(c.data(), 3 * len);

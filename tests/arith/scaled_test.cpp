@@ -167,8 +167,8 @@ void check_addproduct(ZorStatus (*f)(const S*, const S*, D*, int, int), bool zer
     zt::for_each_isa([&](zors::Isa) {
         for (int sf : at::all_factors())
             for (int len : at::short_lengths()) {
-                zt::Guarded<S> a(len, 1), b(len, 2);
-                zt::Guarded<D> d(len, 3);
+                zt::Guarded<S> a(len, 1 * alignof(S)), b(len, 2 * alignof(S));
+                zt::Guarded<D> d(len, 3 * alignof(D));
                 at::fill(a.data(), len, rng);
                 at::fill(b.data(), len, rng);
                 at::fill(d.data(), len, rng);
