@@ -17,11 +17,11 @@ int bitwise(const ElemArgs& x) {
     if constexpr (S == Shape::vv) {
         // Bytes of two vectors: large destinations are written whole
         // vectors at a time with streaming stores, straight from registers.
-        const Zor8u* a = static_cast<const Zor8u*>(x.a);
-        const Zor8u* b = static_cast<const Zor8u*>(x.b);
-        Zor8u* d = static_cast<Zor8u*>(x.d);
-        std::size_t i = 0;
         if (x.n >= kStreamBytes) {
+            const Zor8u* a = static_cast<const Zor8u*>(x.a);
+            const Zor8u* b = static_cast<const Zor8u*>(x.b);
+            Zor8u* d = static_cast<Zor8u*>(x.d);
+            std::size_t i = 0;
             const std::size_t head = (kVectorBytes - reinterpret_cast<std::uintptr_t>(d) % kVectorBytes) % kVectorBytes;
             for (; i < head; ++i) d[i] = Op::on(a[i], b[i]);
             for (; i + kVectorBytes <= x.n; i += kVectorBytes) {
@@ -30,12 +30,11 @@ int bitwise(const ElemArgs& x) {
                 stream(d + i, v);
             }
             _mm_sfence();
+            for (; i < x.n; ++i) d[i] = Op::on(a[i], b[i]);
+            return 0;
         }
-#pragma GCC ivdep
-        for (; i < x.n; ++i) d[i] = Op::on(a[i], b[i]);
-    } else {
-        map<S, T, T, T>(x, [](T a, T b) { return Op::on(a, b); });
     }
+    map<S, T, T, T>(x, [](T a, T b) { return static_cast<T>(Op::on(a, b)); });
     return 0;
 }
 
