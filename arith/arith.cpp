@@ -16,8 +16,9 @@
 // it copies for a constant equal to 1 or NaN and writes zeros for 0.
 //
 // The kernels are the dispatched wide bodies of arith.simd.cpp, except the
-// 32sc products and AddProduct_32s, whose exact results need more than 64
-// bits; they use the frame's wide form of the scale rule element by element.
+// 32sc products (sums of two 64-bit products, 65 bits) and AddProduct_32s
+// (up to 2^62 + 2^31, beyond the packed rounding step at factor 63); these
+// use the frame's scale rule element by element.
 #include <cmath>
 
 #include "arith/arith.h"
