@@ -204,6 +204,353 @@ ZORAPI const ZorVersionRecord* zorsGetLibVersion(void);
 /* arith: element-wise arithmetic, elementary functions, logic and shifts    */
 /* ======================================================================== */
 
+/* Add: pDst = pSrc1 + pSrc2; in place pSrcDst += pSrc. */
+ZORAPI ZorStatus zorsAdd_8u_Sfs(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_8u_ISfs(const Zor8u* pSrc, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_8u16u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsAdd_16u(const Zor16u* pSrc1, const Zor16u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsAdd_16s(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsAdd_16s_I(const Zor16s* pSrc, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsAdd_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsAdd_16sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_16sc_ISfs(const Zor16sc* pSrc, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_32u(const Zor32u* pSrc1, const Zor32u* pSrc2, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsAdd_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_32s_ISfs(const Zor32s* pSrc, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_32sc_Sfs(const Zor32sc* pSrc1, const Zor32sc* pSrc2, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_32sc_ISfs(const Zor32sc* pSrc, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAdd_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsAdd_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsAdd_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsAdd_32fc_I(const Zor32fc* pSrc, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsAdd_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsAdd_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsAdd_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsAdd_64fc_I(const Zor64fc* pSrc, Zor64fc* pSrcDst, int len);
+
+/* Sub: pDst = pSrc2 - pSrc1 (subtrahend first); in place pSrcDst -= pSrc. */
+ZORAPI ZorStatus zorsSub_8u_Sfs(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_8u_ISfs(const Zor8u* pSrc, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_16s(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsSub_16s_I(const Zor16s* pSrc, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsSub_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSub_16sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_16sc_ISfs(const Zor16sc* pSrc, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_32s_ISfs(const Zor32s* pSrc, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_32sc_Sfs(const Zor32sc* pSrc1, const Zor32sc* pSrc2, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_32sc_ISfs(const Zor32sc* pSrc, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSub_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSub_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSub_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsSub_32fc_I(const Zor32fc* pSrc, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsSub_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsSub_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSub_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsSub_64fc_I(const Zor64fc* pSrc, Zor64fc* pSrcDst, int len);
+
+/* Mul: pDst = pSrc1 * pSrc2; in place pSrcDst *= pSrc. */
+ZORAPI ZorStatus zorsMul_8u_Sfs(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_8u_ISfs(const Zor8u* pSrc, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_8u16u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsMul_16s(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsMul_16s_I(const Zor16s* pSrc, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsMul_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_16s32f(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMul_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_16u16s_Sfs(const Zor16u* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_16sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_16sc_ISfs(const Zor16sc* pSrc, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_32s_ISfs(const Zor32s* pSrc, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_32s32sc_Sfs(const Zor32s* pSrc1, const Zor32sc* pSrc2, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_32s32sc_ISfs(const Zor32s* pSrc, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_32sc_Sfs(const Zor32sc* pSrc1, const Zor32sc* pSrc2, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_32sc_ISfs(const Zor32sc* pSrc, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMul_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMul_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMul_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsMul_32fc_I(const Zor32fc* pSrc, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsMul_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsMul_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMul_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsMul_64fc_I(const Zor64fc* pSrc, Zor64fc* pSrcDst, int len);
+
+/* AddC: pDst = pSrc + val. */
+ZORAPI ZorStatus zorsAddC_8u_Sfs(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_8u_ISfs(Zor8u val, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_16s_I(Zor16s val, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsAddC_16s_Sfs(const Zor16s* pSrc, Zor16s val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_16s_ISfs(Zor16s val, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc val, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_16sc_ISfs(Zor16sc val, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_32s_Sfs(const Zor32s* pSrc, Zor32s val, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_32s_ISfs(Zor32s val, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_32sc_Sfs(const Zor32sc* pSrc, Zor32sc val, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_32sc_ISfs(Zor32sc val, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddC_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsAddC_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsAddC_32fc(const Zor32fc* pSrc, Zor32fc val, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsAddC_32fc_I(Zor32fc val, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsAddC_64f(const Zor64f* pSrc, Zor64f val, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsAddC_64f_I(Zor64f val, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsAddC_64fc(const Zor64fc* pSrc, Zor64fc val, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsAddC_64fc_I(Zor64fc val, Zor64fc* pSrcDst, int len);
+
+/* SubC: pDst = pSrc - val. */
+ZORAPI ZorStatus zorsSubC_8u_Sfs(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_8u_ISfs(Zor8u val, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_16s_I(Zor16s val, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsSubC_16s_Sfs(const Zor16s* pSrc, Zor16s val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_16s_ISfs(Zor16s val, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc val, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_16sc_ISfs(Zor16sc val, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_32s_Sfs(const Zor32s* pSrc, Zor32s val, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_32s_ISfs(Zor32s val, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_32sc_Sfs(const Zor32sc* pSrc, Zor32sc val, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_32sc_ISfs(Zor32sc val, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubC_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSubC_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSubC_32fc(const Zor32fc* pSrc, Zor32fc val, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsSubC_32fc_I(Zor32fc val, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsSubC_64f(const Zor64f* pSrc, Zor64f val, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsSubC_64f_I(Zor64f val, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSubC_64fc(const Zor64fc* pSrc, Zor64fc val, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsSubC_64fc_I(Zor64fc val, Zor64fc* pSrcDst, int len);
+
+/* SubCRev: pDst = val - pSrc. */
+ZORAPI ZorStatus zorsSubCRev_8u_Sfs(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_8u_ISfs(Zor8u val, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_16s_Sfs(const Zor16s* pSrc, Zor16s val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_16s_ISfs(Zor16s val, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_16sc_Sfs(const Zor16sc* pSrc, Zor16sc val, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_16sc_ISfs(Zor16sc val, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_32s_Sfs(const Zor32s* pSrc, Zor32s val, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_32s_ISfs(Zor32s val, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_32sc_Sfs(const Zor32sc* pSrc, Zor32sc val, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_32sc_ISfs(Zor32sc val, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSubCRev_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSubCRev_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSubCRev_32fc(const Zor32fc* pSrc, Zor32fc val, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsSubCRev_32fc_I(Zor32fc val, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsSubCRev_64f(const Zor64f* pSrc, Zor64f val, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsSubCRev_64f_I(Zor64f val, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSubCRev_64fc(const Zor64fc* pSrc, Zor64fc val, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsSubCRev_64fc_I(Zor64fc val, Zor64fc* pSrcDst, int len);
+
+/* MulC: pDst = pSrc * val. */
+ZORAPI ZorStatus zorsMulC_8u_Sfs(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_8u_ISfs(Zor8u val, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_16s_I(Zor16s val, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulC_16s_Sfs(const Zor16s* pSrc, Zor16s val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_16s_ISfs(Zor16s val, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc val, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_16sc_ISfs(Zor16sc val, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_32s_Sfs(const Zor32s* pSrc, Zor32s val, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_32s_ISfs(Zor32s val, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_32sc_Sfs(const Zor32sc* pSrc, Zor32sc val, Zor32sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_32sc_ISfs(Zor32sc val, Zor32sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMulC_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulC_32fc(const Zor32fc* pSrc, Zor32fc val, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsMulC_32fc_I(Zor32fc val, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulC_64f(const Zor64f* pSrc, Zor64f val, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsMulC_64f_I(Zor64f val, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsMulC_64fc(const Zor64fc* pSrc, Zor64fc val, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsMulC_64fc_I(Zor64fc val, Zor64fc* pSrcDst, int len);
+
+/* Sqr: pDst = pSrc * pSrc (the complex square for complex types). */
+ZORAPI ZorStatus zorsSqr_8u_Sfs(const Zor8u* pSrc, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_8u_ISfs(Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_16u_Sfs(const Zor16u* pSrc, Zor16u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_16u_ISfs(Zor16u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_16s_ISfs(Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_16sc_ISfs(Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqr_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSqr_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqr_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsSqr_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqr_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsSqr_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqr_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsSqr_64fc_I(Zor64fc* pSrcDst, int len);
+
+/* Abs: absolute value; -32768 gives 32767 and -2147483648 gives 2147483647. */
+ZORAPI ZorStatus zorsAbs_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsAbs_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsAbs_32s(const Zor32s* pSrc, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsAbs_32s_I(Zor32s* pSrcDst, int len);
+ZORAPI ZorStatus zorsAbs_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsAbs_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsAbs_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsAbs_64f_I(Zor64f* pSrcDst, int len);
+
+/* AddProduct: pSrcDst += pSrc1 * pSrc2. */
+ZORAPI ZorStatus zorsAddProduct_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddProduct_16s32s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddProduct_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsAddProduct_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsAddProduct_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsAddProduct_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsAddProduct_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, Zor64fc* pSrcDst, int len);
+
+/* Div: pDst = pSrc2 / pSrc1 (divisor first); in place pSrcDst /= pSrc. Warning 6 for zero divisors. */
+ZORAPI ZorStatus zorsDiv_8u_Sfs(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_8u_ISfs(const Zor8u* pSrc, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16sc_Sfs(const Zor16sc* pSrc1, const Zor16sc* pSrc2, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_16sc_ISfs(const Zor16sc* pSrc, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_32s_Sfs(const Zor32s* pSrc1, const Zor32s* pSrc2, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_32s_ISfs(const Zor32s* pSrc, Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDiv_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsDiv_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDiv_32fc(const Zor32fc* pSrc1, const Zor32fc* pSrc2, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsDiv_32fc_I(const Zor32fc* pSrc, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsDiv_64f(const Zor64f* pSrc1, const Zor64f* pSrc2, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsDiv_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDiv_64fc(const Zor64fc* pSrc1, const Zor64fc* pSrc2, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsDiv_64fc_I(const Zor64fc* pSrc, Zor64fc* pSrcDst, int len);
+
+/* DivC: pDst = pSrc / val; a zero constant gives -10 (32f, 64f: zero or NaN, tested first). */
+ZORAPI ZorStatus zorsDivC_8u_Sfs(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_8u_ISfs(Zor8u val, Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16s_Sfs(const Zor16s* pSrc, Zor16s val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16s_ISfs(Zor16s val, Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc val, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_16sc_ISfs(Zor16sc val, Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsDivC_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsDivC_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivC_32fc(const Zor32fc* pSrc, Zor32fc val, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsDivC_32fc_I(Zor32fc val, Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivC_64f(const Zor64f* pSrc, Zor64f val, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsDivC_64f_I(Zor64f val, Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivC_64fc(const Zor64fc* pSrc, Zor64fc val, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsDivC_64fc_I(Zor64fc val, Zor64fc* pSrcDst, int len);
+
+/* DivCRev: pDst = val / pSrc. */
+ZORAPI ZorStatus zorsDivCRev_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsDivCRev_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsDivCRev_32f(const Zor32f* pSrc, Zor32f val, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsDivCRev_32f_I(Zor32f val, Zor32f* pSrcDst, int len);
+
+/* Sqrt: square root (principal root for complex types); warning 3 for negative 16s, 64s, 32f, 64f elements. */
+ZORAPI ZorStatus zorsSqrt_8u_Sfs(const Zor8u* pSrc, Zor8u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_8u_ISfs(Zor8u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16u_Sfs(const Zor16u* pSrc, Zor16u* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16u_ISfs(Zor16u* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16s_ISfs(Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_16sc_ISfs(Zor16sc* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_64s_Sfs(const Zor64s* pSrc, Zor64s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_64s_ISfs(Zor64s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSqrt_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqrt_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqrt_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsSqrt_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsSqrt_64fc_I(Zor64fc* pSrcDst, int len);
+
+/* Normalize: pDst = (pSrc - vSub) / vDiv; a divisor below the smallest normal (or 0 for 16s, 16sc) gives -10. */
+ZORAPI ZorStatus zorsNormalize_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s vSub, int vDiv, int scaleFactor);
+ZORAPI ZorStatus zorsNormalize_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, Zor16sc vSub, int vDiv, int scaleFactor);
+ZORAPI ZorStatus zorsNormalize_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f vSub, Zor32f vDiv);
+ZORAPI ZorStatus zorsNormalize_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32fc vSub, Zor32f vDiv);
+ZORAPI ZorStatus zorsNormalize_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f vSub, Zor64f vDiv);
+ZORAPI ZorStatus zorsNormalize_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64fc vSub, Zor64f vDiv);
+
+/* MulC_32f16s_Sfs: pSrc * val * 2^-scaleFactor to 16s, rounded to nearest; MulC_Low_32f16s: pSrc * val converted in the current rounding mode. */
+ZORAPI ZorStatus zorsMulC_32f16s_Sfs(const Zor32f* pSrc, Zor32f val, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMulC_Low_32f16s(const Zor32f* pSrc, Zor32f val, Zor16s* pDst, int len);
+
+/* And: pDst = pSrc1 and pSrc2, bit by bit; AndC: pDst = pSrc and val. */
+ZORAPI ZorStatus zorsAnd_8u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsAnd_8u_I(const Zor8u* pSrc, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAnd_16u(const Zor16u* pSrc1, const Zor16u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsAnd_16u_I(const Zor16u* pSrc, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAnd_32u(const Zor32u* pSrc1, const Zor32u* pSrc2, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsAnd_32u_I(const Zor32u* pSrc, Zor32u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAndC_8u(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsAndC_8u_I(Zor8u val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAndC_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsAndC_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsAndC_32u(const Zor32u* pSrc, Zor32u val, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsAndC_32u_I(Zor32u val, Zor32u* pSrcDst, int len);
+
+/* Or: pDst = pSrc1 or pSrc2, bit by bit; OrC: pDst = pSrc or val. */
+ZORAPI ZorStatus zorsOr_8u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsOr_8u_I(const Zor8u* pSrc, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOr_16u(const Zor16u* pSrc1, const Zor16u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsOr_16u_I(const Zor16u* pSrc, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOr_32u(const Zor32u* pSrc1, const Zor32u* pSrc2, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsOr_32u_I(const Zor32u* pSrc, Zor32u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOrC_8u(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsOrC_8u_I(Zor8u val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOrC_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsOrC_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsOrC_32u(const Zor32u* pSrc, Zor32u val, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsOrC_32u_I(Zor32u val, Zor32u* pSrcDst, int len);
+
+/* Xor: pDst = pSrc1 exclusive or pSrc2, bit by bit; XorC: pDst = pSrc exclusive or val. */
+ZORAPI ZorStatus zorsXor_8u(const Zor8u* pSrc1, const Zor8u* pSrc2, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsXor_8u_I(const Zor8u* pSrc, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXor_16u(const Zor16u* pSrc1, const Zor16u* pSrc2, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsXor_16u_I(const Zor16u* pSrc, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXor_32u(const Zor32u* pSrc1, const Zor32u* pSrc2, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsXor_32u_I(const Zor32u* pSrc, Zor32u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXorC_8u(const Zor8u* pSrc, Zor8u val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsXorC_8u_I(Zor8u val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXorC_16u(const Zor16u* pSrc, Zor16u val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsXorC_16u_I(Zor16u val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsXorC_32u(const Zor32u* pSrc, Zor32u val, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsXorC_32u_I(Zor32u val, Zor32u* pSrcDst, int len);
+
+/* Not: bitwise complement (XorC with all ones). */
+ZORAPI ZorStatus zorsNot_8u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsNot_8u_I(Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsNot_16u(const Zor16u* pSrc, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsNot_16u_I(Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsNot_32u(const Zor32u* pSrc, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsNot_32u_I(Zor32u* pSrcDst, int len);
+
+/* LShiftC: pDst = pSrc shifted left, zero fill by val bits; a negative count gives -32. */
+ZORAPI ZorStatus zorsLShiftC_8u(const Zor8u* pSrc, int val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_8u_I(int val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16u(const Zor16u* pSrc, int val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16u_I(int val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16s(const Zor16s* pSrc, int val, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_16s_I(int val, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsLShiftC_32s(const Zor32s* pSrc, int val, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsLShiftC_32s_I(int val, Zor32s* pSrcDst, int len);
+
+/* RShiftC: pDst = pSrc shifted right (logical for 8u, 16u; arithmetic for 16s, 32s) by val bits; a negative count gives -32. */
+ZORAPI ZorStatus zorsRShiftC_8u(const Zor8u* pSrc, int val, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_8u_I(int val, Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16u(const Zor16u* pSrc, int val, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16u_I(int val, Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16s(const Zor16s* pSrc, int val, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_16s_I(int val, Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsRShiftC_32s(const Zor32s* pSrc, int val, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsRShiftC_32s_I(int val, Zor32s* pSrcDst, int len);
+
+/* SwapBytes: bytes of each element reversed (24u: first and third byte of each 3-byte element exchanged; len counts elements). */
+ZORAPI ZorStatus zorsSwapBytes_16u(const Zor16u* pSrc, Zor16u* pDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_16u_I(Zor16u* pSrcDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_24u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_24u_I(Zor8u* pSrcDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_32u(const Zor32u* pSrc, Zor32u* pDst, int len);
+ZORAPI ZorStatus zorsSwapBytes_32u_I(Zor32u* pSrcDst, int len);
+
 /* (end of arith) */
 
 /* ======================================================================== */
