@@ -4,17 +4,11 @@
 # other copy could run on a processor without those registers.
 set -euo pipefail
 lib=$1
-dis=$(objdump -d -C --no-show-raw-insn "$lib")
-wide_fns() { awk '/^[0-9a-f]+ <.*>:$/ { fn = $0; next } /%[yz]mm[0-9]/ { print fn }' | sort -u; }
-bad=$(wide_fns <<< "$dis" | grep -v -E 'zors::avx2::|zors::avx512::' || true)
-good=$(wide_fns <<< "$dis" | grep -c -E 'zors::avx2::|zors::avx512::' || true)
-if ! grep -q -E '^[0-9a-f]+ <zors::avx2::' <<< "$dis"; then
-    echo "no function of zors::avx2 in the disassembly: it was not read"
-    exit 1
-fi
-if [ -n "$bad" ]; then
-    echo "wide registers outside the wide levels:"
-    echo "$bad"
-    exit 1
-fi
-echo "isa isolation: $good wide-level functions, none outside zors::avx2 and zors::avx512"
+objdump -d -C --no-show-raw-insn "$lib" | awk '
+    /^[0-9a-f]+ <.*>:$/ { fn = $0; wide = (fn ~ /zors::avx2::|zors::avx512::/); seen += (fn ~ /<zors::avx2::/); listed = 0; next }
+    !listed && /%[yz]mm[0-9]/ { listed = 1; if (wide) good++; else { bad++; print "wide registers outside the wide levels: " fn } }
+    END {
+        if (seen == 0) { print "no function of zors::avx2 in the disassembly: it was not read"; exit 1 }
+        if (bad > 0) exit 1
+        printf "isa isolation: %d wide-level functions, none outside zors::avx2 and zors::avx512\n", good
+    }'
