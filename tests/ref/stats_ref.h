@@ -42,11 +42,6 @@ Cld product(const A& a, const B& b) {
     return {re(a) * re(b) - im(a) * im(b), im(a) * re(b) + re(a) * im(b)};
 }
 
-// r truncated toward zero and limited to 0..2147483647 (r >= 0).
-inline std::int32_t trunc_sat32(long double r) {
-    return r >= 2147483647.0L ? INT32_MAX : static_cast<std::int32_t>(std::trunc(r));
-}
-
 // Bound on the error of a sum of n terms whose magnitudes add up to `abs_sum`,
 // accumulated in `lanes` partial sums with unit roundoff u and the partial
 // sums then added: each term passes through at most n/lanes + lanes + 1

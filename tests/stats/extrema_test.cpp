@@ -9,30 +9,22 @@
 #include <limits>
 #include <vector>
 
-#include "tests/arg_checks.h"
 #include "tests/common.h"
 #include "tests/ref/stats_ref.h"
+#include "tests/stats/stats_checks.h"
 #include "zors.h"
 
 namespace {
 
 TEST(Extrema, ArgumentChecks) {
-    ZT_CHECKS(zorsMax_16s, 1); ZT_CHECKS(zorsMax_32f, 1); ZT_CHECKS(zorsMax_64f, 1);
-    ZT_CHECKS(zorsMin_16s, 1); ZT_CHECKS(zorsMin_32f, 1); ZT_CHECKS(zorsMin_64f, 1);
-    ZT_CHECKS(zorsMinMax_8u, 1); ZT_CHECKS(zorsMinMax_16s, 1); ZT_CHECKS(zorsMinMax_16u, 1);
-    ZT_CHECKS(zorsMinMax_32s, 1); ZT_CHECKS(zorsMinMax_32u, 1); ZT_CHECKS(zorsMinMax_32f, 1);
-    ZT_CHECKS(zorsMinMax_64f, 1);
-    ZT_CHECKS(zorsMinMaxIndx_8u, 1); ZT_CHECKS(zorsMinMaxIndx_16s, 1); ZT_CHECKS(zorsMinMaxIndx_16u, 1);
-    ZT_CHECKS(zorsMinMaxIndx_32s, 1); ZT_CHECKS(zorsMinMaxIndx_32u, 1); ZT_CHECKS(zorsMinMaxIndx_32f, 1);
-    ZT_CHECKS(zorsMinMaxIndx_64f, 1);
-    ZT_CHECKS(zorsMaxEvery_16s_I, 1); ZT_CHECKS(zorsMaxEvery_32s_I, 1); ZT_CHECKS(zorsMaxEvery_32f_I, 1);
-    ZT_CHECKS(zorsMinEvery_16s_I, 1); ZT_CHECKS(zorsMinEvery_32s_I, 1); ZT_CHECKS(zorsMinEvery_32f_I, 1);
-    ZT_CHECKS(zorsSortAscend_8u_I, 1); ZT_CHECKS(zorsSortAscend_16s_I, 1); ZT_CHECKS(zorsSortAscend_32s_I, 1);
-    ZT_CHECKS(zorsSortAscend_32f_I, 1); ZT_CHECKS(zorsSortAscend_64f_I, 1);
-    ZT_CHECKS(zorsSortDescend_8u_I, 1); ZT_CHECKS(zorsSortDescend_16s_I, 1); ZT_CHECKS(zorsSortDescend_32s_I, 1);
-    ZT_CHECKS(zorsSortDescend_32f_I, 1); ZT_CHECKS(zorsSortDescend_64f_I, 1);
-    ZT_CHECKS(zorsFindNearestOne_16u, 1);
-    ZT_CHECKS(zorsFindNearest_16u, 1);
+    ZT_CHECKS_ALL(1, zorsMax_16s, zorsMax_32f, zorsMax_64f, zorsMin_16s, zorsMin_32f, zorsMin_64f, zorsMinMax_8u,
+                  zorsMinMax_16s, zorsMinMax_16u, zorsMinMax_32s, zorsMinMax_32u, zorsMinMax_32f, zorsMinMax_64f,
+                  zorsMinMaxIndx_8u, zorsMinMaxIndx_16s, zorsMinMaxIndx_16u, zorsMinMaxIndx_32s, zorsMinMaxIndx_32u,
+                  zorsMinMaxIndx_32f, zorsMinMaxIndx_64f, zorsMaxEvery_16s_I, zorsMaxEvery_32s_I, zorsMaxEvery_32f_I,
+                  zorsMinEvery_16s_I, zorsMinEvery_32s_I, zorsMinEvery_32f_I, zorsSortAscend_8u_I,
+                  zorsSortAscend_16s_I, zorsSortAscend_32s_I, zorsSortAscend_32f_I, zorsSortAscend_64f_I,
+                  zorsSortDescend_8u_I, zorsSortDescend_16s_I, zorsSortDescend_32s_I, zorsSortDescend_32f_I,
+                  zorsSortDescend_64f_I, zorsFindNearestOne_16u, zorsFindNearest_16u);
 }
 
 // MaxIndx and MinIndx accept a null index; MaxOrder tests len first;
@@ -104,10 +96,12 @@ struct Scans {
     ZorStatus (*max)(const T*, int, T*);
     ZorStatus (*min_indx)(const T*, int, T*, int*);
     ZorStatus (*max_indx)(const T*, int, T*, int*);
+    ZorStatus (*every[2])(const T*, T*, int);  // MinEvery, MaxEvery
 };
 
 // Every form must report the very element (bits included) and the first
-// index that the sequential scan keeps.
+// index that the sequential scan keeps; MinEvery and MaxEvery change an
+// element only for a strictly smaller (greater) source element.
 template <class T>
 void check_scans(const Scans<T>& f) {
     zt::Rng rng(2024);
@@ -137,25 +131,40 @@ void check_scans(const Scans<T>& f) {
                 expect(false);
                 ASSERT_EQ(f.min_max_indx(x, len, &v[0], &idx[0], &v[1], &idx[1]), zorStsNoErr);
                 expect(true);
-                if (!f.max) continue;
-                ASSERT_EQ(f.min(x, len, &v[0]), zorStsNoErr);
-                ASSERT_EQ(f.max(x, len, &v[1]), zorStsNoErr);
-                expect(false);
-                ASSERT_EQ(f.min_indx(x, len, &v[0], &idx[0]), zorStsNoErr);
-                ASSERT_EQ(f.max_indx(x, len, &v[1], &idx[1]), zorStsNoErr);
-                expect(true);
+                if (f.max) {
+                    ASSERT_EQ(f.min(x, len, &v[0]), zorStsNoErr);
+                    ASSERT_EQ(f.max(x, len, &v[1]), zorStsNoErr);
+                    expect(false);
+                    ASSERT_EQ(f.min_indx(x, len, &v[0], &idx[0]), zorStsNoErr);
+                    ASSERT_EQ(f.max_indx(x, len, &v[1], &idx[1]), zorStsNoErr);
+                    expect(true);
+                }
+                for (int k = 0; k < 2 && f.every[0]; ++k) {
+                    zt::Guarded<T> d(len, zref::skew<T>(3));
+                    fill_scan(d.data(), len, rng, variant);
+                    const std::vector<T> d0(d.data(), d.data() + len);
+                    ASSERT_EQ(f.every[k](x, d.data(), len), zorStsNoErr);
+                    for (int i = 0; i < len; ++i) {
+                        const bool take = k ? x[i] > d0[i] : x[i] < d0[i];
+                        EXPECT_TRUE(zt::same_bits(d[i], take ? x[i] : d0[i])) << (k ? "max" : "min") << " at " << i;
+                    }
+                    EXPECT_TRUE(d.guards_intact());
+                }
             }
         }
     });
 }
 
-TEST(Extrema, MatchSequentialScan) {
+TEST(Extrema, MatchSequentialScanAndEveryElement) {
     check_scans<Zor8u>({zorsMinMax_8u, zorsMinMaxIndx_8u, nullptr, nullptr, nullptr, nullptr});
     check_scans<Zor16u>({zorsMinMax_16u, zorsMinMaxIndx_16u, nullptr, nullptr, nullptr, nullptr});
-    check_scans<Zor32s>({zorsMinMax_32s, zorsMinMaxIndx_32s, nullptr, nullptr, nullptr, nullptr});
+    check_scans<Zor32s>({zorsMinMax_32s, zorsMinMaxIndx_32s, nullptr, nullptr, nullptr, nullptr,
+                         {zorsMinEvery_32s_I, zorsMaxEvery_32s_I}});
     check_scans<Zor32u>({zorsMinMax_32u, zorsMinMaxIndx_32u, nullptr, nullptr, nullptr, nullptr});
-    check_scans<Zor16s>({zorsMinMax_16s, zorsMinMaxIndx_16s, zorsMin_16s, zorsMax_16s, zorsMinIndx_16s, zorsMaxIndx_16s});
-    check_scans<Zor32f>({zorsMinMax_32f, zorsMinMaxIndx_32f, zorsMin_32f, zorsMax_32f, zorsMinIndx_32f, zorsMaxIndx_32f});
+    check_scans<Zor16s>({zorsMinMax_16s, zorsMinMaxIndx_16s, zorsMin_16s, zorsMax_16s, zorsMinIndx_16s, zorsMaxIndx_16s,
+                         {zorsMinEvery_16s_I, zorsMaxEvery_16s_I}});
+    check_scans<Zor32f>({zorsMinMax_32f, zorsMinMaxIndx_32f, zorsMin_32f, zorsMax_32f, zorsMinIndx_32f, zorsMaxIndx_32f,
+                         {zorsMinEvery_32f_I, zorsMaxEvery_32f_I}});
     check_scans<Zor64f>({zorsMinMax_64f, zorsMinMaxIndx_64f, zorsMin_64f, zorsMax_64f, zorsMinIndx_64f, zorsMaxIndx_64f});
     // The first of equal extremes.
     const Zor16s a[] = {1, 5, 5};
@@ -165,102 +174,47 @@ TEST(Extrema, MatchSequentialScan) {
     EXPECT_TRUE(v == 5 && i == 1);
 }
 
-// The destination changes only for a strictly greater (smaller) source element.
+// Integers: the bit length of the largest magnitude (16 for -32768 in 16s).
+// Floats: the exponent of the largest finite magnitude (from frexp for
+// normal numbers; subnormals and zero have the exponent field 0), with a
+// warning after writing when any element is infinite or NaN.
 template <class T>
-void check_every(ZorStatus (*fmax)(const T*, T*, int), ZorStatus (*fmin)(const T*, T*, int)) {
-    zt::Rng rng(5);
-    SCOPED_TRACE(rng.seed());
-    zt::for_each_isa([&](zors::Isa) {
-        for (int variant = 0; variant < 3; ++variant) {
-            for (int len : zt::test_lengths()) {
-                zt::Guarded<T> s(len, zref::skew<T>(1)), d(len, zref::skew<T>(3));
-                fill_scan(s.data(), len, rng, variant);
-                fill_scan(d.data(), len, rng, variant);
-                const std::vector<T> d0(d.data(), d.data() + len);
-                for (bool is_max : {true, false}) {
-                    std::copy(d0.begin(), d0.end(), d.data());
-                    ASSERT_EQ((is_max ? fmax : fmin)(s.data(), d.data(), len), zorStsNoErr);
-                    for (int i = 0; i < len; ++i) {
-                        const bool take = is_max ? s[i] > d0[i] : s[i] < d0[i];
-                        EXPECT_TRUE(zt::same_bits(d[i], take ? s[i] : d0[i])) << "len " << len << " at " << i;
-                    }
-                    EXPECT_TRUE(d.guards_intact());
-                }
-            }
-        }
-    });
-}
-
-TEST(Extrema, EveryElement) {
-    check_every(zorsMaxEvery_16s_I, zorsMinEvery_16s_I);
-    check_every(zorsMaxEvery_32s_I, zorsMinEvery_32s_I);
-    check_every(zorsMaxEvery_32f_I, zorsMinEvery_32f_I);
-}
-
-// Integers: the smallest e with max|x| < 2^e, counted in long double.
-TEST(MaxOrder, IntegerBitLength) {
-    auto order = [](const auto& x) {
-        long double m = 0;
-        for (auto v : x) m = std::max(m, std::fabs(static_cast<long double>(v)));
-        int e = 0;
-        while (std::ldexp(1.0L, e) <= m) ++e;
-        return e;
-    };
-    zt::Rng rng(31);
-    zt::for_each_isa([&](zors::Isa) {
-        for (int len : zt::test_lengths()) {
-            for (int shift = 0; shift < 32; shift += 3) {
-                std::vector<Zor16s> a(len);
-                std::vector<Zor32s> b(len);
-                for (int i = 0; i < len; ++i) {
-                    a[i] = static_cast<Zor16s>(rng.any<Zor16s>() >> (shift % 16));
-                    b[i] = rng.any<Zor32s>() >> shift;
-                }
-                if (shift == 0 && len > 3) { a[len / 2] = INT16_MIN; b[len - 1] = INT32_MIN; }
-                if (shift == 30) std::fill(a.begin(), a.end(), Zor16s{0});
-                int oa = -1, ob = -1;
-                ASSERT_EQ(zorsMaxOrder_16s(a.data(), len, &oa), zorStsNoErr);
-                ASSERT_EQ(zorsMaxOrder_32s(b.data(), len, &ob), zorStsNoErr);
-                EXPECT_EQ(oa, order(a)) << len;
-                EXPECT_EQ(ob, order(b)) << len;
-            }
-        }
-    });
-}
-
-// Floats: the exponent of the largest finite magnitude (from frexp for normal
-// numbers; subnormals and zero have the exponent field 0), with a warning
-// after writing when any element is infinite or NaN.
-template <class T>
-void check_float_order(ZorStatus (*f)(const T*, int, int*)) {
+void check_order(ZorStatus (*f)(const T*, int, int*)) {
+    using L = std::numeric_limits<T>;
     zt::Rng rng(37);
     SCOPED_TRACE(rng.seed());
     zt::for_each_isa([&](zors::Isa) {
         for (int len : zt::test_lengths()) {
-            for (int variant = 0; variant < 4; ++variant) {
+            for (int variant = 0; variant < (L::is_integer ? 12 : 4); ++variant) {
                 std::vector<T> x(len);
-                for (int i = 0; i < len; ++i) {
-                    const int e = static_cast<int>(rng.bits() % 80) - 40;
-                    x[i] = std::ldexp(static_cast<T>(1 + (rng.bits() % 1000) / 1000.0), e) * (rng.bits() % 2 ? 1 : -1);
-                    if (variant == 1) x[i] = std::numeric_limits<T>::denorm_min() * static_cast<T>(rng.bits() % 5);
+                for (T& v : x) {
+                    if constexpr (L::is_integer) v = static_cast<T>(variant == 11 ? 0 : rng.any<T>() >> (variant * 3 % L::digits));
+                    else v = variant % 4 == 1 ? L::denorm_min() * static_cast<T>(rng.bits() % 5)
+                                              : std::ldexp(static_cast<T>(1 + (rng.bits() % 1000) / 1000.0),
+                                                           static_cast<int>(rng.bits() % 80) - 40) * (rng.bits() % 2 ? 1 : -1);
                 }
-                if (variant == 2) x[rng.bits() % len] = std::numeric_limits<T>::infinity();
-                if (variant == 3) x[rng.bits() % len] = -std::numeric_limits<T>::quiet_NaN();
-                T m = 0;
-                for (T v : x) m = std::isfinite(v) && std::fabs(v) > m ? std::fabs(v) : m;
-                int want = std::numeric_limits<T>::min_exponent - 1;
-                if (m >= std::numeric_limits<T>::min()) std::frexp(m, &want);
+                const bool warn = !L::is_integer && variant % 4 >= 2;
+                if (warn) x[rng.bits() % len] = variant % 4 == 2 ? L::infinity() : -L::quiet_NaN();
+                if (L::is_integer && variant == 0) x[len / 2] = L::min();
+                long double m = 0;
+                for (T v : x) m = std::fabs(static_cast<long double>(v)) > m && std::isfinite(v) ? std::fabs(static_cast<long double>(v)) : m;
+                int want = 0;
+                if (L::is_integer) while (std::ldexp(1.0L, want) <= m) ++want;
+                else if (m >= L::min()) std::frexp(m, &want);
+                else want = L::min_exponent - 1;
                 int got = 12345;
-                EXPECT_EQ(f(x.data(), len, &got), variant >= 2 ? zorStsNanArg : zorStsNoErr) << len;
+                EXPECT_EQ(f(x.data(), len, &got), warn ? zorStsNanArg : zorStsNoErr) << len;
                 EXPECT_EQ(got, want) << "len " << len << " variant " << variant;
             }
         }
     });
 }
 
-TEST(MaxOrder, FloatExponentAndWarning) {
-    check_float_order(zorsMaxOrder_32f);
-    check_float_order(zorsMaxOrder_64f);
+TEST(MaxOrder, BitLengthOrExponent) {
+    check_order(zorsMaxOrder_16s);
+    check_order(zorsMaxOrder_32s);
+    check_order(zorsMaxOrder_32f);
+    check_order(zorsMaxOrder_64f);
 }
 
 // The order the sort must produce: NaN with the sign bit set first, then by
