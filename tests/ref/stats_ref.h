@@ -13,20 +13,10 @@
 
 namespace zref {
 
-template <class T> struct is_cplx : std::false_type {};
-template <> struct is_cplx<Zor16sc> : std::true_type {};
-template <> struct is_cplx<Zor32sc> : std::true_type {};
-template <> struct is_cplx<Zor64sc> : std::true_type {};
-template <> struct is_cplx<Zor32fc> : std::true_type {};
-template <> struct is_cplx<Zor64fc> : std::true_type {};
-
-// The component type of a real or complex element type.
+// Complex element types and their component type.
+template <class T> inline constexpr bool is_cplx_v = requires(T t) { t.re; t.im; };
 template <class T> struct part { using type = T; };
-template <> struct part<Zor16sc> { using type = Zor16s; };
-template <> struct part<Zor32sc> { using type = Zor32s; };
-template <> struct part<Zor64sc> { using type = Zor64s; };
-template <> struct part<Zor32fc> { using type = Zor32f; };
-template <> struct part<Zor64fc> { using type = Zor64f; };
+template <class T> requires is_cplx_v<T> struct part<T> { using type = decltype(T::re); };
 template <class T> using part_t = typename part<T>::type;
 
 // A misalignment of k elements' alignment units: never a valid vector
@@ -34,11 +24,11 @@ template <class T> using part_t = typename part<T>::type;
 template <class T> constexpr int skew(int k) { return k * static_cast<int>(alignof(T)); }
 
 template <class T> long double re(const T& v) {
-    if constexpr (is_cplx<T>::value) return static_cast<long double>(v.re);
+    if constexpr (is_cplx_v<T>) return static_cast<long double>(v.re);
     else return static_cast<long double>(v);
 }
 template <class T> long double im(const T& v) {
-    if constexpr (is_cplx<T>::value) return static_cast<long double>(v.im);
+    if constexpr (is_cplx_v<T>) return static_cast<long double>(v.im);
     else return 0.0L;
 }
 
@@ -52,12 +42,6 @@ Cld product(const A& a, const B& b) {
     return {re(a) * re(b) - im(a) * im(b), im(a) * re(b) + re(a) * im(b)};
 }
 
-// r truncated toward zero and limited to 0..2147483647 (r >= 0).
-inline std::int32_t trunc_sat32(long double r) {
-    if (r >= 2147483647.0L) return INT32_MAX;
-    return static_cast<std::int32_t>(std::trunc(r));
-}
-
 // Bound on the error of a sum of n terms whose magnitudes add up to `abs_sum`,
 // accumulated in `lanes` partial sums with unit roundoff u and the partial
 // sums then added: each term passes through at most n/lanes + lanes + 1
@@ -69,8 +53,8 @@ inline long double sum_bound(long double abs_sum, long double n, int lanes, long
 inline constexpr long double kU32 = 0x1p-24L;
 inline constexpr long double kU64 = 0x1p-53L;
 
-// Half a unit in the last place of v rounded to T, plus v's own relative
-// rounding: the error of storing v in T.
+// The error of storing v in T: v's relative rounding plus the smallest
+// subnormal.
 template <class T>
 long double store_bound(long double v) {
     return std::fabs(v) * (std::is_same_v<T, float> ? kU32 : kU64) + std::numeric_limits<T>::denorm_min();
