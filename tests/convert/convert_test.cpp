@@ -90,10 +90,12 @@ Member make(const char* name, int flags, Call call, Ref ref, std::function<void(
 
 template <class F> struct Sig;
 template <class S, class D, class... A> struct Sig<ZorStatus (*)(S, D, A...)> { using Src = S; using Dst = D; };
+// The arguments after the two pointers, by the flags of the row.
 #define ARGS_0 len
 #define ARGS_2 len, sf
 #define ARGS_1 len, static_cast<ZorRoundMode>(mode)
 #define ARGS_3 len, static_cast<ZorRoundMode>(mode), sf
+#define ARGS_7 ARGS_3
 // One member: element types, export, flags, and the reference of x (mode m, factor sf).
 #define ROW(S, D, f, fl, ...)                                                                                    \
     v.push_back(make<S, D>(#f, fl, [](const void* s, void* d, int len, [[maybe_unused]] int mode, [[maybe_unused]] int sf) { \
@@ -101,8 +103,6 @@ template <class S, class D, class... A> struct Sig<ZorStatus (*)(S, D, A...)> { 
         return f(static_cast<G::Src>(s), static_cast<G::Dst>(d), ARGS_##fl); },                                  \
         []([[maybe_unused]] S x, [[maybe_unused]] int m, [[maybe_unused]] int sf) { return __VA_ARGS__; },        \
         [] { ZT_CHECKS(f, 1); }))
-#define ARGS_6 ARGS_2
-#define ARGS_7 ARGS_3
 
 Zor16s f32_to_f16_ref(Zor32f x, int m) {
     const std::uint32_t b = std::bit_cast<std::uint32_t>(x);  // a NaN stays quiet with its top fraction bits

@@ -1,9 +1,10 @@
-// Power-of-two FFT of the floating-point kinds against the long-double
-// reference: accuracy per order, flag and direction at every dispatch level,
-// in place and out of place, work buffers, packed layouts, sizes; and, for
-// all nine kinds, identifiers, check order and creation failures.
+// Power-of-two FFT against the long-double reference: accuracy per kind,
+// order, flag, direction (and scale factor and path for the 16-bit kinds) at
+// every dispatch level, in place and out of place, work buffers, packed
+// layouts, sizes, identifiers, check order and creation failures.
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <thread>
 
 #include "tests/transform/fft_kinds.h"
@@ -18,73 +19,105 @@ template <class T> long double eps() { return sizeof(T) == 4 ? 1.19e-7L : 2.22e-
 // The accuracy bound of an order: ε·(1 + √log2 N).
 template <class T> long double bound(int order) { return eps<T>() * (1 + std::sqrt(static_cast<long double>(order))); }
 
-// Signals of 2^order points (floats, complex or real) and their reference
-// transforms, computed once. For the real case also a Hermitian spectrum y
-// and its inverse transform.
+// Signals of 2^order points and their reference transforms, computed once:
+// floats in ±0.5 (amp 0) or integers in ±amp, complex or real. For the real
+// case also a Hermitian spectrum y (amplitude amp / 20) and its inverse.
 struct Case {
     std::vector<cld> x, fwd, inv, y, yinv;
+    long double l1 = 0, yl1 = 0;  // Σ|x|, Σ|y|
 };
-const Case& ref_case(int order, bool real) {
-    static std::map<int, Case> cache;
-    auto [it, fresh] = cache.try_emplace(2 * order + real);
+const Case& ref_case(int order, bool real, int amp) {
+    static std::map<std::tuple<int, bool, int>, Case> cache;
+    auto [it, fresh] = cache.try_emplace({order, real, amp});
     Case& c = it->second;
     if (!fresh) return c;
     const std::size_t n = std::size_t{1} << order;
     std::mt19937 g(7 + order);
     std::uniform_real_distribution<double> u(-0.5, 0.5);
-    auto draw = [&] { return static_cast<long double>(static_cast<float>(u(g))); };
+    auto draw = [&](int a) { return a ? static_cast<long double>(static_cast<int>(g() % (2 * a + 1)) - a) : static_cast<long double>(static_cast<float>(u(g))); };
     c.x.resize(n);
-    for (auto& v : c.x) v = {draw(), real ? 0.0L : draw()};
+    for (auto& v : c.x) v = {draw(amp), real ? 0.0L : draw(amp)}, c.l1 += std::abs(v);
     c.fwd = zref::dft(c.x, false);
-    if (!real) c.inv = zref::dft(c.x, true);
+    c.inv = real ? c.inv : zref::dft(c.x, true);
     if (real) {
         c.y.resize(n);
-        for (std::size_t k = 0; k <= n / 2; ++k) c.y[k] = {draw(), k == 0 || 2 * k == n ? 0.0L : draw()};
+        for (std::size_t k = 0; k <= n / 2; ++k) c.y[k] = {draw(amp / 20), k == 0 || 2 * k == n ? 0.0L : draw(amp / 20)};
         for (std::size_t k = 1; k < n / 2; ++k) c.y[n - k] = std::conj(c.y[k]);
+        for (auto& v : c.y) c.yl1 += std::abs(v);
         c.yinv = zref::dft(c.y, true);
     }
     return c;
 }
 
-// One complex kind for orders lo..hi, the given flags and both directions,
-// out of place with the internal buffer; with `extras`, also in place with a
-// misaligned caller buffer (the same bits) and, for the split kinds, only one
-// of the two pairs in place.
+long double sat16(long double v) { return v > 32767 ? 32767 : v < -32768 ? -32768 : v; }
+
+// got against want·sc. Float kinds: the relative rms error within the bound
+// of the order. 16-bit kinds, element by element against the saturated
+// reference: one unit of rounding plus the twiddle quantisation of the
+// integer path (Q14) or the single-precision error of the floating path,
+// times the l1 norm of the input.
 template <class K>
-void complex_accuracy(int lo, int hi, std::vector<int> flags, bool extras) {
+testing::AssertionResult near_ref(const std::vector<cld>& got, std::vector<cld> want, long double sc, int order, long double l1, bool int_path) {
+    for (auto& w : want) w *= sc;
+    if constexpr (K::fixed) {
+        const long double tol = 1.0L + l1 * sc * (int_path ? 4.0L / 16384 : 1e-6L);
+        for (std::size_t i = 0; i < got.size(); ++i)
+            if (std::fabs(got[i].real() - sat16(want[i].real())) > tol || std::fabs(got[i].imag() - sat16(want[i].imag())) > tol)
+                return testing::AssertionFailure() << "element " << i << ": " << got[i] << " for " << want[i];
+        return testing::AssertionSuccess();
+    } else {
+        const long double e = zref::rel_rms(got, want);
+        if (e <= bound<typename K::Elem>(order)) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "relative error " << e;
+    }
+}
+
+// The 16-bit integer path: orders 1..5 with hint None or Fast (any other
+// hint takes the floating path).
+bool int_path(int order, ZorHintAlgorithm hint) { return order >= 1 && order <= 5 && (hint == zorAlgHintNone || hint == zorAlgHintFast); }
+// The 16-bit kinds scale by the flag from order 1, and all by 2^-sf.
+template <class K> long double scale(int flag, int order, bool inv, int sf) {
+    return (K::fixed && order == 0 ? 1.0L : fk::norm_factor(flag, std::size_t{1} << order, inv)) * std::ldexp(1.0L, -sf);
+}
+template <class K> std::vector<int> factors() { return K::fixed ? std::vector<int>{-2, 0, 3, 40} : std::vector<int>{0}; }
+
+// One complex kind for orders lo..hi, the given flags, both directions (and
+// scale factors), out of place with the internal buffer; with `extras`, also
+// in place with a misaligned caller buffer (the same bits) and, for the split
+// kinds, only the real pair in place.
+template <class K>
+void complex_accuracy(int lo, int hi, std::vector<int> flags, bool extras, ZorHintAlgorithm hint = zorAlgHintNone) {
     using T = typename K::Elem;
     for (int order = lo; order <= hi; ++order) {
-        const std::size_t n = std::size_t{1} << order;
-        const Case& c = ref_case(order, false);
+        const std::size_t n = std::size_t{1} << order, ne = extras ? n : 1;
+        const Case& c = ref_case(order, false, K::fixed ? 10000 : 0);
         for (int flag : flags) {
             typename K::Spec* spec = nullptr;
-            ASSERT_EQ(K::init(&spec, order, flag), zorStsNoErr);
+            ASSERT_EQ(K::init(&spec, order, flag, hint), zorStsNoErr);
             int size = -1;
             ASSERT_EQ(K::bufsize(spec, &size), zorStsNoErr);
             zt::Guarded<Zor8u> buf(size + 15, 5);
-            for (int inv : {0, 1}) {
-                SCOPED_TRACE(testing::Message() << K::name << " order " << order << " flag " << flag << " inv " << inv);
-                const std::size_t ne = extras ? n : 1;
-                fk::Store<K> s(n, 1), d(n, 1), ip(ne, 2), h(ne, 0), o(ne, 1);
-                s.put(c.x);
-                ASSERT_EQ(K::run(inv, fk::ptrs(s, d).data(), spec, nullptr), zorStsNoErr);
-                auto want = inv ? c.inv : c.fwd;
-                for (auto& w : want) w *= fk::norm_factor(flag, n, inv);
-                EXPECT_LE(zref::rel_rms(d.get(), want), bound<T>(order));
-                EXPECT_TRUE(d.intact());
-                EXPECT_EQ(s.get(), c.x) << "source modified";
-                if (!extras) continue;
-                ip.put(c.x);
-                ASSERT_EQ(K::run(inv, fk::ptrs(ip, ip).data(), spec, buf.data()), zorStsNoErr);
-                ASSERT_EQ(ip.get(), d.get()) << "in place";
-                EXPECT_TRUE(buf.guards_intact());
-                if constexpr (K::split) {
-                    h.put(c.x);
-                    T* p[4] = {h.re.data(), h.im.data(), h.re.data(), o.im.data()};
-                    ASSERT_EQ(K::run(inv, p, spec, nullptr), zorStsNoErr);
-                    for (std::size_t i = 0; i < n; ++i) ASSERT_TRUE(h.re[i] == d.re[i] && o.im[i] == d.im[i]) << i;
+            for (int inv : {0, 1})
+                for (int sf : factors<K>()) {
+                    SCOPED_TRACE(testing::Message() << K::name << " hint " << hint << " order " << order << " flag " << flag << " inv " << inv << " sf " << sf);
+                    fk::Store<K> s(n, 1), d(n, 1), ip(ne, 2), h(ne, 0), o(ne, 1);
+                    s.put(c.x);
+                    ASSERT_EQ(K::run(inv, fk::ptrs(s, d).data(), spec, nullptr, sf), zorStsNoErr);
+                    EXPECT_TRUE(near_ref<K>(d.get(), inv ? c.inv : c.fwd, scale<K>(flag, order, inv, sf), order, c.l1, int_path(order, hint)));
+                    EXPECT_TRUE(d.intact());
+                    EXPECT_EQ(s.get(), c.x) << "source modified";
+                    if (!extras) continue;
+                    ip.put(c.x);
+                    ASSERT_EQ(K::run(inv, fk::ptrs(ip, ip).data(), spec, buf.data(), sf), zorStsNoErr);
+                    ASSERT_EQ(ip.get(), d.get()) << "in place";
+                    EXPECT_TRUE(buf.guards_intact());
+                    if constexpr (K::split) {
+                        h.put(c.x);
+                        T* p[4] = {h.re.data(), h.im.data(), h.re.data(), o.im.data()};
+                        ASSERT_EQ(K::run(inv, p, spec, nullptr, sf), zorStsNoErr);
+                        for (std::size_t i = 0; i < n; ++i) ASSERT_TRUE(h.re[i] == d.re[i] && o.im[i] == d.im[i]) << i;
+                    }
                 }
-            }
             ASSERT_EQ(K::release(spec), zorStsNoErr);
         }
     }
@@ -96,6 +129,10 @@ TEST(FftComplex, AccuracyInPlaceAndBuffersEveryLevel) {
         complex_accuracy<fk::C_32f>(0, 13, {1, 2, 4, 8}, true);
         complex_accuracy<fk::C_64fc>(0, 13, {1, 2, 4, 8}, true);
         complex_accuracy<fk::C_64f>(0, 13, {1, 2, 4, 8}, true);
+        for (ZorHintAlgorithm hint : {zorAlgHintNone, zorAlgHintAccurate}) {
+            complex_accuracy<fk::C_16sc>(0, 9, {1, 2, 4, 8}, true, hint);
+            complex_accuracy<fk::C_16s>(0, 9, {1, 2, 4, 8}, true, hint);
+        }
     });
 }
 
@@ -108,47 +145,50 @@ TEST(FftComplex, AccuracyLongOrders) {
     complex_accuracy<fk::C_64fc>(18, 18, {8}, false);
 }
 
-// Real kinds, every layout and flag: forward against the reference (the CCS
-// zeros exactly), the inverse of the computed spectrum and of a reference
-// spectrum, in place giving the same bits both ways.
+// Real kinds, every layout, flag (and scale factor): forward against the
+// reference (the CCS zeros exactly), the inverse of a reference spectrum, in
+// place giving the same bits both ways, and for the float kinds the inverse
+// of the computed spectrum.
 template <class K>
-void real_accuracy(int lo, int hi) {
+void real_accuracy(int lo, int hi, ZorHintAlgorithm hint = zorAlgHintNone) {
     using T = typename K::Elem;
     for (int order = lo; order <= hi; ++order) {
         const std::size_t n = std::size_t{1} << order;
-        const Case& c = ref_case(order, true);
+        const Case& c = ref_case(order, true, K::fixed ? 20000 : 0);
+        const bool ip16 = int_path(order, hint);
         for (int flag : kFlags) {
             typename K::Spec* spec = nullptr;
-            ASSERT_EQ(K::init(&spec, order, flag), zorStsNoErr);
+            ASSERT_EQ(K::init(&spec, order, flag, hint), zorStsNoErr);
             const long double total = fk::norm_factor(flag, n, false) * fk::norm_factor(flag, n, true) * n;
-            for (int lay = 0; lay < 3; ++lay) {
-                SCOPED_TRACE(testing::Message() << K::name << " order " << order << " flag " << flag << " layout " << lay);
-                const auto want = fk::layout_of(c.fwd, lay), yl = fk::layout_of(c.y, lay);
-                const int len = static_cast<int>(want.size());
-                zt::Guarded<T> src(static_cast<int>(n), sizeof(T)), dst(len, 3 * sizeof(T)), back(static_cast<int>(n), 5 * sizeof(T)), ip(len, 0), y(len, 0);
-                for (std::size_t i = 0; i < n; ++i) src[i] = ip[i] = static_cast<T>(c.x[i].real());
-                for (int i = 0; i < len; ++i) y[i] = static_cast<T>(yl[i]);
-                T* fwd[4] = {src.data(), nullptr, dst.data(), nullptr};
-                T* inv[4] = {dst.data(), nullptr, back.data(), nullptr};
-                T* inp[4] = {ip.data(), nullptr, ip.data(), nullptr};
-                ASSERT_EQ(K::run(2 * lay, fwd, spec, nullptr), zorStsNoErr);
-                std::vector<cld> got(len), wc(len), xr(n), xw(n), yr(n), yw(n);
-                for (int i = 0; i < len; ++i) got[i] = dst[i], wc[i] = want[i] * fk::norm_factor(flag, n, false);
-                if (lay == 2) ASSERT_TRUE(dst[1] == T(0) && dst[len - 1] == T(0)) << "CCS zeros";
-                EXPECT_LE(zref::rel_rms(got, wc), bound<T>(order));
-                ASSERT_EQ(K::run(2 * lay + 1, inv, spec, nullptr), zorStsNoErr);
-                for (std::size_t i = 0; i < n; ++i) xr[i] = back[i], xw[i] = c.x[i] * total;
-                EXPECT_LE(zref::rel_rms(xr, xw), sizeof(T) == 4 ? 1e-6L : 2e-15L) << "round trip";
-                EXPECT_TRUE(dst.guards_intact() && back.guards_intact());
-                ASSERT_EQ(K::run(2 * lay, inp, spec, nullptr), zorStsNoErr);
-                for (int i = 0; i < len; ++i) ASSERT_EQ(ip[i], dst[i]) << "in place fwd " << i;
-                ASSERT_EQ(K::run(2 * lay + 1, inp, spec, nullptr), zorStsNoErr);
-                for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(ip[i], back[i]) << "in place inv " << i;
-                T* yi[4] = {y.data(), nullptr, y.data(), nullptr};
-                ASSERT_EQ(K::run(2 * lay + 1, yi, spec, nullptr), zorStsNoErr);
-                for (std::size_t i = 0; i < n; ++i) yr[i] = y[i], yw[i] = c.yinv[i].real() * fk::norm_factor(flag, n, true);
-                EXPECT_LE(zref::rel_rms(yr, yw), bound<T>(order)) << "inverse of a reference spectrum";
-            }
+            for (int sf : K::fixed ? std::vector<int>{-1, 0, 2} : std::vector<int>{0})
+                for (int lay = 0; lay < 3; ++lay) {
+                    SCOPED_TRACE(testing::Message() << K::name << " hint " << hint << " order " << order << " flag " << flag << " sf " << sf << " layout " << lay);
+                    const auto want = fk::layout_of(c.fwd, lay), yl = fk::layout_of(c.y, lay);
+                    const int len = static_cast<int>(want.size());
+                    zt::Guarded<T> src(static_cast<int>(n), sizeof(T)), dst(len, 3 * sizeof(T)), back(static_cast<int>(n), 5 * sizeof(T)), ip(len, 0), y(len, 0), yb(static_cast<int>(n), 0);
+                    for (std::size_t i = 0; i < n; ++i) src[i] = ip[i] = static_cast<T>(c.x[i].real());
+                    for (int i = 0; i < len; ++i) y[i] = static_cast<T>(yl[i]);
+                    T* fwd[4] = {src.data(), nullptr, dst.data(), nullptr};
+                    T* inv[4] = {dst.data(), nullptr, back.data(), nullptr};
+                    T* inp[4] = {ip.data(), nullptr, ip.data(), nullptr};
+                    T* yi[4] = {y.data(), nullptr, yb.data(), nullptr};
+                    ASSERT_EQ(K::run(2 * lay, fwd, spec, nullptr, sf), zorStsNoErr);
+                    std::vector<cld> got(len), wc(want.begin(), want.end()), xr(n), xw(n), yr(n);
+                    for (int i = 0; i < len; ++i) got[i] = dst[i];
+                    if (lay == 2) ASSERT_TRUE(dst[1] == T(0) && dst[len - 1] == T(0)) << "CCS zeros";
+                    EXPECT_TRUE(near_ref<K>(got, wc, scale<K>(flag, order, false, sf), order, c.l1, ip16));
+                    ASSERT_EQ(K::run(2 * lay + 1, yi, spec, nullptr, sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) yr[i] = yb[i];
+                    EXPECT_TRUE(near_ref<K>(yr, c.yinv, scale<K>(flag, order, true, sf), order, c.yl1, ip16)) << "inverse of a reference spectrum";
+                    ASSERT_EQ(K::run(2 * lay + 1, inv, spec, nullptr, sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) xr[i] = back[i], xw[i] = c.x[i] * total;
+                    if (!K::fixed) EXPECT_LE(zref::rel_rms(xr, xw), sizeof(T) == 4 ? 1e-6L : 2e-15L) << "round trip";
+                    EXPECT_TRUE(dst.guards_intact() && back.guards_intact() && yb.guards_intact());
+                    ASSERT_EQ(K::run(2 * lay, inp, spec, nullptr, sf), zorStsNoErr);
+                    for (int i = 0; i < len; ++i) ASSERT_EQ(ip[i], dst[i]) << "in place fwd " << i;
+                    ASSERT_EQ(K::run(2 * lay + 1, inp, spec, nullptr, sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(ip[i], back[i]) << "in place inv " << i;
+                }
             ASSERT_EQ(K::release(spec), zorStsNoErr);
         }
     }
@@ -159,6 +199,7 @@ TEST(FftReal, AccuracyLayoutsEveryLevel) {
         real_accuracy<fk::R_32f>(0, 12);
         real_accuracy<fk::R_64f>(0, 12);
     });
+    for (ZorHintAlgorithm hint : {zorAlgHintFast, zorAlgHintAccurate}) real_accuracy<fk::R_16s>(0, 9, hint);
 }
 
 TEST(FftReal, AccuracyLongOrders) {
