@@ -335,8 +335,8 @@ TEST(FftSpec, IdentifierAndCheckOrder) {
         EXPECT_EQ(size, -7);
         EXPECT_TRUE(a.untouched() && b.untouched() && c.untouched() && d.untouched());
         EXPECT_EQ(K::bufsize(own, &size), zorStsNoErr);
-        EXPECT_EQ(K::release(own), zorStsNoErr);
     });
+    fk::for_each_kind([&]<class K>() { EXPECT_EQ(K::release(static_cast<typename K::Spec*>(objs[K::id - 1])), zorStsNoErr); });
 }
 
 // One specification, several threads with their own data: identical results.
