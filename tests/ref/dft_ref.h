@@ -1,7 +1,7 @@
-// Reference discrete Fourier transform in long double: the naive sum for
-// short lengths, a recursive radix-2 transform for longer powers of two.
-// Every factor e^{∓2πi·k/N} is computed from the exact integer k·n mod N, so
-// the reference error stays near the long-double epsilon (about 1e-19).
+// Reference discrete Fourier transform in long double: a recursive radix-2
+// transform down to naive sums of at most 16 points. Every factor
+// e^{∓2πi·k/N} is computed from the exact integer k mod N, so the reference
+// error stays near the long-double epsilon (about 1e-19).
 #pragma once
 
 #include <cmath>
@@ -13,31 +13,12 @@ namespace zref {
 
 using cld = std::complex<long double>;
 
-inline cld unit_root(std::size_t k, std::size_t n, bool inverse) {
-    const long double a = 6.283185307179586476925286766559005768L * static_cast<long double>(k % n) /
-                          static_cast<long double>(n);
-    return {std::cos(a), inverse ? std::sin(a) : -std::sin(a)};
-}
-
-// X[k] = Σ x[j]·e^{∓2πi·jk/N}, unnormalised.
-inline std::vector<cld> dft_naive(const std::vector<cld>& x, bool inverse) {
-    const std::size_t n = x.size();
-    std::vector<cld> y(n);
-    for (std::size_t k = 0; k < n; ++k) {
-        cld s = 0;
-        for (std::size_t j = 0; j < n; ++j) s += x[j] * unit_root(j * k, n, inverse);
-        y[k] = s;
-    }
-    return y;
-}
-
-// w[k] = e^{∓2πi·k/ntop}, k < ntop.
+// w[k] = e^{∓2πi·k/ntop}, k < ntop; y = DFT of the n points x[0], x[stride], ...
 inline void fft_rec(const cld* x, std::size_t stride, cld* y, std::size_t n, std::size_t ntop, const cld* w) {
     if (n <= 16) {
         for (std::size_t k = 0; k < n; ++k) {
-            cld s = 0;
-            for (std::size_t j = 0; j < n; ++j) s += x[j * stride] * w[(j * k) % n * (ntop / n)];
-            y[k] = s;
+            y[k] = 0;
+            for (std::size_t j = 0; j < n; ++j) y[k] += x[j * stride] * w[(j * k) % n * (ntop / n)];
         }
         return;
     }
@@ -51,17 +32,19 @@ inline void fft_rec(const cld* x, std::size_t stride, cld* y, std::size_t n, std
     }
 }
 
-// Unnormalised DFT of any length (radix-2 recursion for powers of two).
+// X[k] = Σ x[j]·e^{∓2πi·jk/N}, unnormalised, N a power of two.
 inline std::vector<cld> dft(const std::vector<cld>& x, bool inverse) {
     const std::size_t n = x.size();
-    if (n <= 64 || (n & (n - 1)) != 0) return dft_naive(x, inverse);
     std::vector<cld> w(n), y(n);
-    for (std::size_t k = 0; k < n; ++k) w[k] = unit_root(k, n, inverse);
+    for (std::size_t k = 0; k < n; ++k) {
+        const long double a = 6.283185307179586476925286766559005768L * static_cast<long double>(k) / static_cast<long double>(n);
+        w[k] = {std::cos(a), inverse ? std::sin(a) : -std::sin(a)};
+    }
     fft_rec(x.data(), 1, y.data(), n, n, w.data());
     return y;
 }
 
-// sqrt(Σ|a - b|² / Σ|b|²); 0 when both are zero.
+// sqrt(Σ|a - b|² / Σ|b|²); the absolute error when b is zero.
 inline long double rel_rms(const std::vector<cld>& a, const std::vector<cld>& b) {
     long double num = 0, den = 0;
     for (std::size_t i = 0; i < a.size(); ++i) {

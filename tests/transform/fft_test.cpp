@@ -1,11 +1,12 @@
-// Power-of-two FFT of the floating-point kinds against the long-double
-// reference: accuracy per order and flag, round trips, in place and out of
-// place, work buffers, packed layouts, sizes, identifiers and check order.
+// Power-of-two FFT against the long-double reference: accuracy per kind,
+// order, flag, direction (and scale factor and path for the 16-bit kinds) at
+// every dispatch level, in place and out of place, work buffers, packed
+// layouts, sizes, identifiers, check order and creation failures.
 #include <algorithm>
-#include <cmath>
+#include <map>
+#include <tuple>
 #include <thread>
 
-#include "tests/common.h"
 #include "tests/transform/fft_kinds.h"
 #include "transform/fft.h"
 
@@ -18,219 +19,176 @@ template <class T> long double eps() { return sizeof(T) == 4 ? 1.19e-7L : 2.22e-
 // The accuracy bound of an order: ε·(1 + √log2 N).
 template <class T> long double bound(int order) { return eps<T>() * (1 + std::sqrt(static_cast<long double>(order))); }
 
-std::vector<cld> random_cplx(std::size_t n, zt::Rng& rng) {
-    std::uniform_real_distribution<double> u(-0.5, 0.5);
-    std::mt19937 g(rng.seed() + static_cast<std::uint32_t>(n));
-    std::vector<cld> v(n);
-    for (auto& c : v) c = {static_cast<long double>(static_cast<float>(u(g))), static_cast<long double>(static_cast<float>(u(g)))};
-    return v;
-}
-
-// A complex vector stored as the kind expects it, with odd offsets.
-template <class K>
-struct Store {
-    using T = typename K::Elem;
-    std::size_t n;
-    zt::Guarded<T> re, im;
-    Store(std::size_t n_, int off) : n(n_), re(static_cast<int>(K::split ? n_ : 2 * n_), off * sizeof(T)), im(static_cast<int>(n_), 3 * off * sizeof(T)) {}
-    void put(const std::vector<cld>& v) {
-        for (std::size_t i = 0; i < n; ++i) {
-            if (K::split) { re[i] = static_cast<T>(v[i].real()); im[i] = static_cast<T>(v[i].imag()); }
-            else { re[2 * i] = static_cast<T>(v[i].real()); re[2 * i + 1] = static_cast<T>(v[i].imag()); }
-        }
-    }
-    std::vector<cld> get() const {
-        std::vector<cld> v(n);
-        for (std::size_t i = 0; i < n; ++i)
-            v[i] = K::split ? cld(re.data()[i], im.data()[i]) : cld(re.data()[2 * i], re.data()[2 * i + 1]);
-        return v;
-    }
-    bool intact() const { return re.guards_intact() && (!K::split || im.guards_intact()); }
+// Signals of 2^order points and their reference transforms, computed once:
+// floats in ±0.5 (amp 0) or integers in ±amp, complex or real. For the real
+// case also a Hermitian spectrum y (amplitude amp / 20) and its inverse.
+struct Case {
+    std::vector<cld> x, fwd, inv, y, yinv;
+    long double l1 = 0, yl1 = 0;  // Σ|x|, Σ|y|
 };
-
-template <class K>
-ZorStatus transform(bool inv, Store<K>& s, Store<K>& d, const typename K::Spec* spec, Zor8u* buf) {
-    auto* f = inv ? &K::inv : &K::fwd;
-    return f(s.re.data(), s.im.data(), d.re.data(), d.im.data(), spec, buf);
+const Case& ref_case(int order, bool real, int amp) {
+    static std::map<std::tuple<int, bool, int>, Case> cache;
+    auto [it, fresh] = cache.try_emplace({order, real, amp});
+    Case& c = it->second;
+    if (!fresh) return c;
+    const std::size_t n = std::size_t{1} << order;
+    std::mt19937 g(7 + order);
+    std::uniform_real_distribution<double> u(-0.5, 0.5);
+    auto draw = [&](int a) { return a ? static_cast<long double>(static_cast<int>(g() % (2 * a + 1)) - a) : static_cast<long double>(static_cast<float>(u(g))); };
+    c.x.resize(n);
+    for (auto& v : c.x) v = {draw(amp), real ? 0.0L : draw(amp)}, c.l1 += std::abs(v);
+    c.fwd = zref::dft(c.x, false);
+    c.inv = real ? c.inv : zref::dft(c.x, true);
+    if (real) {
+        c.y.resize(n);
+        for (std::size_t k = 0; k <= n / 2; ++k) c.y[k] = {draw(amp / 20), k == 0 || 2 * k == n ? 0.0L : draw(amp / 20)};
+        for (std::size_t k = 1; k < n / 2; ++k) c.y[n - k] = std::conj(c.y[k]);
+        for (auto& v : c.y) c.yl1 += std::abs(v);
+        c.yinv = zref::dft(c.y, true);
+    }
+    return c;
 }
 
-// Accuracy of one complex kind for orders lo..hi, every flag and direction,
-// out of place, at the active dispatch level; returns the worst error.
+long double sat16(long double v) { return v > 32767 ? 32767 : v < -32768 ? -32768 : v; }
+
+// got against want·sc. Float kinds: the relative rms error within the bound
+// of the order. 16-bit kinds, element by element against the saturated
+// reference: one unit of rounding plus the twiddle quantisation of the
+// integer path (Q14) or the single-precision error of the floating path,
+// times the l1 norm of the input.
 template <class K>
-void complex_accuracy(int lo, int hi, const std::vector<int>& flags) {
+testing::AssertionResult near_ref(const std::vector<cld>& got, std::vector<cld> want, long double sc, int order, long double l1, bool int_path) {
+    for (auto& w : want) w *= sc;
+    if constexpr (K::fixed) {
+        const long double tol = 1.0L + l1 * sc * (int_path ? 4.0L / 16384 : 1e-6L);
+        for (std::size_t i = 0; i < got.size(); ++i)
+            if (std::fabs(got[i].real() - sat16(want[i].real())) > tol || std::fabs(got[i].imag() - sat16(want[i].imag())) > tol)
+                return testing::AssertionFailure() << "element " << i << ": " << got[i] << " for " << want[i];
+        return testing::AssertionSuccess();
+    } else {
+        const long double e = zref::rel_rms(got, want);
+        if (e <= bound<typename K::Elem>(order)) return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "relative error " << e;
+    }
+}
+
+// The 16-bit integer path: orders 1..5 with hint None or Fast (any other
+// hint takes the floating path).
+bool int_path(int order, ZorHintAlgorithm hint) { return order >= 1 && order <= 5 && (hint == zorAlgHintNone || hint == zorAlgHintFast); }
+// The 16-bit kinds scale by the flag from order 1, and all by 2^-sf.
+template <class K> long double scale(int flag, int order, bool inv, int sf) {
+    return (K::fixed && order == 0 ? 1.0L : fk::norm_factor(flag, std::size_t{1} << order, inv)) * std::ldexp(1.0L, -sf);
+}
+template <class K> std::vector<int> factors() { return K::fixed ? std::vector<int>{-2, 0, 3, 40} : std::vector<int>{0}; }
+
+// One complex kind for orders lo..hi, the given flags, both directions (and
+// scale factors), out of place with the internal buffer; with `extras`, also
+// in place with a misaligned caller buffer (the same bits) and, for the split
+// kinds, only the real pair in place.
+template <class K>
+void complex_accuracy(int lo, int hi, std::vector<int> flags, bool extras, ZorHintAlgorithm hint = zorAlgHintNone) {
     using T = typename K::Elem;
-    zt::Rng rng(7);
     for (int order = lo; order <= hi; ++order) {
-        const std::size_t n = std::size_t{1} << order;
-        const auto x = random_cplx(n, rng);
-        const std::vector<cld> ref[2] = {zref::dft(x, false), zref::dft(x, true)};
+        const std::size_t n = std::size_t{1} << order, ne = extras ? n : 1;
+        const Case& c = ref_case(order, false, K::fixed ? 10000 : 0);
         for (int flag : flags) {
             typename K::Spec* spec = nullptr;
-            ASSERT_EQ(K::init(&spec, order, flag), zorStsNoErr);
-            for (bool inv : {false, true}) {
-                Store<K> s(n, 1), d(n, 1);
-                s.put(x);
-                ASSERT_EQ(transform<K>(inv, s, d, spec, nullptr), zorStsNoErr);
-                auto want = ref[inv];
-                for (auto& c : want) c *= fk::norm_factor(flag, n, inv);
-                const long double err = zref::rel_rms(d.get(), want);
-                EXPECT_LE(err, bound<T>(order)) << K::name << " order " << order << " flag " << flag << " inv " << inv;
-                EXPECT_TRUE(d.intact());
-                EXPECT_EQ(s.get(), x) << "source modified";
-            }
-            ASSERT_EQ(K::release(spec), zorStsNoErr);
-        }
-    }
-}
-
-template <class K>
-void complex_roundtrip_inplace(int hi) {
-    using T = typename K::Elem;
-    zt::Rng rng(11);
-    for (int order = 0; order <= hi; ++order) {
-        const std::size_t n = std::size_t{1} << order;
-        const auto x = random_cplx(n, rng);
-        for (int flag : kFlags) {
-            typename K::Spec* spec = nullptr;
-            ASSERT_EQ(K::init(&spec, order, flag), zorStsNoErr);
+            ASSERT_EQ(K::init(&spec, order, flag, hint), zorStsNoErr);
             int size = -1;
             ASSERT_EQ(K::bufsize(spec, &size), zorStsNoErr);
             zt::Guarded<Zor8u> buf(size + 15, 5);
-            // Out of place with a null buffer: the reference result.
-            Store<K> s(n, 0), d(n, 1), ip(n, 2);
-            s.put(x);
-            ASSERT_EQ(transform<K>(false, s, d, spec, nullptr), zorStsNoErr);
-            // In place, misaligned caller buffer: same bits.
-            ip.put(x);
-            ASSERT_EQ(transform<K>(false, ip, ip, spec, buf.data()), zorStsNoErr);
-            ASSERT_EQ(ip.get(), d.get()) << K::name << " in place, order " << order;
-            EXPECT_TRUE(buf.guards_intact());
-            if constexpr (K::split) {
-                // Only one of the two pairs in place.
-                Store<K> h(n, 0), o(n, 1);
-                h.put(x);
-                ASSERT_EQ(K::fwd(h.re.data(), h.im.data(), h.re.data(), o.im.data(), spec, nullptr), zorStsNoErr);
-                for (std::size_t i = 0; i < n; ++i) {
-                    ASSERT_EQ(h.re[i], d.re[i]);
-                    ASSERT_EQ(o.im[i], d.im[i]);
+            for (int inv : {0, 1})
+                for (int sf : factors<K>()) {
+                    SCOPED_TRACE(testing::Message() << K::name << " hint " << hint << " order " << order << " flag " << flag << " inv " << inv << " sf " << sf);
+                    fk::Store<K> s(n, 1), d(n, 1), ip(ne, 2), h(ne, 0), o(ne, 1);
+                    s.put(c.x);
+                    ASSERT_EQ(K::run(inv, fk::ptrs(s, d).data(), spec, nullptr, sf), zorStsNoErr);
+                    EXPECT_TRUE(near_ref<K>(d.get(), inv ? c.inv : c.fwd, scale<K>(flag, order, inv, sf), order, c.l1, int_path(order, hint)));
+                    EXPECT_TRUE(d.intact());
+                    EXPECT_EQ(s.get(), c.x) << "source modified";
+                    if (!extras) continue;
+                    ip.put(c.x);
+                    ASSERT_EQ(K::run(inv, fk::ptrs(ip, ip).data(), spec, buf.data(), sf), zorStsNoErr);
+                    ASSERT_EQ(ip.get(), d.get()) << "in place";
+                    EXPECT_TRUE(buf.guards_intact());
+                    if constexpr (K::split) {
+                        h.put(c.x);
+                        T* p[4] = {h.re.data(), h.im.data(), h.re.data(), o.im.data()};
+                        ASSERT_EQ(K::run(inv, p, spec, nullptr, sf), zorStsNoErr);
+                        for (std::size_t i = 0; i < n; ++i) ASSERT_TRUE(h.re[i] == d.re[i] && o.im[i] == d.im[i]) << i;
+                    }
                 }
-            }
-            // Back again, in place.
-            ASSERT_EQ(transform<K>(true, ip, ip, spec, buf.data()), zorStsNoErr);
-            auto want = x;
-            if (flag == 8) for (auto& c : want) c *= static_cast<long double>(n);
-            EXPECT_LE(zref::rel_rms(ip.get(), want), sizeof(T) == 4 ? 1e-6L : 2e-15L) << K::name << " order " << order << " flag " << flag;
             ASSERT_EQ(K::release(spec), zorStsNoErr);
         }
     }
 }
 
-TEST(FftComplex, AccuracyEveryLevel) {
+TEST(FftComplex, AccuracyInPlaceAndBuffersEveryLevel) {
     zt::for_each_isa([&](zors::Isa) {
-        complex_accuracy<fk::C_32fc>(0, 13, {1, 2, 4, 8});
-        complex_accuracy<fk::C_32f>(0, 13, {1, 2, 4, 8});
-        complex_accuracy<fk::C_64fc>(0, 13, {1, 2, 4, 8});
-        complex_accuracy<fk::C_64f>(0, 13, {1, 2, 4, 8});
+        complex_accuracy<fk::C_32fc>(0, 13, {1, 2, 4, 8}, true);
+        complex_accuracy<fk::C_32f>(0, 13, {1, 2, 4, 8}, true);
+        complex_accuracy<fk::C_64fc>(0, 13, {1, 2, 4, 8}, true);
+        complex_accuracy<fk::C_64f>(0, 13, {1, 2, 4, 8}, true);
+        for (ZorHintAlgorithm hint : {zorAlgHintNone, zorAlgHintAccurate}) {
+            complex_accuracy<fk::C_16sc>(0, 9, {1, 2, 4, 8}, true, hint);
+            complex_accuracy<fk::C_16s>(0, 9, {1, 2, 4, 8}, true, hint);
+        }
     });
 }
 
 TEST(FftComplex, AccuracyLongOrders) {
-    complex_accuracy<fk::C_32fc>(14, 16, {1, 2, 4, 8});
-    complex_accuracy<fk::C_32f>(14, 16, {1, 2, 4, 8});
-    complex_accuracy<fk::C_64fc>(14, 16, {1, 2, 4, 8});
-    complex_accuracy<fk::C_64f>(14, 16, {1, 2, 4, 8});
-    complex_accuracy<fk::C_32fc>(20, 20, {4});
-    complex_accuracy<fk::C_64fc>(18, 18, {8});
+    complex_accuracy<fk::C_32fc>(14, 16, {1, 2, 4, 8}, false);
+    complex_accuracy<fk::C_32f>(14, 16, {1, 2, 4, 8}, false);
+    complex_accuracy<fk::C_64fc>(14, 16, {1, 2, 4, 8}, false);
+    complex_accuracy<fk::C_64f>(14, 16, {1, 2, 4, 8}, false);
+    complex_accuracy<fk::C_32fc>(20, 20, {4}, false);
+    complex_accuracy<fk::C_64fc>(18, 18, {8}, false);
 }
 
-TEST(FftComplex, RoundTripInPlaceAndBuffers) {
-    zt::for_each_isa([&](zors::Isa) {
-        complex_roundtrip_inplace<fk::C_32fc>(12);
-        complex_roundtrip_inplace<fk::C_32f>(12);
-        complex_roundtrip_inplace<fk::C_64fc>(12);
-        complex_roundtrip_inplace<fk::C_64f>(12);
-    });
-}
-
-// Every level gives the same result as the baseline within rounding, and the
-// impulse at 0 transforms to a constant.
-TEST(FftComplex, ImpulseAndConstant) {
-    for (int order = 0; order <= 10; ++order) {
-        const std::size_t n = std::size_t{1} << order;
-        fk::C_32fc::Spec* spec = nullptr;
-        ASSERT_EQ(fk::C_32fc::init(&spec, order, 1), zorStsNoErr);
-        std::vector<Zor32fc> x(n, Zor32fc{0, 0}), y(n);
-        x[0] = {1, 0};
-        ASSERT_EQ(zorsFFTFwd_CToC_32fc(x.data(), y.data(), spec, nullptr), zorStsNoErr);
-        for (std::size_t i = 0; i < n; ++i) {
-            ASSERT_EQ(y[i].re, 1.0f / n);
-            ASSERT_EQ(y[i].im, 0.0f);
-        }
-        fk::C_32fc::release(spec);
-    }
-}
-
-// ---- real transforms ----
-
+// Real kinds, every layout, flag (and scale factor): forward against the
+// reference (the CCS zeros exactly), the inverse of a reference spectrum, in
+// place giving the same bits both ways, and for the float kinds the inverse
+// of the computed spectrum.
 template <class K>
-void real_accuracy(int lo, int hi) {
+void real_accuracy(int lo, int hi, ZorHintAlgorithm hint = zorAlgHintNone) {
     using T = typename K::Elem;
-    zt::Rng rng(3);
     for (int order = lo; order <= hi; ++order) {
         const std::size_t n = std::size_t{1} << order;
-        auto x = random_cplx(n, rng);
-        for (auto& c : x) c = {c.real(), 0};
-        const auto spec_ref = zref::dft(x, false);
+        const Case& c = ref_case(order, true, K::fixed ? 20000 : 0);
+        const bool ip16 = int_path(order, hint);
         for (int flag : kFlags) {
             typename K::Spec* spec = nullptr;
-            ASSERT_EQ(K::init(&spec, order, flag), zorStsNoErr);
-            for (int lay = 0; lay < 3; ++lay) {
-                auto want = fk::layout_of(spec_ref, lay);
-                const std::size_t len = want.size();
-                for (auto& w : want) w *= fk::norm_factor(flag, n, false);
-                zt::Guarded<T> src(static_cast<int>(n), sizeof(T)), dst(static_cast<int>(len), 3 * sizeof(T));
-                for (std::size_t i = 0; i < n; ++i) src[i] = static_cast<T>(x[i].real());
-                ASSERT_EQ(K::fwd(lay, src.data(), dst.data(), spec, nullptr), zorStsNoErr);
-                std::vector<cld> got(len), wc(len);
-                for (std::size_t i = 0; i < len; ++i) {
-                    got[i] = dst[i];
-                    wc[i] = want[i];
-                    if (lay == 2 && (i == 1 || i == len - 1)) ASSERT_EQ(dst[i], T(0)) << "CCS zero at " << i;
-                }
-                EXPECT_LE(zref::rel_rms(got, wc), bound<T>(order)) << K::name << " order " << order << " flag " << flag << " layout " << lay;
-                EXPECT_TRUE(dst.guards_intact());
-                // Inverse from the same layout (the spectrum as computed).
-                zt::Guarded<T> back(static_cast<int>(n), 5 * sizeof(T));
-                ASSERT_EQ(K::inv(lay, dst.data(), back.data(), spec, nullptr), zorStsNoErr);
-                std::vector<cld> xr(n), xw(n);
-                const long double total = fk::norm_factor(flag, n, false) * fk::norm_factor(flag, n, true) * n;
-                for (std::size_t i = 0; i < n; ++i) { xr[i] = back[i]; xw[i] = x[i] * total; }
-                EXPECT_LE(zref::rel_rms(xr, xw), sizeof(T) == 4 ? 1e-6L : 2e-15L) << K::name << " order " << order << " flag " << flag << " layout " << lay;
-                EXPECT_TRUE(back.guards_intact());
-                // In place gives the same bits both ways.
-                zt::Guarded<T> ip(static_cast<int>(len), 0);
-                for (std::size_t i = 0; i < n; ++i) ip[i] = src[i];
-                ASSERT_EQ(K::fwd(lay, ip.data(), ip.data(), spec, nullptr), zorStsNoErr);
-                for (std::size_t i = 0; i < len; ++i) ASSERT_EQ(ip[i], dst[i]) << "in place fwd, layout " << lay << " i " << i;
-                ASSERT_EQ(K::inv(lay, ip.data(), ip.data(), spec, nullptr), zorStsNoErr);
-                for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(ip[i], back[i]) << "in place inv, layout " << lay;
-            }
-            // The inverse against the reference: a random layout as input.
-            {
-                auto y = random_cplx(n, rng);
-                y[0] = {y[0].real(), 0};
-                if (n > 1) y[n / 2] = {y[n / 2].real(), 0};
-                for (std::size_t k = 1; k < n / 2; ++k) y[n - k] = std::conj(y[k]);
-                const auto xi = zref::dft(y, true);
+            ASSERT_EQ(K::init(&spec, order, flag, hint), zorStsNoErr);
+            const long double total = fk::norm_factor(flag, n, false) * fk::norm_factor(flag, n, true) * n;
+            for (int sf : K::fixed ? std::vector<int>{-1, 0, 2} : std::vector<int>{0})
                 for (int lay = 0; lay < 3; ++lay) {
-                    const auto l = fk::layout_of(y, lay);
-                    std::vector<T> in(l.begin(), l.end()), out(n);
-                    ASSERT_EQ(K::inv(lay, in.data(), out.data(), spec, nullptr), zorStsNoErr);
-                    std::vector<cld> got(n), want(n);
-                    for (std::size_t i = 0; i < n; ++i) { got[i] = out[i]; want[i] = xi[i].real() * fk::norm_factor(flag, n, true); }
-                    EXPECT_LE(zref::rel_rms(got, want), bound<T>(order)) << K::name << " inverse order " << order << " flag " << flag << " layout " << lay;
+                    SCOPED_TRACE(testing::Message() << K::name << " hint " << hint << " order " << order << " flag " << flag << " sf " << sf << " layout " << lay);
+                    const auto want = fk::layout_of(c.fwd, lay), yl = fk::layout_of(c.y, lay);
+                    const int len = static_cast<int>(want.size());
+                    zt::Guarded<T> src(static_cast<int>(n), sizeof(T)), dst(len, 3 * sizeof(T)), back(static_cast<int>(n), 5 * sizeof(T)), ip(len, 0), y(len, 0), yb(static_cast<int>(n), 0);
+                    for (std::size_t i = 0; i < n; ++i) src[i] = ip[i] = static_cast<T>(c.x[i].real());
+                    for (int i = 0; i < len; ++i) y[i] = static_cast<T>(yl[i]);
+                    T* fwd[4] = {src.data(), nullptr, dst.data(), nullptr};
+                    T* inv[4] = {dst.data(), nullptr, back.data(), nullptr};
+                    T* inp[4] = {ip.data(), nullptr, ip.data(), nullptr};
+                    T* yi[4] = {y.data(), nullptr, yb.data(), nullptr};
+                    ASSERT_EQ(K::run(2 * lay, fwd, spec, nullptr, sf), zorStsNoErr);
+                    std::vector<cld> got(len), wc(want.begin(), want.end()), xr(n), xw(n), yr(n);
+                    for (int i = 0; i < len; ++i) got[i] = dst[i];
+                    if (lay == 2) ASSERT_TRUE(dst[1] == T(0) && dst[len - 1] == T(0)) << "CCS zeros";
+                    EXPECT_TRUE(near_ref<K>(got, wc, scale<K>(flag, order, false, sf), order, c.l1, ip16));
+                    ASSERT_EQ(K::run(2 * lay + 1, yi, spec, nullptr, sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) yr[i] = yb[i];
+                    EXPECT_TRUE(near_ref<K>(yr, c.yinv, scale<K>(flag, order, true, sf), order, c.yl1, ip16)) << "inverse of a reference spectrum";
+                    ASSERT_EQ(K::run(2 * lay + 1, inv, spec, nullptr, sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) xr[i] = back[i], xw[i] = c.x[i] * total;
+                    if (!K::fixed) EXPECT_LE(zref::rel_rms(xr, xw), sizeof(T) == 4 ? 1e-6L : 2e-15L) << "round trip";
+                    EXPECT_TRUE(dst.guards_intact() && back.guards_intact() && yb.guards_intact());
+                    ASSERT_EQ(K::run(2 * lay, inp, spec, nullptr, sf), zorStsNoErr);
+                    for (int i = 0; i < len; ++i) ASSERT_EQ(ip[i], dst[i]) << "in place fwd " << i;
+                    ASSERT_EQ(K::run(2 * lay + 1, inp, spec, nullptr, sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(ip[i], back[i]) << "in place inv " << i;
                 }
-            }
             ASSERT_EQ(K::release(spec), zorStsNoErr);
         }
     }
@@ -241,6 +199,7 @@ TEST(FftReal, AccuracyLayoutsEveryLevel) {
         real_accuracy<fk::R_32f>(0, 12);
         real_accuracy<fk::R_64f>(0, 12);
     });
+    for (ZorHintAlgorithm hint : {zorAlgHintFast, zorAlgHintAccurate}) real_accuracy<fk::R_16s>(0, 9, hint);
 }
 
 TEST(FftReal, AccuracyLongOrders) {
@@ -248,34 +207,40 @@ TEST(FftReal, AccuracyLongOrders) {
     real_accuracy<fk::R_64f>(15, 16);
 }
 
+// N = 1, 2, 4 with small integers: every layout exactly, forward and inverse,
+// nothing written past the layout.
+template <class K>
+void small_layouts() {
+    using T = typename K::Elem;
+    for (int order = 0; order <= 2; ++order)
+        for (int flag : {1, 8}) {
+            const std::size_t n = std::size_t{1} << order;
+            std::vector<cld> x(n);
+            for (std::size_t i = 0; i < n; ++i) x[i] = static_cast<long double>(3 * i * i + 2 * i % 5) - 4.5L;
+            const auto X = zref::dft(x, false);
+            typename K::Spec* spec = nullptr;
+            ASSERT_EQ(K::init(&spec, order, flag), zorStsNoErr);
+            for (int lay = 0; lay < 3; ++lay) {
+                const auto want = fk::layout_of(X, lay);
+                const int len = static_cast<int>(want.size());
+                zt::Guarded<T> src(static_cast<int>(n)), dst(len), back(static_cast<int>(n));
+                for (std::size_t i = 0; i < n; ++i) src[i] = static_cast<T>(x[i].real());
+                T* p[4] = {src.data(), nullptr, dst.data(), nullptr};
+                T* q[4] = {dst.data(), nullptr, back.data(), nullptr};
+                ASSERT_EQ(K::run(2 * lay, p, spec, nullptr), zorStsNoErr);
+                ASSERT_EQ(K::run(2 * lay + 1, q, spec, nullptr), zorStsNoErr);
+                for (int i = 0; i < len; ++i)
+                    EXPECT_EQ(dst[i], static_cast<T>(std::round(want[i] * fk::norm_factor(flag, n, false) * 64) / 64)) << K::name << " N " << n << " layout " << lay << " i " << i;
+                for (std::size_t i = 0; i < n; ++i) EXPECT_EQ(back[i], static_cast<T>(x[i].real() * (flag == 8 ? n : 1))) << K::name << " N " << n << " layout " << lay;
+                EXPECT_TRUE(dst.guards_intact() && back.guards_intact());
+            }
+            K::release(spec);
+        }
+}
+
 TEST(FftReal, SmallLayoutsExactly) {
-    fk::R_32f::Spec* s1 = nullptr;
-    fk::R_32f::Spec* s2 = nullptr;
-    ASSERT_EQ(zorsFFTInitAlloc_R_32f(&s1, 0, ZOR_FFT_DIV_FWD_BY_N, zorAlgHintNone), zorStsNoErr);
-    ASSERT_EQ(zorsFFTInitAlloc_R_32f(&s2, 1, ZOR_FFT_NO_DIV, zorAlgHintNone), zorStsNoErr);
-    const float x1[1] = {2.5f}, x2[2] = {3.0f, 5.0f};
-    float d[4] = {9, 9, 9, 9};
-    ASSERT_EQ(zorsFFTFwd_RToCCS_32f(x1, d, s1, nullptr), zorStsNoErr);
-    EXPECT_EQ(d[0], 2.5f); EXPECT_EQ(d[1], 0.0f); EXPECT_EQ(d[2], 9.0f);
-    for (int lay = 0; lay < 2; ++lay) {
-        std::fill(d, d + 4, 9.0f);
-        ASSERT_EQ(fk::R_32f::fwd(lay, x2, d, s2, nullptr), zorStsNoErr);
-        EXPECT_EQ(d[0], 8.0f); EXPECT_EQ(d[1], -2.0f); EXPECT_EQ(d[2], 9.0f);
-    }
-    ASSERT_EQ(zorsFFTFwd_RToCCS_32f(x2, d, s2, nullptr), zorStsNoErr);
-    EXPECT_EQ(d[0], 8.0f); EXPECT_EQ(d[1], 0.0f); EXPECT_EQ(d[2], -2.0f); EXPECT_EQ(d[3], 0.0f);
-    // Constant 16-point signal: only A_0 is non-zero, in every layout.
-    fk::R_32f::Spec* s4 = nullptr;
-    ASSERT_EQ(zorsFFTInitAlloc_R_32f(&s4, 4, ZOR_FFT_NO_DIV, zorAlgHintNone), zorStsNoErr);
-    std::vector<float> c(16, 0.75f), o(18);
-    for (int lay = 0; lay < 3; ++lay) {
-        ASSERT_EQ(fk::R_32f::fwd(lay, c.data(), o.data(), s4, nullptr), zorStsNoErr);
-        EXPECT_EQ(o[0], 12.0f);
-        for (int i = 1; i < (lay == 2 ? 18 : 16); ++i) EXPECT_EQ(o[i], 0.0f) << "layout " << lay << " i " << i;
-    }
-    zorsFFTFree_R_32f(s1);
-    zorsFFTFree_R_32f(s2);
-    zorsFFTFree_R_32f(s4);
+    small_layouts<fk::R_32f>();
+    small_layouts<fk::R_64f>();
 }
 
 // ---- sizes, identifiers, check order ----
@@ -288,124 +253,90 @@ TEST(FftSpec, BufferSizeTables) {
                        16400, 16400, 32784, 32784, 32784, 32784, 32784, 32784, 32784, 32784};
     for (int o = 0; o <= 30; ++o) {
         const int n = 1 << std::min(o, 29);
-        const int e32 = o < 4 ? 0 : o <= 10 ? 8 * n + 16 : c32[o - 11];
-        const int e64 = o < 10 ? 0 : c64[o - 10];
-        const int r32 = o < 4 ? 0 : o <= 11 ? 4 * n + 16 : c32[o - 1 - 11];
-        const int r64 = o <= 10 ? 0 : c64[o - 1 - 10];
-        EXPECT_EQ(zors::fft_buf_size(4, o), e32) << o;
-        EXPECT_EQ(zors::fft_buf_size(5, o), e32) << o;
-        EXPECT_EQ(zors::fft_buf_size(7, o), e64) << o;
-        EXPECT_EQ(zors::fft_buf_size(8, o), e64) << o;
-        EXPECT_EQ(zors::fft_buf_size(6, o), r32) << o;
-        EXPECT_EQ(zors::fft_buf_size(9, o), r64) << o;
+        const int e32 = o < 4 ? 0 : o <= 10 ? 8 * n + 16 : c32[o - 11], e64 = o < 10 ? 0 : c64[o - 10];
+        const int r32 = o < 4 ? 0 : o <= 11 ? 4 * n + 16 : c32[o - 12], r64 = o <= 10 ? 0 : c64[o - 11];
+        const int want[] = {e32, e32, r32, e64, e64, r64};
+        for (int k = 0; k < 6; ++k) EXPECT_EQ(zors::fft_buf_size(4 + k, o), want[k]) << "kind " << 4 + k << " order " << o;
     }
+    // What the objects report, for every flag.
+    fk::for_each_kind([]<class K>() {
+        if constexpr (!K::fixed)
+            for (int o = 0; o <= (K::split ? 14 : 17); ++o)
+                for (int flag : kFlags) {
+                    typename K::Spec* s = nullptr;
+                    ASSERT_EQ(K::init(&s, o, flag), zorStsNoErr);
+                    int size = -1;
+                    ASSERT_EQ(K::bufsize(s, &size), zorStsNoErr);
+                    EXPECT_EQ(size, zors::fft_buf_size(K::id, o)) << K::name << " order " << o;
+                    ASSERT_EQ(K::release(s), zorStsNoErr);
+                }
+    });
 }
 
-template <class K>
-void reported_sizes(int hi) {
-    for (int o = 0; o <= hi; ++o)
-        for (int flag : kFlags) {
-            typename K::Spec* s = nullptr;
-            ASSERT_EQ(K::init(&s, o, flag), zorStsNoErr);
-            int size = -1;
-            ASSERT_EQ(K::bufsize(s, &size), zorStsNoErr);
-            EXPECT_EQ(size, zors::fft_buf_size(K::id, o)) << K::name << " order " << o;
-            ASSERT_EQ(K::release(s), zorStsNoErr);
-        }
-}
-
-TEST(FftSpec, ReportedSizes) {
-    reported_sizes<fk::C_32fc>(17);
-    reported_sizes<fk::C_32f>(14);
-    reported_sizes<fk::R_32f>(17);
-    reported_sizes<fk::C_64fc>(17);
-    reported_sizes<fk::C_64f>(14);
-    reported_sizes<fk::R_64f>(17);
-}
-
+// Null pointer (-8) before the order (-15) before the flag (-16); nothing
+// written on failure. Order 30 is accepted as an order.
 TEST(FftSpec, InitAllocFailures) {
-    ZorsFFTSpec_C_32fc* sentinel = reinterpret_cast<ZorsFFTSpec_C_32fc*>(std::uintptr_t{0x1234});
-    ZorsFFTSpec_C_32fc* p = sentinel;
-    EXPECT_EQ(zorsFFTInitAlloc_C_32fc(nullptr, 40, 0, zorAlgHintNone), zorStsNullPtrErr);
-    for (int o : {-1, 31, 1 << 30}) {
-        EXPECT_EQ(zorsFFTInitAlloc_C_32fc(&p, o, 0, zorAlgHintNone), zorStsFftOrderErr);
-        EXPECT_EQ(zorsFFTInitAlloc_R_64f(reinterpret_cast<ZorsFFTSpec_R_64f**>(&p), o, 1, zorAlgHintNone), zorStsFftOrderErr);
-    }
-    for (int f : {0, 3, 5, 16, -1})
-        for (int o : {0, 5, 12}) {
-            EXPECT_EQ(zorsFFTInitAlloc_C_32fc(&p, o, f, zorAlgHintNone), zorStsFftFlagErr);
-            EXPECT_EQ(zorsFFTInitAlloc_C_64f(reinterpret_cast<ZorsFFTSpec_C_64f**>(&p), o, f, zorAlgHintFast), zorStsFftFlagErr);
-        }
-    EXPECT_EQ(p, sentinel);
-    // Order 30 is accepted as an order: either built or out of memory.
-    const ZorStatus st = zorsFFTInitAlloc_C_64fc(reinterpret_cast<ZorsFFTSpec_C_64fc**>(&p), 30, 8, zorAlgHintNone);
+    fk::for_each_kind([]<class K>() {
+        auto* const sentinel = reinterpret_cast<typename K::Spec*>(std::uintptr_t{0x1234});
+        typename K::Spec* p = sentinel;
+        EXPECT_EQ(K::init(nullptr, 40, 0), zorStsNullPtrErr) << K::name;
+        for (int o : {-1, 31, 1 << 30}) EXPECT_EQ(K::init(&p, o, 0), zorStsFftOrderErr) << K::name;
+        for (int f : {0, 3, 5, 16, -1})
+            for (int o : {0, 5, 12}) EXPECT_EQ(K::init(&p, o, f, zorAlgHintFast), zorStsFftFlagErr) << K::name;
+        EXPECT_EQ(p, sentinel);
+    });
+    ZorsFFTSpec_C_64fc* p = nullptr;
+    const ZorStatus st = zorsFFTInitAlloc_C_64fc(&p, 30, 8, zorAlgHintNone);
     EXPECT_TRUE(st == zorStsMemAllocErr || st == zorStsNoErr);
-    if (st == zorStsNoErr) zorsFFTFree_C_64fc(reinterpret_cast<ZorsFFTSpec_C_64fc*>(p));
-    else EXPECT_EQ(p, sentinel);
+    if (st == zorStsNoErr) zorsFFTFree_C_64fc(p);
+    else EXPECT_EQ(p, nullptr);
 }
 
-// Every function rejects every other kind's object with -17, checks the
-// specification before the data pointers, and writes nothing on failure.
+// Every function of every kind rejects the objects of all other kinds and
+// foreign words with -17, before looking at the data pointers; with its own
+// object a null specification and then each data pointer give -8. Nothing
+// is written on failure.
 TEST(FftSpec, IdentifierAndCheckOrder) {
-    void* specs[10] = {};
-    ASSERT_EQ(fk::C_32fc::init(reinterpret_cast<ZorsFFTSpec_C_32fc**>(&specs[4]), 5, 1), zorStsNoErr);
-    ASSERT_EQ(fk::C_32f::init(reinterpret_cast<ZorsFFTSpec_C_32f**>(&specs[5]), 5, 1), zorStsNoErr);
-    ASSERT_EQ(fk::R_32f::init(reinterpret_cast<ZorsFFTSpec_R_32f**>(&specs[6]), 5, 1), zorStsNoErr);
-    ASSERT_EQ(fk::C_64fc::init(reinterpret_cast<ZorsFFTSpec_C_64fc**>(&specs[7]), 5, 1), zorStsNoErr);
-    ASSERT_EQ(fk::C_64f::init(reinterpret_cast<ZorsFFTSpec_C_64f**>(&specs[8]), 5, 1), zorStsNoErr);
-    ASSERT_EQ(fk::R_64f::init(reinterpret_cast<ZorsFFTSpec_R_64f**>(&specs[9]), 5, 1), zorStsNoErr);
-    // Foreign objects: other identifier words (16-bit kinds, DFT, DCT, zero).
-    std::uint32_t foreign[6][16] = {{1}, {2}, {3}, {10}, {19}, {0}};
     std::vector<void*> objs;
-    for (int i = 4; i <= 9; ++i) objs.push_back(specs[i]);
+    fk::for_each_kind([&]<class K>() {
+        typename K::Spec* s = nullptr;
+        ASSERT_EQ(K::init(&s, 5, 1), zorStsNoErr);
+        objs.push_back(s);
+    });
+    std::uint32_t foreign[3][16] = {{10}, {19}, {0}};  // other identifier words (DFT, DCT, zero)
     for (auto& f : foreign) objs.push_back(f);
-
-    zt::Guarded<double> a(80, 0), b(80, 0), c(80, 0), d(80, 0);
-    auto try_all = [&](std::uint32_t want_id, auto&& call) {
+    fk::for_each_kind([&]<class K>() {
+        using T = typename K::Elem;
+        SCOPED_TRACE(K::name);
+        zt::Guarded<T> a(80), b(80), c(80), d(80);
+        T* const p[4] = {a.data(), b.data(), c.data(), d.data()};
+        T* const none[4] = {};
+        int size = -7;
         for (void* o : objs) {
-            const ZorStatus st = call(o);
-            if (zors::fft_id(o) == want_id) EXPECT_EQ(st, zorStsNoErr);
-            else EXPECT_EQ(st, zorStsContextMatchErr) << "id " << zors::fft_id(o) << " passed for " << want_id;
+            auto* s = static_cast<typename K::Spec*>(o);
+            if (zors::fft_id(o) == K::id) continue;
+            EXPECT_EQ(K::bufsize(s, &size), zorStsContextMatchErr) << "id " << zors::fft_id(o);
+            for (int op = 0; op < K::nops; ++op) EXPECT_EQ(K::run(op, none, s, nullptr), zorStsContextMatchErr) << "op " << op;
+            EXPECT_EQ(K::release(s), zorStsContextMatchErr);
         }
-    };
-    int size = -7;
-    try_all(4, [&](void* o) { return zorsFFTGetBufSize_C_32fc(static_cast<ZorsFFTSpec_C_32fc*>(o), &size); });
-    try_all(9, [&](void* o) { return zorsFFTGetBufSize_R_64f(static_cast<ZorsFFTSpec_R_64f*>(o), &size); });
-    // Wrong kind beats null data pointers: -17, not -8.
-    auto* fa = reinterpret_cast<float*>(a.data());
-    for (void* o : objs) {
-        if (zors::fft_id(o) != 4) EXPECT_EQ(zorsFFTFwd_CToC_32fc(nullptr, nullptr, static_cast<ZorsFFTSpec_C_32fc*>(o), nullptr), zorStsContextMatchErr);
-        if (zors::fft_id(o) != 5) EXPECT_EQ(zorsFFTInv_CToC_32f(nullptr, fa, fa, nullptr, static_cast<ZorsFFTSpec_C_32f*>(o), nullptr), zorStsContextMatchErr);
-        if (zors::fft_id(o) != 6) EXPECT_EQ(zorsFFTFwd_RToCCS_32f(nullptr, nullptr, static_cast<ZorsFFTSpec_R_32f*>(o), nullptr), zorStsContextMatchErr);
-        if (zors::fft_id(o) != 7) EXPECT_EQ(zorsFFTInv_CToC_64fc(nullptr, nullptr, static_cast<ZorsFFTSpec_C_64fc*>(o), nullptr), zorStsContextMatchErr);
-        if (zors::fft_id(o) != 8) EXPECT_EQ(zorsFFTFwd_CToC_64f(a.data(), b.data(), c.data(), nullptr, static_cast<ZorsFFTSpec_C_64f*>(o), nullptr), zorStsContextMatchErr);
-        if (zors::fft_id(o) != 9) EXPECT_EQ(zorsFFTInv_PackToR_64f(nullptr, nullptr, static_cast<ZorsFFTSpec_R_64f*>(o), nullptr), zorStsContextMatchErr);
-        if (zors::fft_id(o) != 6) EXPECT_EQ(zorsFFTFree_R_32f(static_cast<ZorsFFTSpec_R_32f*>(o)), zorStsContextMatchErr);
-        if (zors::fft_id(o) != 7) EXPECT_EQ(zorsFFTFree_C_64fc(static_cast<ZorsFFTSpec_C_64fc*>(o)), zorStsContextMatchErr);
-    }
-    EXPECT_EQ(size, 0);  // the last successful query (order 5 R_64f)
-    // Null specification first, then data pointers one at a time.
-    EXPECT_EQ(zorsFFTFwd_CToC_64f(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr), zorStsNullPtrErr);
-    auto* s8 = static_cast<ZorsFFTSpec_C_64f*>(specs[8]);
-    double* p[4] = {a.data(), b.data(), c.data(), d.data()};
-    for (int i = 0; i < 4; ++i) {
-        double* q[4] = {p[0], p[1], p[2], p[3]};
-        q[i] = nullptr;
-        EXPECT_EQ(zorsFFTFwd_CToC_64f(q[0], q[1], q[2], q[3], s8, nullptr), zorStsNullPtrErr) << i;
-    }
-    EXPECT_TRUE(a.untouched() && b.untouched() && c.untouched() && d.untouched());
-    EXPECT_EQ(zorsFFTFwd_RToPerm_32f(fa, nullptr, static_cast<ZorsFFTSpec_R_32f*>(specs[6]), nullptr), zorStsNullPtrErr);
-    EXPECT_EQ(zorsFFTGetBufSize_C_32f(static_cast<ZorsFFTSpec_C_32f*>(specs[5]), nullptr), zorStsNullPtrErr);
-    EXPECT_EQ(zorsFFTGetBufSize_C_32f(nullptr, &size), zorStsNullPtrErr);
-    EXPECT_EQ(zorsFFTFree_C_32f(nullptr), zorStsNullPtrErr);
-    EXPECT_TRUE(a.untouched());
-
-    EXPECT_EQ(zorsFFTFree_C_32fc(static_cast<ZorsFFTSpec_C_32fc*>(specs[4])), zorStsNoErr);
-    EXPECT_EQ(zorsFFTFree_C_32f(static_cast<ZorsFFTSpec_C_32f*>(specs[5])), zorStsNoErr);
-    EXPECT_EQ(zorsFFTFree_R_32f(static_cast<ZorsFFTSpec_R_32f*>(specs[6])), zorStsNoErr);
-    EXPECT_EQ(zorsFFTFree_C_64fc(static_cast<ZorsFFTSpec_C_64fc*>(specs[7])), zorStsNoErr);
-    EXPECT_EQ(zorsFFTFree_C_64f(static_cast<ZorsFFTSpec_C_64f*>(specs[8])), zorStsNoErr);
-    EXPECT_EQ(zorsFFTFree_R_64f(static_cast<ZorsFFTSpec_R_64f*>(specs[9])), zorStsNoErr);
+        auto* own = static_cast<typename K::Spec*>(objs[K::id - 1]);
+        for (int op = 0; op < K::nops; ++op) {
+            EXPECT_EQ(K::run(op, none, nullptr, nullptr), zorStsNullPtrErr);
+            for (int i = 0; i < 4; ++i) {
+                if (!K::split && i % 2) continue;
+                T* q[4] = {p[0], p[1], p[2], p[3]};
+                q[i] = nullptr;
+                EXPECT_EQ(K::run(op, q, own, nullptr), zorStsNullPtrErr) << "op " << op << " pointer " << i;
+            }
+        }
+        EXPECT_EQ(K::bufsize(own, nullptr), zorStsNullPtrErr);
+        EXPECT_EQ(K::bufsize(nullptr, &size), zorStsNullPtrErr);
+        EXPECT_EQ(K::release(nullptr), zorStsNullPtrErr);
+        EXPECT_EQ(size, -7);
+        EXPECT_TRUE(a.untouched() && b.untouched() && c.untouched() && d.untouched());
+        EXPECT_EQ(K::bufsize(own, &size), zorStsNoErr);
+    });
+    fk::for_each_kind([&]<class K>() { EXPECT_EQ(K::release(static_cast<typename K::Spec*>(objs[K::id - 1])), zorStsNoErr); });
 }
 
 // One specification, several threads with their own data: identical results.
@@ -416,10 +347,9 @@ TEST(FftSpec, ConcurrentTransforms) {
     ASSERT_EQ(zorsFFTInitAlloc_C_32fc(&spec, order, ZOR_FFT_DIV_BY_SQRTN, zorAlgHintNone), zorStsNoErr);
     int size = 0;
     zorsFFTGetBufSize_C_32fc(spec, &size);
-    std::vector<Zor32fc> x(n);
+    std::vector<Zor32fc> x(n), want(n);
     zt::Rng rng(5);
     for (auto& c : x) c = {static_cast<float>(rng.bits() % 1000) / 999.0f, static_cast<float>(rng.bits() % 777) / 776.0f};
-    std::vector<Zor32fc> want(n);
     ASSERT_EQ(zorsFFTFwd_CToC_32fc(x.data(), want.data(), spec, nullptr), zorStsNoErr);
     std::vector<std::vector<Zor32fc>> out(4, std::vector<Zor32fc>(n));
     std::vector<std::vector<Zor8u>> bufs(4, std::vector<Zor8u>(size + 15));

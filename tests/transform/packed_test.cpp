@@ -2,9 +2,9 @@
 // the layout definitions, MulPack/Perm/PackConj against complex products in
 // long double or exact integers, and the cyclic-convolution property the FFT
 // callers rely on.
-#include <cmath>
+#include <algorithm>
 
-#include "tests/common.h"
+#include "tests/arg_checks.h"
 #include "tests/transform/fft_kinds.h"
 
 namespace {
@@ -22,164 +22,93 @@ std::vector<std::pair<T, T>> read_layout(const T* v, int len, int lay) {
         return x;
     }
     x[0] = {v[0], T(0)};
-    const bool perm_even = lay == 1 && len % 2 == 0;
     for (int k = 1; k <= (len - 1) / 2; ++k) {
-        const int p = perm_even ? 2 * k : 2 * k - 1;
+        const int p = lay == 1 && len % 2 == 0 ? 2 * k : 2 * k - 1;
         x[k] = {v[p], v[p + 1]};
     }
     if (len % 2 == 0 && len > 1) x[len / 2] = {v[lay == 0 ? len - 1 : 1], T(0)};
     return x;
 }
 
-int layout_len(int len, int lay) { return lay == 2 ? 2 * (len / 2 + 1) : len; }
-
-template <class T> T neg_sat(T v) { return -v; }
-template <> Zor16s neg_sat<Zor16s>(Zor16s v) { return v == -32768 ? 32767 : static_cast<Zor16s>(-v); }
-
+// Every length to 70, out of place and in place (the layout at the start of
+// the complex array); 16sc negation saturates.
 template <class T, class C>
 void check_conj(ZorStatus (*f)(const T*, C*, int), ZorStatus (*fi)(C*, int), int lay) {
     zt::Rng rng(21);
     for (int len = 1; len <= 70; ++len) {
-        const int ll = layout_len(len, lay);
+        const int ll = lay == 2 ? 2 * (len / 2 + 1) : len;
         zt::Guarded<T> src(ll, sizeof(T));
         for (int i = 0; i < ll; ++i) src[i] = static_cast<T>(static_cast<int>(rng.bits() % 65536) - 32768);
         src[ll - 1] = static_cast<T>(-32768);  // saturating negation where it is a B value
-        zt::Guarded<C> dst(len, 8);
+        zt::Guarded<C> dst(len, 8), ip(len, 0);
         ASSERT_EQ(f(src.data(), dst.data(), len), zorStsNoErr);
         const auto x = read_layout(src.data(), len, lay);
         for (int k = 0; k < len; ++k) {
             const int kk = k <= len / 2 ? k : len - k;
-            const T re = x[kk].first, im = k > len / 2 ? neg_sat(x[kk].second) : x[kk].second;
-            ASSERT_EQ(dst[k].re, re) << "len " << len << " k " << k << " layout " << lay;
-            ASSERT_EQ(dst[k].im, im) << "len " << len << " k " << k << " layout " << lay;
+            const T im = k <= len / 2 ? x[kk].second : x[kk].second == T(-32768) && sizeof(T) == 2 ? T(32767) : T(-x[kk].second);
+            ASSERT_TRUE(dst[k].re == x[kk].first && dst[k].im == im) << "len " << len << " k " << k << " layout " << lay;
         }
-        ASSERT_TRUE(dst.guards_intact());
-        // In place: the layout at the start of the complex array.
-        zt::Guarded<C> ip(len, 0);
         std::memcpy(ip.data(), src.data(), ll * sizeof(T));
         ASSERT_EQ(fi(ip.data(), len), zorStsNoErr);
         ASSERT_EQ(std::memcmp(ip.data(), dst.data(), len * sizeof(C)), 0) << "in place len " << len;
-        ASSERT_TRUE(ip.guards_intact());
+        ASSERT_TRUE(dst.guards_intact() && ip.guards_intact());
     }
-    zt::Guarded<C> d(4);
-    EXPECT_EQ(f(nullptr, d.data(), 4), zorStsNullPtrErr);
-    EXPECT_EQ(f(reinterpret_cast<const T*>(d.data()), nullptr, 0), zorStsNullPtrErr);
-    EXPECT_EQ(f(reinterpret_cast<const T*>(d.data()), d.data(), 0), zorStsSizeErr);
-    EXPECT_EQ(fi(nullptr, -1), zorStsNullPtrErr);
-    EXPECT_EQ(fi(d.data(), 0), zorStsSizeErr);
-    EXPECT_TRUE(d.untouched());
 }
+
+#define CONJ(L, C, lay) check_conj(zorsConj##L##_##C, zorsConj##L##_##C##_I, lay), ZT_CHECKS(zorsConj##L##_##C, 1), ZT_CHECKS(zorsConj##L##_##C##_I, 1)
 
 TEST(Packed, ConjExpansions) {
-    check_conj(zorsConjPack_32fc, zorsConjPack_32fc_I, 0);
-    check_conj(zorsConjPerm_32fc, zorsConjPerm_32fc_I, 1);
-    check_conj(zorsConjCcs_32fc, zorsConjCcs_32fc_I, 2);
-    check_conj(zorsConjPack_64fc, zorsConjPack_64fc_I, 0);
-    check_conj(zorsConjPerm_64fc, zorsConjPerm_64fc_I, 1);
-    check_conj(zorsConjCcs_64fc, zorsConjCcs_64fc_I, 2);
-    check_conj(zorsConjPack_16sc, zorsConjPack_16sc_I, 0);
-    check_conj(zorsConjPerm_16sc, zorsConjPerm_16sc_I, 1);
-    check_conj(zorsConjCcs_16sc, zorsConjCcs_16sc_I, 2);
-}
-
-// Products of two layouts element by element from the definition: the real
-// positions as reals, every pair as a complex product (conjugating the second
-// operand for MulPackConj).
-template <class T>
-void check_mul_float(ZorStatus (*f)(const T*, const T*, T*, int), ZorStatus (*fi)(const T*, T*, int), int lay, bool conj) {
-    zt::Rng rng(33);
-    for (int len = 1; len <= 70; ++len) {
-        zt::Guarded<T> a(len, sizeof(T)), b(len, 2 * sizeof(T)), d(len, 3 * sizeof(T));
-        for (int i = 0; i < len; ++i) {
-            a[i] = static_cast<T>(static_cast<int>(rng.bits() % 2001) - 1000) / 64;
-            b[i] = static_cast<T>(static_cast<int>(rng.bits() % 2001) - 1000) / 32;
-        }
-        const auto xa = read_layout(a.data(), len, lay), xb = read_layout(b.data(), len, lay);
-        if (f) {
-            ASSERT_EQ(f(a.data(), b.data(), d.data(), len), zorStsNoErr);
-        } else {
-            for (int i = 0; i < len; ++i) d[i] = b[i];
-            ASSERT_EQ(fi(a.data(), d.data(), len), zorStsNoErr);
-        }
-        const auto xd = read_layout(d.data(), len, lay);
-        for (int k = 0; k <= len / 2; ++k) {
-            const bool real_pos = k == 0 || 2 * k == len;
-            const cld p = cld(xa[k].first, xa[k].second), q = cld(xb[k].first, xb[k].second);
-            const cld want = real_pos ? cld(p.real() * q.real(), 0) : conj ? p * std::conj(q) : p * q;
-            ASSERT_EQ(xd[k].first, static_cast<T>(want.real())) << "len " << len << " k " << k;
-            ASSERT_EQ(xd[k].second, static_cast<T>(want.imag())) << "len " << len << " k " << k;
-        }
-        ASSERT_TRUE(d.guards_intact());
-    }
-}
-
-TEST(Packed, MulFloat) {
-    check_mul_float<float>(zorsMulPack_32f, nullptr, 0, false);
-    check_mul_float<float>(nullptr, zorsMulPack_32f_I, 0, false);
-    check_mul_float<float>(zorsMulPerm_32f, nullptr, 1, false);
-    check_mul_float<float>(nullptr, zorsMulPerm_32f_I, 1, false);
-    check_mul_float<double>(zorsMulPack_64f, nullptr, 0, false);
-    check_mul_float<double>(nullptr, zorsMulPack_64f_I, 0, false);
-    check_mul_float<double>(zorsMulPerm_64f, nullptr, 1, false);
-    check_mul_float<double>(nullptr, zorsMulPerm_64f_I, 1, false);
-    check_mul_float<float>(nullptr, zorsMulPackConj_32f_I, 0, true);
-    check_mul_float<double>(nullptr, zorsMulPackConj_64f_I, 0, true);
-    float x[2] = {1, 2};
-    EXPECT_EQ(zorsMulPack_32f(x, nullptr, x, 2), zorStsNullPtrErr);
-    EXPECT_EQ(zorsMulPerm_64f_I(nullptr, nullptr, 0), zorStsNullPtrErr);
-    EXPECT_EQ(zorsMulPackConj_32f_I(x, x, 0), zorStsSizeErr);
-    EXPECT_EQ(x[0], 1.0f);
+    CONJ(Pack, 32fc, 0), CONJ(Perm, 32fc, 1), CONJ(Ccs, 32fc, 2);
+    CONJ(Pack, 64fc, 0), CONJ(Perm, 64fc, 1), CONJ(Ccs, 64fc, 2);
+    CONJ(Pack, 16sc, 0), CONJ(Perm, 16sc, 1), CONJ(Ccs, 16sc, 2);
 }
 
 // 16-bit: exact products, arithmetic shift right (floor) or left, saturation;
 // the real positions saturate before a left shift.
 Zor16s sat16(long double v) { return v < -32768 ? -32768 : v > 32767 ? 32767 : static_cast<Zor16s>(v); }
-Zor16s scale16(long double v, int sf, bool real) {
-    if (sf >= 0) return sat16(std::floor(std::ldexp(v, -sf)));
-    if (real) v = sat16(v);
-    return sat16(std::ldexp(v, -sf));
-}
+Zor16s scale16(long double v, int sf, bool real) { return sf >= 0 ? sat16(std::floor(std::ldexp(v, -sf))) : sat16(std::ldexp(real ? sat16(v) : v, -sf)); }
 
-void check_mul_16s(ZorStatus (*f)(const Zor16s*, const Zor16s*, Zor16s*, int, int), ZorStatus (*fi)(const Zor16s*, Zor16s*, int, int), int lay) {
-    zt::Rng rng(44);
-    for (int sf : {-40, -17, -3, -1, 0, 1, 5, 15, 16, 31, 32, 45}) {
-        for (int len : {1, 2, 3, 4, 7, 16, 33, 64}) {
-            zt::Guarded<Zor16s> a(len, 2), b(len, 4), d(len, 6);
+// Products of two layouts element by element from the definition: the real
+// positions as reals, every pair as a complex product (conjugating the second
+// operand for MulPackConj). f(a, b, d, len, sf) computes d = a·b.
+template <class T, class F>
+void check_mul(F f, int lay, bool conj = false) {
+    constexpr bool fixed = sizeof(T) == 2;
+    zt::Rng rng(33);
+    for (int sf : fixed ? std::vector<int>{-40, -17, -3, -1, 0, 1, 5, 15, 16, 31, 32, 45} : std::vector<int>{0})
+        for (int len = 1; len <= 70; ++len) {
+            zt::Guarded<T> a(len, sizeof(T)), b(len, 2 * sizeof(T)), d(len, 3 * sizeof(T));
             for (int i = 0; i < len; ++i) {
-                a[i] = static_cast<Zor16s>(rng.bits());
-                b[i] = i % 5 == 0 ? -32768 : static_cast<Zor16s>(rng.bits() >> (rng.bits() % 16));
+                a[i] = fixed ? static_cast<T>(rng.bits()) : static_cast<T>(static_cast<int>(rng.bits() % 2001) - 1000) / 64;
+                b[i] = fixed ? static_cast<T>(i % 5 == 0 ? -32768 : static_cast<Zor16s>(rng.bits() >> (rng.bits() % 16)))
+                             : static_cast<T>(static_cast<int>(rng.bits() % 2001) - 1000) / 32;
             }
-            a[0] = -32768;
-            if (f) {
-                ASSERT_EQ(f(a.data(), b.data(), d.data(), len, sf), zorStsNoErr);
-            } else {
-                for (int i = 0; i < len; ++i) d[i] = b[i];
-                ASSERT_EQ(fi(a.data(), d.data(), len, sf), zorStsNoErr);
-            }
+            if (fixed) a[0] = static_cast<T>(-32768);
+            ASSERT_EQ(f(a.data(), b.data(), d.data(), len, sf), zorStsNoErr);
             const auto xa = read_layout(a.data(), len, lay), xb = read_layout(b.data(), len, lay), xd = read_layout(d.data(), len, lay);
             for (int k = 0; k <= len / 2; ++k) {
-                const long double ar = xa[k].first, ai = xa[k].second, br = xb[k].first, bi = xb[k].second;
-                if (k == 0 || 2 * k == len) {
-                    ASSERT_EQ(xd[k].first, scale16(ar * br, sf, true)) << "sf " << sf << " len " << len << " k " << k;
-                } else {
-                    ASSERT_EQ(xd[k].first, scale16(ar * br - ai * bi, sf, false)) << "sf " << sf << " len " << len << " k " << k;
-                    ASSERT_EQ(xd[k].second, scale16(ar * bi + ai * br, sf, false)) << "sf " << sf << " len " << len << " k " << k;
-                }
+                const bool real_pos = k == 0 || 2 * k == len;
+                const cld p(xa[k].first, xa[k].second), q(xb[k].first, xb[k].second);
+                const cld w = real_pos ? cld(p.real() * q.real(), 0) : conj ? p * std::conj(q) : p * q;
+                const T re = fixed ? static_cast<T>(scale16(w.real(), sf, real_pos)) : static_cast<T>(w.real());
+                const T im = fixed ? (real_pos ? T(0) : static_cast<T>(scale16(w.imag(), sf, false))) : static_cast<T>(w.imag());
+                ASSERT_TRUE(xd[k].first == re && xd[k].second == im) << "sf " << sf << " len " << len << " k " << k;
             }
             ASSERT_TRUE(d.guards_intact());
         }
-    }
-    Zor16s x[2] = {1, 2};
-    EXPECT_EQ(f ? f(x, x, nullptr, 2, 0) : fi(nullptr, x, 2, 0), zorStsNullPtrErr);
-    EXPECT_EQ(f ? f(x, x, x, 0, 0) : fi(x, x, 0, 0), zorStsSizeErr);
-    EXPECT_EQ(x[0], 1);
 }
 
-TEST(Packed, Mul16s) {
-    check_mul_16s(zorsMulPack_16s_Sfs, nullptr, 0);
-    check_mul_16s(nullptr, zorsMulPack_16s_ISfs, 0);
-    check_mul_16s(zorsMulPerm_16s_Sfs, nullptr, 1);
-    check_mul_16s(nullptr, zorsMulPerm_16s_ISfs, 1);
+// Out of place (d = a·b) and in place (d = b, then d = a·d) forms.
+#define MUL2(T, f, lay, ...) check_mul<T>([](auto a, auto b, auto d, int len, [[maybe_unused]] int sf) { return f(a, b, d, len __VA_ARGS__); }, lay), ZT_CHECKS(f, 1)
+#define MUL_I(T, f, lay, conj, ...) check_mul<T>([](auto a, auto b, auto d, int len, [[maybe_unused]] int sf) { \
+    std::copy(b, b + len, d); return f(a, d, len __VA_ARGS__); }, lay, conj), ZT_CHECKS(f, 1)
+
+TEST(Packed, MulProducts) {
+    MUL2(float, zorsMulPack_32f, 0), MUL_I(float, zorsMulPack_32f_I, 0, false), MUL2(float, zorsMulPerm_32f, 1), MUL_I(float, zorsMulPerm_32f_I, 1, false);
+    MUL2(double, zorsMulPack_64f, 0), MUL_I(double, zorsMulPack_64f_I, 0, false), MUL2(double, zorsMulPerm_64f, 1), MUL_I(double, zorsMulPerm_64f_I, 1, false);
+    MUL_I(float, zorsMulPackConj_32f_I, 0, true), MUL_I(double, zorsMulPackConj_64f_I, 0, true);
+    MUL2(Zor16s, zorsMulPack_16s_Sfs, 0, , sf), MUL_I(Zor16s, zorsMulPack_16s_ISfs, 0, false, , sf);
+    MUL2(Zor16s, zorsMulPerm_16s_Sfs, 1, , sf), MUL_I(Zor16s, zorsMulPerm_16s_ISfs, 1, false, , sf);
 }
 
 // Forward real FFT, product in the packed domain, inverse: the cyclic
@@ -192,15 +121,15 @@ void check_convolution(int lay) {
         typename K::Spec* spec = nullptr;
         ASSERT_EQ(K::init(&spec, order, lay == 0 ? 1 : 2), zorStsNoErr);
         std::vector<T> x(n), h(n), fx(n), fh(n), y(n);
-        for (int i = 0; i < n; ++i) {
-            x[i] = static_cast<T>((i * 7) % 11 - 5);
-            h[i] = static_cast<T>((i * 3) % 5 - 2);
-        }
-        ASSERT_EQ(K::fwd(lay, x.data(), fx.data(), spec, nullptr), zorStsNoErr);
-        ASSERT_EQ(K::fwd(lay, h.data(), fh.data(), spec, nullptr), zorStsNoErr);
+        for (int i = 0; i < n; ++i) x[i] = static_cast<T>((i * 7) % 11 - 5), h[i] = static_cast<T>((i * 3) % 5 - 2);
+        T* px[4] = {x.data(), nullptr, fx.data(), nullptr};
+        T* ph[4] = {h.data(), nullptr, fh.data(), nullptr};
+        T* py[4] = {fx.data(), nullptr, y.data(), nullptr};
+        ASSERT_EQ(K::run(2 * lay, px, spec, nullptr), zorStsNoErr);
+        ASSERT_EQ(K::run(2 * lay, ph, spec, nullptr), zorStsNoErr);
         if constexpr (sizeof(T) == 4) (lay == 0 ? zorsMulPack_32f_I : zorsMulPerm_32f_I)(fh.data(), fx.data(), n);
         else (lay == 0 ? zorsMulPack_64f_I : zorsMulPerm_64f_I)(fh.data(), fx.data(), n);
-        ASSERT_EQ(K::inv(lay, fx.data(), y.data(), spec, nullptr), zorStsNoErr);
+        ASSERT_EQ(K::run(2 * lay + 1, py, spec, nullptr), zorStsNoErr);
         for (int i = 0; i < n; ++i) {
             long double want = 0;
             for (int j = 0; j < n; ++j) want += static_cast<long double>(x[j]) * h[(i - j + n) % n];
