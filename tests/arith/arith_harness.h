@@ -2,7 +2,9 @@
 // head, body and tail, misaligned pointers, scale factors, edge-heavy data.
 #pragma once
 
+#include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cmath>
 #include <limits>
 #include <type_traits>
@@ -10,6 +12,26 @@
 
 #include "tests/common.h"
 #include "tests/ref/arith_ref.h"
+
+// Call wrappers: run(a, b, d, n, sf) and run_i(a, sd, n, sf) for two
+// vectors, run(a, v, d, n, sf) and run_i(v, sd, n, sf) with a constant,
+// ONE* for one-vector members (the second vector of the harness unused; the
+// in-place form works on a copy of the first).
+#define VV_S(f) [](auto* a, auto* b, auto* d, int n, int sf) { return f(a, b, d, n, sf); }
+#define VV(f) [](auto* a, auto* b, auto* d, int n, int) { return f(a, b, d, n); }
+#define VI_S(f) [](auto* a, auto* sd, int n, int sf) { return f(a, sd, n, sf); }
+#define VI(f) [](auto* a, auto* sd, int n, int) { return f(a, sd, n); }
+#define VC_S(f) [](auto* a, auto v, auto* d, int n, int sf) { return f(a, v, d, n, sf); }
+#define VC(f) [](auto* a, auto v, auto* d, int n, int) { return f(a, v, d, n); }
+#define CI_S(f) [](auto v, auto* sd, int n, int sf) { return f(v, sd, n, sf); }
+#define CI(f) [](auto v, auto* sd, int n, int) { return f(v, sd, n); }
+#define ONE_S(f) [](auto* a, auto*, auto* d, int n, int sf) { return f(a, d, n, sf); }
+#define ONE_IS(f) [](auto* a, auto* sd, int n, int sf) { std::copy(a, a + n, sd); return f(sd, n, sf); }
+#define ONE(f) [](auto* a, auto*, auto* d, int n, int) { return f(a, d, n); }
+#define ONE_I(f) [](auto* a, auto* sd, int n, int) { std::copy(a, a + n, sd); return f(sd, n); }
+// A reference of two operands (or the same reversed) without a factor.
+#define W2(fn) [](auto a, auto b, int) { return fn(a, b); }
+#define W2REV(fn) [](auto a, auto b, int) { return fn(b, a); }
 
 namespace at {
 
@@ -94,36 +116,25 @@ inline std::vector<int> all_factors() {
 // Factors for the long vectors: each mode of the scale rule once.
 inline std::vector<int> mode_factors() { return {0, 1, 5, 31, -1, -40, INT_MAX}; }
 
-// Factors at the switch points of the scale rule.
-inline std::vector<int> edge_factors() {
-    return {0, 1, 2, 3, 8, 9, 10, 15, 16, 17, 29, 30, 31, 32, 33, 61, 62, 63, 64,
-            -1, -2, -7, -8, -14, -15, -16, -17, -30, -31, -32, -33, INT_MIN, INT_MAX};
-}
-
 inline std::vector<int> short_lengths() { return {1, 2, 3, 5, 8, 15, 17, 32, 33, 64, 70}; }
 
-// A two-vector member: run(a, b, d, len, sf) writes want(a[i], b[i], sf).
+// In-place forms ride along: run_i(a, sd, len, sf) on a copy of the second
+// operand (or val, sd, len, sf on a copy of the vector) must give the same
+// status and output; pass nullptr for members without one.
+#define ZT_SAME_INPLACE(call, src, ref, st)                                                   \
+    if constexpr (!std::is_same_v<RunI, std::nullptr_t>) {                                    \
+        using SD = std::remove_reference_t<decltype(*src)>;                                   \
+        Guarded<SD> sd(len, ((len + 1) % 4) * alignof(SD));                                   \
+        std::copy(src, src + len, sd.data());                                                 \
+        ASSERT_EQ(call, st) << "in place, sf " << sf << " len " << len;                     \
+        for (int i = 0; i < len; ++i) ASSERT_TRUE(same(sd[i], ref[i])) << "in place, sf " << sf << " i " << i; \
+        ASSERT_TRUE(sd.guards_intact());                                                      \
+    }
+
 // Short lengths run at every factor, all lengths at one factor per mode.
-template <class A, class B, class D, class Run, class Want, class Warn = NoWarn>
-void check_vv(Run run, Want want, bool scaled = true, Warn warn = {}, ZorStatus code = zorStsNoErr) {
-    zt::Rng rng(101);
+template <class Pass>
+void sweep(bool scaled, Pass pass) {
     zt::for_each_isa([&](zors::Isa) {
-        auto pass = [&](int sf, int len) {
-            const int off = len % 3;
-            Guarded<A> a(len, (off + (len & 1)) * alignof(A));
-            Guarded<B> b(len, (len % 2) * alignof(B));
-            Guarded<D> d(len, off * alignof(D));
-            fill(a.data(), len, rng);
-            fill(b.data(), len, rng);
-            bool warned = false;
-            for (int i = 0; i < len; ++i) warned = warned || warn(a[i], b[i]);
-            ASSERT_EQ(run(a.data(), b.data(), d.data(), len, sf), warned ? code : zorStsNoErr) << "sf " << sf << " len " << len;
-            for (int i = 0; i < len; ++i) {
-                const D w = want(a[i], b[i], sf);
-                ASSERT_TRUE(same(d[i], w)) << "sf " << sf << " len " << len << " i " << i << " seed " << rng.seed() << " got " << testing::PrintToString(d[i]) << " want " << testing::PrintToString(w) << " from " << testing::PrintToString(a[i]) << ", " << testing::PrintToString(b[i]);
-            }
-            ASSERT_TRUE(d.guards_intact());
-        };
         for (int sf : scaled ? all_factors() : std::vector<int>{0})
             for (int len : short_lengths()) pass(sf, len);
         for (int sf : scaled ? mode_factors() : std::vector<int>{0})
@@ -131,23 +142,27 @@ void check_vv(Run run, Want want, bool scaled = true, Warn warn = {}, ZorStatus 
     });
 }
 
-// An in-place member against its out-of-place form: run_i(src, srcdst, len,
-// sf) must leave srcdst as run(src, srcdst_before, dst, len, sf) writes dst.
-template <class A, class D, class Run, class RunI>
-void check_inplace(Run run, RunI run_i, bool scaled = true) {
-    zt::Rng rng(202);
-    zt::for_each_isa([&](zors::Isa) {
-        for (int sf : scaled ? edge_factors() : std::vector<int>{0})
-            for (int len : {1, 7, 33, 70, 129}) {
-                Guarded<A> a(len, 1 * alignof(A));
-                Guarded<D> sd(len, 3 * alignof(D)), want(len);
-                fill(a.data(), len, rng);
-                fill(sd.data(), len, rng);
-                const ZorStatus s = run(a.data(), sd.data(), want.data(), len, sf);
-                ASSERT_EQ(run_i(a.data(), sd.data(), len, sf), s) << "sf " << sf;
-                for (int i = 0; i < len; ++i) ASSERT_TRUE(same(sd[i], want[i])) << "sf " << sf << " len " << len << " i " << i;
-                ASSERT_TRUE(sd.guards_intact());
-            }
+// A two-vector member: run(a, b, d, len, sf) writes want(a[i], b[i], sf).
+template <class A, class B, class D, class Run, class RunI, class Want, class Warn = NoWarn>
+void check_vv(Run run, RunI run_i, Want want, bool scaled = true, Warn warn = {}, ZorStatus code = zorStsNoErr) {
+    zt::Rng rng(101);
+    sweep(scaled, [&](int sf, int len) {
+        const int off = len % 3;
+        Guarded<A> a(len, (off + (len & 1)) * alignof(A));
+        Guarded<B> b(len, (len % 2) * alignof(B));
+        Guarded<D> d(len, off * alignof(D));
+        fill(a.data(), len, rng);
+        fill(b.data(), len, rng);
+        bool warned = false;
+        for (int i = 0; i < len; ++i) warned = warned || warn(a[i], b[i]);
+        const ZorStatus st = warned ? code : zorStsNoErr;
+        ASSERT_EQ(run(a.data(), b.data(), d.data(), len, sf), st) << "sf " << sf << " len " << len;
+        for (int i = 0; i < len; ++i) {
+            const D w = want(a[i], b[i], sf);
+            ASSERT_TRUE(same(d[i], w)) << "sf " << sf << " len " << len << " i " << i << " got " << testing::PrintToString(d[i]) << " want " << testing::PrintToString(w) << " from " << testing::PrintToString(a[i]) << ", " << testing::PrintToString(b[i]);
+        }
+        ASSERT_TRUE(d.guards_intact());
+        ZT_SAME_INPLACE(run_i(a.data(), sd.data(), len, sf), b.data(), d, st)
     });
 }
 
@@ -156,46 +171,39 @@ struct AnyConstant {
     template <class C> bool operator()(const C&) const { return true; }
 };
 
-template <class A, class C, class D, class Run, class Want, class Accept = AnyConstant>
-void check_vc(Run run, Want want, bool scaled = true, Accept accept = {}) {
+template <class A, class C, class D, class Run, class RunI, class Want, class Accept = AnyConstant>
+void check_vc(Run run, RunI run_i, Want want, bool scaled = true, Accept accept = {}) {
     zt::Rng rng(303);
-    zt::for_each_isa([&](zors::Isa) {
-        auto pass = [&](int sf, int len) {
-            Guarded<A> a(len, (len % 3) * alignof(A));
-            Guarded<D> d(len, (len % 5) * alignof(D));
-            fill(a.data(), len, rng);
-            C val = pick<C>(rng);
-            while (!accept(val)) val = pick<C>(rng);
-            const ZorStatus s = run(a.data(), val, d.data(), len, sf);
-            ASSERT_GE(s, 0) << "sf " << sf << " len " << len;
-            for (int i = 0; i < len; ++i)
-                ASSERT_TRUE(same(d[i], want(a[i], val, sf))) << "sf " << sf << " len " << len << " i " << i;
-            ASSERT_TRUE(d.guards_intact());
-        };
-        for (int sf : scaled ? all_factors() : std::vector<int>{0})
-            for (int len : short_lengths()) pass(sf, len);
-        for (int sf : scaled ? mode_factors() : std::vector<int>{0})
-            for (int len : zt::test_lengths()) pass(sf, len);
+    sweep(scaled, [&](int sf, int len) {
+        Guarded<A> a(len, (len % 3) * alignof(A));
+        Guarded<D> d(len, (len % 5) * alignof(D));
+        fill(a.data(), len, rng);
+        C val = pick<C>(rng);
+        while (!accept(val)) val = pick<C>(rng);
+        const ZorStatus st = run(a.data(), val, d.data(), len, sf);
+        ASSERT_GE(st, 0) << "sf " << sf << " len " << len;
+        for (int i = 0; i < len; ++i)
+            ASSERT_TRUE(same(d[i], want(a[i], val, sf))) << "sf " << sf << " len " << len << " i " << i;
+        ASSERT_TRUE(d.guards_intact());
+        ZT_SAME_INPLACE(run_i(val, sd.data(), len, sf), a.data(), d, st)
     });
 }
 
-// An in-place constant member against its out-of-place form.
-template <class A, class C, class Run, class RunI>
-void check_vc_inplace(Run run, RunI run_i, bool scaled = true) {
-    zt::Rng rng(404);
-    zt::for_each_isa([&](zors::Isa) {
-        for (int sf : scaled ? edge_factors() : std::vector<int>{0})
-            for (int len : {1, 7, 33, 70, 129}) {
-                Guarded<A> sd(len, 3 * alignof(A)), want(len);
-                fill(sd.data(), len, rng);
-                const C val = pick<C>(rng);
-                const std::vector<A> before(sd.data(), sd.data() + len);
-                const ZorStatus s = run(sd.data(), val, want.data(), len, sf);
-                ASSERT_EQ(run_i(val, sd.data(), len, sf), s) << "sf " << sf;
-                for (int i = 0; i < len; ++i)  // an error leaves the vector as it was
-                    ASSERT_TRUE(same(sd[i], s < 0 ? before[i] : want[i])) << "sf " << sf << " i " << i;
-                ASSERT_TRUE(sd.guards_intact());
-            }
+// Multiply-accumulate: run(a, b, d, len, sf) leaves want(a[i], b[i], d[i], sf).
+template <class S, class D, class Run, class Want>
+void check_acc(Run run, Want want, bool scaled) {
+    zt::Rng rng(55);
+    sweep(scaled, [&](int sf, int len) {
+        Guarded<S> a(len, 1 * alignof(S)), b(len, 2 * alignof(S));
+        Guarded<D> d(len, 3 * alignof(D));
+        fill(a.data(), len, rng);
+        fill(b.data(), len, rng);
+        fill(d.data(), len, rng);
+        std::vector<D> w(d.data(), d.data() + len);
+        for (int i = 0; i < len; ++i) w[i] = want(a[i], b[i], w[i], sf);
+        ASSERT_EQ(run(a.data(), b.data(), d.data(), len, sf), zorStsNoErr);
+        for (int i = 0; i < len; ++i) ASSERT_TRUE(same(d[i], w[i])) << "sf " << sf << " len " << len << " i " << i;
+        ASSERT_TRUE(d.guards_intact());
     });
 }
 

@@ -8,14 +8,6 @@ namespace {
 
 using zref::ld;
 
-#define VV_S(f) [](auto* a, auto* b, auto* d, int n, int sf) { return f(a, b, d, n, sf); }
-#define VV(f) [](auto* a, auto* b, auto* d, int n, int) { return f(a, b, d, n); }
-#define VI_S(f) [](auto* a, auto* sd, int n, int sf) { return f(a, sd, n, sf); }
-#define VI(f) [](auto* a, auto* sd, int n, int) { return f(a, sd, n); }
-#define VC_S(f) [](auto* a, auto v, auto* d, int n, int sf) { return f(a, v, d, n, sf); }
-#define VC(f) [](auto* a, auto v, auto* d, int n, int) { return f(a, v, d, n); }
-#define CI_S(f) [](auto v, auto* sd, int n, int sf) { return f(v, sd, n, sf); }
-#define CI(f) [](auto v, auto* sd, int n, int) { return f(v, sd, n); }
 
 // Div(a, b) is b / a: the first operand is the divisor.
 struct ZeroDivisor {
@@ -26,12 +18,9 @@ struct ZeroDivisor {
 };
 
 TEST(ArithDivide, IntegerQuotients) {
-    at::check_vv<Zor8u, Zor8u, Zor8u>(VV_S(zorsDiv_8u_Sfs), [](Zor8u a, Zor8u b, int sf) { return zref::divided<Zor8u, float>(b, a, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
-    at::check_vv<Zor16s, Zor16s, Zor16s>(VV_S(zorsDiv_16s_Sfs), [](Zor16s a, Zor16s b, int sf) { return zref::divided<Zor16s, float>(b, a, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
-    at::check_vv<Zor32s, Zor32s, Zor32s>(VV_S(zorsDiv_32s_Sfs), [](Zor32s a, Zor32s b, int sf) { return zref::divided<Zor32s, double>(b, a, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
-    at::check_inplace<Zor8u, Zor8u>(VV_S(zorsDiv_8u_Sfs), VI_S(zorsDiv_8u_ISfs));
-    at::check_inplace<Zor16s, Zor16s>(VV_S(zorsDiv_16s_Sfs), VI_S(zorsDiv_16s_ISfs));
-    at::check_inplace<Zor32s, Zor32s>(VV_S(zorsDiv_32s_Sfs), VI_S(zorsDiv_32s_ISfs));
+    at::check_vv<Zor8u, Zor8u, Zor8u>(VV_S(zorsDiv_8u_Sfs), VI_S(zorsDiv_8u_ISfs), [](Zor8u a, Zor8u b, int sf) { return zref::divided<Zor8u, float>(b, a, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
+    at::check_vv<Zor16s, Zor16s, Zor16s>(VV_S(zorsDiv_16s_Sfs), VI_S(zorsDiv_16s_ISfs), [](Zor16s a, Zor16s b, int sf) { return zref::divided<Zor16s, float>(b, a, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
+    at::check_vv<Zor32s, Zor32s, Zor32s>(VV_S(zorsDiv_32s_Sfs), VI_S(zorsDiv_32s_ISfs), [](Zor32s a, Zor32s b, int sf) { return zref::divided<Zor32s, double>(b, a, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
 }
 
 // b * conj(a) / |a|^2 * 2^-sf in double, rounded per part; a zero divisor
@@ -44,19 +33,15 @@ Zor16sc cdiv_16sc(Zor16sc a, Zor16sc b, int sf) {
 }
 
 TEST(ArithDivide, ComplexIntegerQuotients) {
-    at::check_vv<Zor16sc, Zor16sc, Zor16sc>(VV_S(zorsDiv_16sc_Sfs), [](Zor16sc a, Zor16sc b, int sf) { return cdiv_16sc(a, b, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
-    at::check_inplace<Zor16sc, Zor16sc>(VV_S(zorsDiv_16sc_Sfs), VI_S(zorsDiv_16sc_ISfs));
+    at::check_vv<Zor16sc, Zor16sc, Zor16sc>(VV_S(zorsDiv_16sc_Sfs), VI_S(zorsDiv_16sc_ISfs), [](Zor16sc a, Zor16sc b, int sf) { return cdiv_16sc(a, b, sf); }, true, ZeroDivisor{}, zorStsDivByZero);
     auto nonzero = [](Zor16sc v) { return v.re != 0 || v.im != 0; };
-    at::check_vc<Zor16sc, Zor16sc, Zor16sc>(VC_S(zorsDivC_16sc_Sfs), [](Zor16sc a, Zor16sc v, int sf) { return cdiv_16sc(v, a, sf); }, true, nonzero);
-    at::check_vc_inplace<Zor16sc, Zor16sc>(VC_S(zorsDivC_16sc_Sfs), CI_S(zorsDivC_16sc_ISfs));
+    at::check_vc<Zor16sc, Zor16sc, Zor16sc>(VC_S(zorsDivC_16sc_Sfs), CI_S(zorsDivC_16sc_ISfs), [](Zor16sc a, Zor16sc v, int sf) { return cdiv_16sc(v, a, sf); }, true, nonzero);
 }
 
 TEST(ArithDivide, IntegerConstantQuotients) {
     auto nonzero = [](auto v) { return v != 0; };
-    at::check_vc<Zor8u, Zor8u, Zor8u>(VC_S(zorsDivC_8u_Sfs), [](Zor8u a, Zor8u v, int sf) { return zref::divided<Zor8u, float>(a, v, sf); }, true, nonzero);
-    at::check_vc<Zor16s, Zor16s, Zor16s>(VC_S(zorsDivC_16s_Sfs), [](Zor16s a, Zor16s v, int sf) { return zref::divided<Zor16s, float>(a, v, sf); }, true, nonzero);
-    at::check_vc_inplace<Zor8u, Zor8u>(VC_S(zorsDivC_8u_Sfs), CI_S(zorsDivC_8u_ISfs));
-    at::check_vc_inplace<Zor16s, Zor16s>(VC_S(zorsDivC_16s_Sfs), CI_S(zorsDivC_16s_ISfs));
+    at::check_vc<Zor8u, Zor8u, Zor8u>(VC_S(zorsDivC_8u_Sfs), CI_S(zorsDivC_8u_ISfs), [](Zor8u a, Zor8u v, int sf) { return zref::divided<Zor8u, float>(a, v, sf); }, true, nonzero);
+    at::check_vc<Zor16s, Zor16s, Zor16s>(VC_S(zorsDivC_16s_Sfs), CI_S(zorsDivC_16s_ISfs), [](Zor16s a, Zor16s v, int sf) { return zref::divided<Zor16s, float>(a, v, sf); }, true, nonzero);
 }
 
 // Floating Div: IEEE quotients; a zero or NaN divisor gives +-inf by the
@@ -85,77 +70,40 @@ C fcdiv(C divisor, C dividend) {
 }
 
 TEST(ArithDivide, FloatQuotients) {
-    at::check_vv<Zor32f, Zor32f, Zor32f>(VV(zorsDiv_32f), [](Zor32f a, Zor32f b, int) { return fdiv(a, b); }, false, ZeroDivisor{}, zorStsDivByZero);
-    at::check_vv<Zor64f, Zor64f, Zor64f>(VV(zorsDiv_64f), [](Zor64f a, Zor64f b, int) { return fdiv(a, b); }, false, ZeroDivisor{}, zorStsDivByZero);
-    at::check_vv<Zor32fc, Zor32fc, Zor32fc>(VV(zorsDiv_32fc), [](Zor32fc a, Zor32fc b, int) { return fcdiv(a, b); }, false, ZeroNorm{}, zorStsDivByZero);
-    at::check_vv<Zor64fc, Zor64fc, Zor64fc>(VV(zorsDiv_64fc), [](Zor64fc a, Zor64fc b, int) { return fcdiv(a, b); }, false, ZeroNorm{}, zorStsDivByZero);
-    at::check_inplace<Zor32f, Zor32f>(VV(zorsDiv_32f), VI(zorsDiv_32f_I), false);
-    at::check_inplace<Zor64f, Zor64f>(VV(zorsDiv_64f), VI(zorsDiv_64f_I), false);
-    at::check_inplace<Zor32fc, Zor32fc>(VV(zorsDiv_32fc), VI(zorsDiv_32fc_I), false);
-    at::check_inplace<Zor64fc, Zor64fc>(VV(zorsDiv_64fc), VI(zorsDiv_64fc_I), false);
+    at::check_vv<Zor32f, Zor32f, Zor32f>(VV(zorsDiv_32f), VI(zorsDiv_32f_I), [](Zor32f a, Zor32f b, int) { return fdiv(a, b); }, false, ZeroDivisor{}, zorStsDivByZero);
+    at::check_vv<Zor64f, Zor64f, Zor64f>(VV(zorsDiv_64f), VI(zorsDiv_64f_I), [](Zor64f a, Zor64f b, int) { return fdiv(a, b); }, false, ZeroDivisor{}, zorStsDivByZero);
+    at::check_vv<Zor32fc, Zor32fc, Zor32fc>(VV(zorsDiv_32fc), VI(zorsDiv_32fc_I), [](Zor32fc a, Zor32fc b, int) { return fcdiv(a, b); }, false, ZeroNorm{}, zorStsDivByZero);
+    at::check_vv<Zor64fc, Zor64fc, Zor64fc>(VV(zorsDiv_64fc), VI(zorsDiv_64fc_I), [](Zor64fc a, Zor64fc b, int) { return fcdiv(a, b); }, false, ZeroNorm{}, zorStsDivByZero);
     // The NaN of 0 / 0 is the negative quiet NaN.
-    const Zor32f z = 0;
-    Zor32f q = 1;
-    ASSERT_EQ(zorsDiv_32f(&z, &z, &q, 1), zorStsDivByZero);
-    std::uint32_t bits;
-    std::memcpy(&bits, &q, 4);
-    EXPECT_EQ(bits, 0xFFC00000u);
-    const Zor64f zd = 0;
-    Zor64f qd = 1;
-    ASSERT_EQ(zorsDiv_64f(&zd, &zd, &qd, 1), zorStsDivByZero);
-    std::uint64_t dbits;
-    std::memcpy(&dbits, &qd, 8);
-    EXPECT_EQ(dbits, 0xFFF8000000000000ull);
+    auto nan_bits = [](auto f, auto zero, auto bits) {
+        decltype(zero) q = 1;
+        EXPECT_EQ(f(&zero, &zero, &q, 1), zorStsDivByZero);
+        std::memcpy(&bits, &q, sizeof bits);
+        return bits;
+    };
+    EXPECT_EQ(nan_bits(zorsDiv_32f, Zor32f(0), std::uint32_t{}), 0xFFC00000u);
+    EXPECT_EQ(nan_bits(zorsDiv_64f, Zor64f(0), std::uint64_t{}), 0xFFF8000000000000ull);
 }
 
 // DivC multiplies by the reciprocal formed once in the element precision.
 TEST(ArithDivide, FloatConstantQuotients) {
     auto usable = [](auto v) { return v == v && v != 0; };
-    at::check_vc<Zor32f, Zor32f, Zor32f>(VC(zorsDivC_32f), [](Zor32f a, Zor32f v, int) { return a * (1.0f / v); }, false, usable);
-    at::check_vc<Zor64f, Zor64f, Zor64f>(VC(zorsDivC_64f), [](Zor64f a, Zor64f v, int) { return a * (1.0 / v); }, false, usable);
+    at::check_vc<Zor32f, Zor32f, Zor32f>(VC(zorsDivC_32f), CI(zorsDivC_32f_I), [](Zor32f a, Zor32f v, int) { return a * (1.0f / v); }, false, usable);
+    at::check_vc<Zor64f, Zor64f, Zor64f>(VC(zorsDivC_64f), CI(zorsDivC_64f_I), [](Zor64f a, Zor64f v, int) { return a * (1.0 / v); }, false, usable);
     auto cusable = [](auto v) { return v.re != 0 || v.im != 0; };
-    at::check_vc<Zor32fc, Zor32fc, Zor32fc>(VC(zorsDivC_32fc), [](Zor32fc a, Zor32fc v, int) { return fcdiv(v, a); }, false, cusable);
-    at::check_vc<Zor64fc, Zor64fc, Zor64fc>(VC(zorsDivC_64fc), [](Zor64fc a, Zor64fc v, int) { return fcdiv(v, a); }, false, cusable);
-    at::check_vc_inplace<Zor32fc, Zor32fc>(VC(zorsDivC_32fc), CI(zorsDivC_32fc_I), false);
-    at::check_vc_inplace<Zor64fc, Zor64fc>(VC(zorsDivC_64fc), CI(zorsDivC_64fc_I), false);
-    zt::Rng rng(77);
-    for (int len : {1, 9, 40}) {
-        zt::Guarded<Zor32f> a(len), d(len);
-        at::fill(a.data(), len, rng);
-        std::vector<Zor32f> want(a.data(), a.data() + len);
-        for (auto& w : want) w = w * (1.0f / 3.0f);
-        ASSERT_EQ(zorsDivC_32f_I(3.0f, a.data(), len), zorStsNoErr);
-        for (int i = 0; i < len; ++i) ASSERT_TRUE(at::same(a[i], want[i]));
-    }
+    at::check_vc<Zor32fc, Zor32fc, Zor32fc>(VC(zorsDivC_32fc), CI(zorsDivC_32fc_I), [](Zor32fc a, Zor32fc v, int) { return fcdiv(v, a); }, false, cusable);
+    at::check_vc<Zor64fc, Zor64fc, Zor64fc>(VC(zorsDivC_64fc), CI(zorsDivC_64fc_I), [](Zor64fc a, Zor64fc v, int) { return fcdiv(v, a); }, false, cusable);
 }
 
 // DivCRev: val / src; 16u rounds to nearest (65535 and warning 6 for a zero
 // element); a zero constant writes zeros.
 TEST(ArithDivide, ReversedQuotients) {
-    zt::Rng rng(88);
-    zt::for_each_isa([&](zors::Isa) {
-        for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor16u> a(len, 1 * alignof(Zor16u)), d(len, 2 * alignof(Zor16u));
-            at::fill(a.data(), len, rng);
-            const Zor16u val = at::pick<Zor16u>(rng);
-            bool zero = false;
-            for (int i = 0; i < len; ++i) zero = zero || a[i] == 0;
-            ASSERT_EQ(zorsDivCRev_16u(a.data(), val, d.data(), len), val != 0 && zero ? zorStsDivByZero : zorStsNoErr);
-            for (int i = 0; i < len; ++i) {
-                const Zor16u w = val == 0 ? 0 : (a[i] == 0 ? 65535 : Zor16u(std::nearbyint(float(val) / float(a[i]))));
-                ASSERT_EQ(d[i], w) << "val " << val << " src " << a[i];
-            }
-            ASSERT_TRUE(d.guards_intact());
-            zt::Guarded<Zor32f> f(len, 3 * alignof(Zor32f)), g(len, 1 * alignof(Zor32f));
-            at::fill(f.data(), len, rng);
-            const Zor32f fv = at::pick<Zor32f>(rng);
-            ASSERT_EQ(zorsDivCRev_32f(f.data(), fv, g.data(), len), zorStsNoErr);
-            for (int i = 0; i < len; ++i)
-                ASSERT_TRUE(at::same(g[i], (fv == 0 || fv != fv) ? 0.0f : fv / f[i])) << fv << " / " << f[i];
-            ASSERT_EQ(zorsDivCRev_32f_I(fv, f.data(), len), zorStsNoErr);
-            for (int i = 0; i < len; ++i) ASSERT_TRUE(at::same(f[i], g[i]));
-        }
-    });
+    at::check_vc<Zor16u, Zor16u, Zor16u>(VC(zorsDivCRev_16u), CI(zorsDivCRev_16u_I), [](Zor16u a, Zor16u v, int) {
+        return v == 0 ? Zor16u(0) : (a == 0 ? Zor16u(65535) : Zor16u(std::nearbyint(float(v) / float(a))));
+    }, false);
+    at::check_vc<Zor32f, Zor32f, Zor32f>(VC(zorsDivCRev_32f), CI(zorsDivCRev_32f_I), [](Zor32f a, Zor32f v, int) {
+        return (v == 0 || v != v) ? 0.0f : v / a;
+    }, false);
     // A zero constant: the zero fill with its own checks, the source unread.
     Zor16u d16[3] = {1, 2, 3};
     EXPECT_EQ(zorsDivCRev_16u(nullptr, 0, d16, 3), zorStsNoErr);
@@ -173,184 +121,98 @@ TEST(ArithDivide, ReversedQuotients) {
 }
 
 TEST(ArithDivide, StatedValues) {
-    const Zor16s zero[3] = {0, 0, 0}, dividend[3] = {5, 0, -5};
-    Zor16s q[3];
-    ASSERT_EQ(zorsDiv_16s_Sfs(zero, dividend, q, 3, 0), zorStsDivByZero);
-    EXPECT_EQ(q[0], 32767);
-    EXPECT_EQ(q[1], 0);
-    EXPECT_EQ(q[2], -32768);
+    // Zero divisors by the sign of the dividend; ties to even: 5 / 2 gives 2, 7 / 2 gives 4.
+    const Zor16s divisor[5] = {0, 0, 0, 2, 2}, dividend[5] = {5, 0, -5, 5, 7}, want[5] = {32767, 0, -32768, 2, 4};
+    Zor16s q[5];
+    ASSERT_EQ(zorsDiv_16s_Sfs(divisor, dividend, q, 5, 0), zorStsDivByZero);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(q[i], want[i]) << i;
     const Zor8u z8 = 0, n8 = 3;
     Zor8u q8;
     ASSERT_EQ(zorsDiv_8u_Sfs(&z8, &n8, &q8, 1, 5), zorStsDivByZero);
     EXPECT_EQ(q8, 255);
-    // Ties to even: 5 / 2 = 2.5 gives 2, 7 / 2 = 3.5 gives 4.
-    const Zor16s two[2] = {2, 2}, odd[2] = {5, 7};
-    ASSERT_EQ(zorsDiv_16s_Sfs(two, odd, q, 2, 0), zorStsNoErr);
-    EXPECT_EQ(q[0], 2);
-    EXPECT_EQ(q[1], 4);
-    EXPECT_EQ(zorsDivC_32f(nullptr, 0.0f, nullptr, 0), zorStsDivByZeroErr);
-    EXPECT_EQ(zorsDivC_64f_I(std::nan(""), nullptr, 0), zorStsDivByZeroErr);
-    EXPECT_EQ(zorsDivC_16s_Sfs(nullptr, 0, nullptr, 1, 0), zorStsNullPtrErr);
+    // The integer and complex constants are tested after the length.
     Zor16s s = 4;
     EXPECT_EQ(zorsDivC_16s_ISfs(0, &s, 0, 0), zorStsSizeErr);
     EXPECT_EQ(zorsDivC_16s_ISfs(0, &s, 1, 0), zorStsDivByZeroErr);
+    EXPECT_EQ(zorsDivC_16sc_ISfs(Zor16sc{0, 0}, reinterpret_cast<Zor16sc*>(&s), 1, 0), zorStsDivByZeroErr);
     EXPECT_EQ(s, 4);
-    EXPECT_EQ(zorsDivC_32fc(nullptr, Zor32fc{0, 0}, nullptr, 1), zorStsNullPtrErr);
     Zor32fc c{1, 1};
     EXPECT_EQ(zorsDivC_32fc_I(Zor32fc{0, 0}, &c, 1), zorStsDivByZeroErr);
-    EXPECT_EQ(zorsDivC_16sc_ISfs(Zor16sc{0, 0}, reinterpret_cast<Zor16sc*>(&s), 1, 0), zorStsDivByZeroErr);
 }
 
-// Integer roots against sqrt in long double, rounded to nearest even.
-template <class T>
-void check_int_sqrt(ZorStatus (*f)(const T*, T*, int, int), ZorStatus (*fi)(T*, int, int), bool warns) {
-    zt::Rng rng(66);
-    zt::for_each_isa([&](zors::Isa) {
-        for (int sf : at::all_factors())
-            for (int len : at::short_lengths()) {
-                zt::Guarded<T> a(len, 1 * alignof(T)), d(len, 2 * alignof(T));
-                at::fill(a.data(), len, rng);
-                bool neg = false;
-                for (int i = 0; i < len; ++i) neg = neg || a[i] < 0;
-                const ZorStatus want_st = warns && neg ? zorStsSqrtNegArg : zorStsNoErr;
-                ASSERT_EQ(f(a.data(), d.data(), len, sf), want_st);
-                for (int i = 0; i < len; ++i)
-                    ASSERT_EQ(d[i], zref::sqrt_scaled<T>(ld(a[i]), sf)) << "x " << a[i] << " sf " << sf;
-                ASSERT_TRUE(d.guards_intact());
-                ASSERT_EQ(fi(a.data(), len, sf), want_st);
-                for (int i = 0; i < len; ++i) ASSERT_EQ(a[i], d[i]);
-            }
+// Roots: integer ones against sqrt in long double rounded to nearest even,
+// the floating ones correctly rounded. 16s and 64s warn for a negative
+// element, 32f for any set sign bit (-0 included), 64f for values below zero;
+// the complex roots never warn.
+struct Negative {
+    template <class T> bool operator()(const T& a, const T&) const { return a < 0; }
+};
+struct SignBit {
+    template <class T> bool operator()(const T& a, const T&) const { return std::signbit(a); }
+};
+
+TEST(ArithDivide, Roots) {
+    auto root = [](auto a, auto, int sf) { return zref::sqrt_scaled<decltype(a)>(ld(a), sf); };
+    at::check_vv<Zor8u, Zor8u, Zor8u>(ONE_S(zorsSqrt_8u_Sfs), ONE_IS(zorsSqrt_8u_ISfs), root);
+    at::check_vv<Zor16u, Zor16u, Zor16u>(ONE_S(zorsSqrt_16u_Sfs), ONE_IS(zorsSqrt_16u_ISfs), root);
+    at::check_vv<Zor16s, Zor16s, Zor16s>(ONE_S(zorsSqrt_16s_Sfs), ONE_IS(zorsSqrt_16s_ISfs), root, true, Negative{}, zorStsSqrtNegArg);
+    at::check_vv<Zor64s, Zor64s, Zor64s>(ONE_S(zorsSqrt_64s_Sfs), ONE_IS(zorsSqrt_64s_ISfs), root, true, Negative{}, zorStsSqrtNegArg);
+    auto froot = [](auto a, auto, int) { return std::sqrt(a); };
+    at::check_vv<Zor32f, Zor32f, Zor32f>(ONE(zorsSqrt_32f), ONE_I(zorsSqrt_32f_I), froot, false, SignBit{}, zorStsSqrtNegArg);
+    at::check_vv<Zor64f, Zor64f, Zor64f>(ONE(zorsSqrt_64f), ONE_I(zorsSqrt_64f_I), froot, false, Negative{}, zorStsSqrtNegArg);
+    at::check_vv<Zor16sc, Zor16sc, Zor16sc>(ONE_S(zorsSqrt_16sc_Sfs), ONE_IS(zorsSqrt_16sc_ISfs), [](Zor16sc a, Zor16sc, int sf) {
+        const std::complex<ld> w = std::sqrt(std::complex<ld>(a.re, a.im));
+        auto part = [&](ld v) {
+            const ld s = std::nearbyint(std::ldexp(v, sf > 200 ? -200 : (sf < -200 ? 200 : -sf)));
+            return Zor16s(s > 32767 ? 32767 : (s < -32768 ? -32768 : s));
+        };
+        return Zor16sc{part(w.real()), part(w.imag())};
     });
-}
-
-TEST(ArithDivide, IntegerRoots) {
-    check_int_sqrt<Zor8u>(zorsSqrt_8u_Sfs, zorsSqrt_8u_ISfs, false);
-    check_int_sqrt<Zor16u>(zorsSqrt_16u_Sfs, zorsSqrt_16u_ISfs, false);
-    check_int_sqrt<Zor16s>(zorsSqrt_16s_Sfs, zorsSqrt_16s_ISfs, true);
-    check_int_sqrt<Zor64s>(zorsSqrt_64s_Sfs, zorsSqrt_64s_ISfs, true);
     // Every 16s value at factor 0 (the estimate-and-correct range).
-    std::vector<Zor16s> all(65536), root(65536);
+    std::vector<Zor16s> all(65536), r(65536);
     for (int i = 0; i < 65536; ++i) all[i] = Zor16s(i - 32768);
-    ASSERT_EQ(zorsSqrt_16s_Sfs(all.data(), root.data(), 65536, 0), zorStsSqrtNegArg);
-    for (int i = 0; i < 65536; ++i) ASSERT_EQ(root[i], zref::sqrt_scaled<Zor16s>(all[i], 0)) << all[i];
-    const Zor16s x[5] = {-4, 4, 5, 6, 7};
-    Zor16s r[5];
-    ASSERT_EQ(zorsSqrt_16s_Sfs(x, r, 5, 0), zorStsSqrtNegArg);
-    const Zor16s want[5] = {0, 2, 2, 2, 3};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(r[i], want[i]) << x[i];
-    // Ties at positive factors go to even: sqrt(9) / 2 = 1.5 gives 2, sqrt(25) / 2 = 2.5 gives 2.
-    const Zor16u t[2] = {9, 25};
-    Zor16u tr[2];
-    ASSERT_EQ(zorsSqrt_16u_Sfs(t, tr, 2, 1), zorStsNoErr);
-    EXPECT_EQ(tr[0], 2);
-    EXPECT_EQ(tr[1], 2);
-}
-
-TEST(ArithDivide, ComplexIntegerRoots) {
-    zt::Rng rng(44);
-    for (int sf : at::all_factors()) {
-        const int len = 70;
-        zt::Guarded<Zor16sc> a(len), d(len);
-        at::fill(a.data(), len, rng);
-        ASSERT_EQ(zorsSqrt_16sc_Sfs(a.data(), d.data(), len, sf), zorStsNoErr);
-        for (int i = 0; i < len; ++i) {
-            const std::complex<ld> w = std::sqrt(std::complex<ld>(a[i].re, a[i].im));
-            auto part = [&](ld v) {
-                const ld s = std::nearbyint(std::ldexp(v, sf > 200 ? -200 : (sf < -200 ? 200 : -sf)));
-                return Zor16s(s > 32767 ? 32767 : (s < -32768 ? -32768 : s));
-            };
-            ASSERT_EQ(d[i].re, part(w.real())) << a[i].re << "," << a[i].im << " sf " << sf;
-            ASSERT_EQ(d[i].im, part(w.imag())) << a[i].re << "," << a[i].im << " sf " << sf;
-        }
-        ASSERT_EQ(zorsSqrt_16sc_ISfs(a.data(), len, sf), zorStsNoErr);
-        for (int i = 0; i < len; ++i) ASSERT_TRUE(zt::same_bits(a[i], d[i]));
-    }
-}
-
-// Floating roots are correctly rounded; 32f warns for any set sign bit
-// (-0 included), 64f for values below zero; the complex roots never warn.
-TEST(ArithDivide, FloatRoots) {
-    zt::Rng rng(22);
-    zt::for_each_isa([&](zors::Isa) {
-        for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor32f> a(len, 1 * alignof(Zor32f)), d(len, 2 * alignof(Zor32f));
-            zt::Guarded<Zor64f> b(len, 3 * alignof(Zor64f)), e(len, 4 * alignof(Zor64f));
-            at::fill(a.data(), len, rng);
-            at::fill(b.data(), len, rng);
-            bool sign = false, neg = false;
-            for (int i = 0; i < len; ++i) {
-                sign = sign || std::signbit(a[i]);
-                neg = neg || b[i] < 0;
-            }
-            ASSERT_EQ(zorsSqrt_32f(a.data(), d.data(), len), sign ? zorStsSqrtNegArg : zorStsNoErr);
-            ASSERT_EQ(zorsSqrt_64f(b.data(), e.data(), len), neg ? zorStsSqrtNegArg : zorStsNoErr);
-            for (int i = 0; i < len; ++i) {
-                ASSERT_TRUE(at::same(d[i], std::sqrt(a[i]))) << a[i];
-                ASSERT_TRUE(at::same(e[i], std::sqrt(b[i]))) << b[i];
-            }
-            ASSERT_TRUE(d.guards_intact() && e.guards_intact());
-            ASSERT_EQ(zorsSqrt_32f_I(a.data(), len), sign ? zorStsSqrtNegArg : zorStsNoErr);
-            ASSERT_EQ(zorsSqrt_64f_I(b.data(), len), neg ? zorStsSqrtNegArg : zorStsNoErr);
-            for (int i = 0; i < len; ++i) ASSERT_TRUE(at::same(a[i], d[i]) && at::same(b[i], e[i]));
-        }
-    });
-    const Zor32f mz = -0.0f;
-    Zor32f r;
-    EXPECT_EQ(zorsSqrt_32f(&mz, &r, 1), zorStsSqrtNegArg);
+    ASSERT_EQ(zorsSqrt_16s_Sfs(all.data(), r.data(), 65536, 0), zorStsSqrtNegArg);
+    for (int i = 0; i < 65536; ++i) ASSERT_EQ(r[i], zref::sqrt_scaled<Zor16s>(all[i], 0)) << all[i];
+    // Complex floating roots: principal roots, in place the same.
     const Zor32fc c[3] = {{-4, 0}, {0, 2}, {3, -4}};
-    Zor32fc cr[3];
-    ASSERT_EQ(zorsSqrt_32fc(c, cr, 3), zorStsNoErr);
-    const std::complex<double> want[3] = {{0, 2}, {1, 1}, {2, -1}};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_NEAR(cr[i].re, want[i].real(), 1e-6);
-        EXPECT_NEAR(cr[i].im, want[i].imag(), 1e-6);
-    }
-    Zor32fc ci[3] = {{-4, 0}, {0, 2}, {3, -4}};
-    ASSERT_EQ(zorsSqrt_32fc_I(ci, 3), zorStsNoErr);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(at::same(ci[i], cr[i]));
+    Zor32fc cr[3], ci[3] = {c[0], c[1], c[2]};
     Zor64fc dc[3] = {{-4, 0}, {0, 2}, {3, -4}}, dr[3];
+    ASSERT_EQ(zorsSqrt_32fc(c, cr, 3), zorStsNoErr);
+    ASSERT_EQ(zorsSqrt_32fc_I(ci, 3), zorStsNoErr);
     ASSERT_EQ(zorsSqrt_64fc(dc, dr, 3), zorStsNoErr);
     ASSERT_EQ(zorsSqrt_64fc_I(dc, 3), zorStsNoErr);
-    for (int i = 0; i < 3; ++i) EXPECT_TRUE(at::same(dc[i], dr[i]));
+    const std::complex<double> want[3] = {{0, 2}, {1, 1}, {2, -1}};
     for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(at::same(ci[i], cr[i]) && at::same(dc[i], dr[i]));
+        EXPECT_NEAR(cr[i].re, want[i].real(), 1e-6);
+        EXPECT_NEAR(cr[i].im, want[i].imag(), 1e-6);
         EXPECT_NEAR(dc[i].re, want[i].real(), 1e-15);
         EXPECT_NEAR(dc[i].im, want[i].imag(), 1e-15);
     }
 }
 
-// The caller's SIMD control register survives every member that changes it.
+// The caller's SIMD control register survives every member that changes it;
+// the results are those of round to nearest, ties to even.
 TEST(ArithDivide, ControlRegisterRestored) {
     const unsigned saved = _mm_getcsr();
     const unsigned mode = (saved & ~0x603Fu) | 0x6000u;  // round toward zero, no flags
     _mm_setcsr(mode);
     const Zor32f f[3] = {2.5f, -1.0f, 3.5f};
-    Zor16s s[3];
-    EXPECT_EQ(zorsMulC_32f16s_Sfs(f, 1.0f, s, 3, 0), zorStsNoErr);
-    EXPECT_EQ(_mm_getcsr(), mode);
-    EXPECT_EQ(s[0], 2);  // nearest, ties to even, whatever the caller's mode
-    EXPECT_EQ(s[2], 4);
-    Zor32f r[3];
-    EXPECT_EQ(zorsSqrt_32f(f, r, 3), zorStsSqrtNegArg);
-    EXPECT_EQ(_mm_getcsr(), mode);
     const Zor16s a[2] = {5, 7}, two[2] = {2, 2};
-    EXPECT_EQ(zorsDiv_16s_Sfs(two, a, s, 2, 0), zorStsNoErr);
-    EXPECT_EQ(_mm_getcsr(), mode);
-    EXPECT_EQ(s[0], 2);
-    EXPECT_EQ(s[1], 4);
-    EXPECT_EQ(zorsNormalize_16s_Sfs(a, s, 2, 0, 2, 0), zorStsNoErr);
-    EXPECT_EQ(_mm_getcsr(), mode);
-    EXPECT_EQ(s[0], 2);
-    EXPECT_EQ(s[1], 4);
     const Zor64s big = 99;
+    Zor16s s[3], t[3], u[3];
+    Zor32f r[3];
     Zor64s br;
+    EXPECT_EQ(zorsMulC_32f16s_Sfs(f, 1.0f, s, 3, 0), zorStsNoErr);
+    EXPECT_EQ(zorsSqrt_32f(f, r, 3), zorStsSqrtNegArg);
+    EXPECT_EQ(zorsDiv_16s_Sfs(two, a, t, 2, 0), zorStsNoErr);
+    EXPECT_EQ(zorsNormalize_16s_Sfs(a, u, 2, 0, 2, 0), zorStsNoErr);
     EXPECT_EQ(zorsSqrt_64s_Sfs(&big, &br, 1, 0), zorStsNoErr);
-    EXPECT_EQ(br, 10);
     EXPECT_EQ(_mm_getcsr(), mode);
+    EXPECT_TRUE(s[0] == 2 && s[2] == 4 && t[0] == 2 && t[1] == 4 && u[0] == 2 && u[1] == 4 && br == 10);
     // MulC_Low converts in the caller's mode: toward zero here.
     EXPECT_EQ(zorsMulC_Low_32f16s(f, 1.0f, s, 3), zorStsNoErr);
-    EXPECT_EQ(s[0], 2);
-    EXPECT_EQ(s[2], 3);
-    _mm_setcsr(saved);
+    EXPECT_TRUE(s[0] == 2 && s[2] == 3);
     // Normalize on integers clears the invalid-operation flag it may raise.
     _mm_setcsr(saved | 0x0001u);
     EXPECT_EQ(zorsNormalize_16s_Sfs(a, s, 2, 0, 2, 0), zorStsNoErr);
@@ -359,31 +221,14 @@ TEST(ArithDivide, ControlRegisterRestored) {
 }
 
 TEST(ArithDivide, Normalize) {
+    auto norm = [](auto div) { return [div](auto a, auto sub, int) { return decltype(a){(a - sub) * (1 / div)}; }; };
+    auto cnorm = [](auto div) { return [div](auto a, auto sub, int) { return decltype(a){(a.re - sub.re) * (1 / div), (a.im - sub.im) * (1 / div)}; }; };
+    at::check_vc<Zor32f, Zor32f, Zor32f>([](auto* a, auto v, auto* d, int n, int) { return zorsNormalize_32f(a, d, n, v, 0.375f); }, nullptr, norm(0.375f), false);
+    at::check_vc<Zor64f, Zor64f, Zor64f>([](auto* a, auto v, auto* d, int n, int) { return zorsNormalize_64f(a, d, n, v, 0.75); }, nullptr, norm(0.75), false);
+    at::check_vc<Zor32fc, Zor32fc, Zor32fc>([](auto* a, auto v, auto* d, int n, int) { return zorsNormalize_32fc(a, d, n, v, 5.0f); }, nullptr, cnorm(5.0f), false);
+    at::check_vc<Zor64fc, Zor64fc, Zor64fc>([](auto* a, auto v, auto* d, int n, int) { return zorsNormalize_64fc(a, d, n, v, -3.0); }, nullptr, cnorm(-3.0), false);
     zt::Rng rng(12);
     zt::for_each_isa([&](zors::Isa) {
-        for (int len : zt::test_lengths()) {
-            zt::Guarded<Zor32f> a(len, 1 * alignof(Zor32f)), d(len, 2 * alignof(Zor32f));
-            zt::Guarded<Zor64fc> b(len, 3 * alignof(Zor64fc)), e(len, 4 * alignof(Zor64fc));
-            at::fill(a.data(), len, rng);
-            at::fill(b.data(), len, rng);
-            const Zor32f sub = at::pick_finite<Zor32f>(rng), div = 0.375f;
-            ASSERT_EQ(zorsNormalize_32f(a.data(), d.data(), len, sub, div), zorStsNoErr);
-            for (int i = 0; i < len; ++i) ASSERT_TRUE(at::same(d[i], (a[i] - sub) * (1.0f / div)));
-            zt::Guarded<Zor32fc> f(len, 1 * alignof(Zor32fc)), g(len, 2 * alignof(Zor32fc));
-            at::fill(f.data(), len, rng);
-            const Zor32fc fsub{0.5f, -8.0f};
-            ASSERT_EQ(zorsNormalize_32fc(f.data(), g.data(), len, fsub, 5.0f), zorStsNoErr);
-            for (int i = 0; i < len; ++i) {
-                ASSERT_TRUE(at::same(g[i].re, (f[i].re - fsub.re) * (1.0f / 5.0f)));
-                ASSERT_TRUE(at::same(g[i].im, (f[i].im - fsub.im) * (1.0f / 5.0f)));
-            }
-            const Zor64fc csub{1.5, -2.25};
-            ASSERT_EQ(zorsNormalize_64fc(b.data(), e.data(), len, csub, -3.0), zorStsNoErr);
-            for (int i = 0; i < len; ++i) {
-                ASSERT_TRUE(at::same(e[i].re, (b[i].re - csub.re) * (1.0 / -3.0)));
-                ASSERT_TRUE(at::same(e[i].im, (b[i].im - csub.im) * (1.0 / -3.0)));
-            }
-        }
         // 16s: the difference saturated to 16 bits, times 2^-sf / vDiv in single precision.
         for (int sf : at::all_factors())
             for (int div : {1, -1, 3, -7, 65536, INT32_MIN}) {
@@ -420,30 +265,16 @@ TEST(ArithDivide, Normalize) {
 // limited to -32768..32767 (NaN to 32767), rounded to nearest even.
 // MulC_Low_32f16s: the 32-bit conversion saturated (-32768 from 2^31 on and NaN).
 TEST(ArithDivide, FloatTo16s) {
-    zt::Rng rng(5);
-    zt::for_each_isa([&](zors::Isa) {
-        for (int sf : at::all_factors())
-            for (int len : at::short_lengths()) {
-                zt::Guarded<Zor32f> a(len, 1 * alignof(Zor32f));
-                zt::Guarded<Zor16s> d(len, 2 * alignof(Zor16s)), e(len, 3 * alignof(Zor16s));
-                at::fill(a.data(), len, rng);
-                const Zor32f val = at::pick_finite<Zor32f>(rng);
-                ASSERT_EQ(zorsMulC_32f16s_Sfs(a.data(), val, d.data(), len, sf), zorStsNoErr);
-                ASSERT_EQ(zorsMulC_Low_32f16s(a.data(), val, e.data(), len), zorStsNoErr);
-                const int k = std::clamp(sf, -127, 126);
-                const Zor32f v = val * std::ldexp(1.0f, -k);
-                for (int i = 0; i < len; ++i) {
-                    const Zor32f p = a[i] * v;
-                    const Zor16s w = !(p <= 32767) ? 32767 : (p <= -32768 ? -32768 : Zor16s(std::nearbyint(p)));
-                    ASSERT_EQ(d[i], w) << "sf " << sf << " x " << a[i] << " val " << val;
-                    const Zor32f q = a[i] * val;
-                    const ld r = std::nearbyint(ld(q));
-                    const Zor16s lw = (q != q || std::fabs(r) >= 2147483648.0L) ? -32768 : Zor16s(std::clamp<ld>(r, -32768, 32767));
-                    ASSERT_EQ(e[i], lw) << "x " << a[i] << " val " << val;
-                }
-                ASSERT_TRUE(d.guards_intact() && e.guards_intact());
-            }
-    });
+    auto finite = [](Zor32f v) { return std::isfinite(v); };
+    at::check_vc<Zor32f, Zor32f, Zor16s>(VC_S(zorsMulC_32f16s_Sfs), nullptr, [](Zor32f a, Zor32f val, int sf) {
+        const Zor32f p = a * (val * std::ldexp(1.0f, -std::clamp(sf, -127, 126)));
+        return !(p <= 32767) ? Zor16s(32767) : (p <= -32768 ? Zor16s(-32768) : Zor16s(std::nearbyint(p)));
+    }, true, finite);
+    at::check_vc<Zor32f, Zor32f, Zor16s>(VC(zorsMulC_Low_32f16s), nullptr, [](Zor32f a, Zor32f val, int) {
+        const Zor32f q = a * val;
+        const ld r = std::nearbyint(ld(q));
+        return (q != q || std::fabs(r) >= 2147483648.0L) ? Zor16s(-32768) : Zor16s(std::clamp<ld>(r, -32768, 32767));
+    }, false, finite);
     const Zor32f three = 3.0f;
     Zor16s r;
     ASSERT_EQ(zorsMulC_32f16s_Sfs(&three, 1.0f, &r, 1, 1), zorStsNoErr);
