@@ -60,6 +60,22 @@ void run(bool want_team, Body&& body) {
     }
 }
 
+// The same with at most `cap` threads (per-thread buffers made for `cap`).
+template <class Body>
+void run_capped(bool want_team, int cap, Body&& body) {
+    if (want_team && cap > 1 && may_start_team()) {
+        const int size = omp_get_max_threads() < cap ? omp_get_max_threads() : cap;
+#pragma omp parallel num_threads(size)
+        {
+            const Team team(omp_get_num_threads(), omp_get_thread_num());
+            body(team);
+        }
+    } else {
+        const Team team(1, 0);
+        body(team);
+    }
+}
+
 // Splits `work` items over a team: f(slice, team) runs once per thread. The
 // shares depend only on the team size and the thread number, so every thread
 // computes its own and no barrier is needed before the work starts.
