@@ -1,0 +1,172 @@
+// FIR kernels of one dispatch level: y[j] = sum over i < len of t[i] * x[j + i].
+//
+// Outputs lie in the vector lanes: a tile of outputs keeps one accumulator
+// per vector, and every tap is broadcast once per tile and multiplied with
+// the input shifted by that tap. Each output is therefore summed in tap
+// order whatever the tile, the vector width or the tail, so the plain forms
+// give the same bits on every level and the fused forms differ only by the
+// rounding the multiply-add saves.
+#include "frame/isa.h"
+#include "frame/simd.h"
+
+#include <cmath>
+
+#include "filter/fir.h"
+
+namespace zors::ZORS_ISA {
+namespace {
+
+template <class V>
+inline V madd(V a, V b, V c, std::true_type) {
+#if defined(__FMA__)
+    using T = elem_t<V>;
+    if constexpr (sizeof(V) == 64 && std::is_same_v<T, float>)
+        return reinterpret_cast<V>(_mm512_fmadd_ps(reinterpret_cast<__m512>(a), reinterpret_cast<__m512>(b), reinterpret_cast<__m512>(c)));
+    else if constexpr (sizeof(V) == 64)
+        return reinterpret_cast<V>(_mm512_fmadd_pd(reinterpret_cast<__m512d>(a), reinterpret_cast<__m512d>(b), reinterpret_cast<__m512d>(c)));
+    else if constexpr (std::is_same_v<T, float>)
+        return reinterpret_cast<V>(_mm256_fmadd_ps(reinterpret_cast<__m256>(a), reinterpret_cast<__m256>(b), reinterpret_cast<__m256>(c)));
+    else
+        return reinterpret_cast<V>(_mm256_fmadd_pd(reinterpret_cast<__m256d>(a), reinterpret_cast<__m256d>(b), reinterpret_cast<__m256d>(c)));
+#else
+    return a * b + c;
+#endif
+}
+template <class V>
+inline V madd(V a, V b, V c, std::false_type) { return a * b + c; }
+
+template <class T>
+inline T madd1(T a, T b, T c, std::true_type) {
+#if defined(__FMA__)
+    return std::fma(a, b, c);
+#else
+    return a * b + c;
+#endif
+}
+template <class T>
+inline T madd1(T a, T b, T c, std::false_type) { return a * b + c; }
+
+// Real data: K vectors of outputs per tile.
+template <int K, class T, class Fused>
+inline void tile_real(const T* x, const T* t, int len, T* y) {
+    using V = vec<T>;
+    constexpr int n = static_cast<int>(lanes<T>);
+    V acc[K];
+    for (int k = 0; k < K; ++k) acc[k] = V{};
+    for (int i = 0; i < len; ++i) {
+        const V h = V{} + t[i];
+        for (int k = 0; k < K; ++k) acc[k] = madd(h, load(x + i + k * n), acc[k], Fused{});
+    }
+    for (int k = 0; k < K; ++k) store(y + k * n, acc[k]);
+}
+
+template <class T, bool F>
+void dot_real(const T* x, const T* t, int len, T* y, int cnt) {
+    using Fused = std::bool_constant<F>;
+    constexpr int n = static_cast<int>(lanes<T>);
+    int j = 0;
+    for (; j + 8 * n <= cnt; j += 8 * n) tile_real<8, T, Fused>(x + j, t, len, y + j);
+    for (; j + 2 * n <= cnt; j += 2 * n) tile_real<2, T, Fused>(x + j, t, len, y + j);
+    for (; j + n <= cnt; j += n) tile_real<1, T, Fused>(x + j, t, len, y + j);
+    for (; j < cnt; ++j) {
+        T s = 0;
+        for (int i = 0; i < len; ++i) s = madd1(t[i], x[j + i], s, Fused{});
+        y[j] = s;
+    }
+}
+
+// Complex data, interleaved: the real and imaginary parts of the taps are
+// accumulated apart (a = sum tr*x, b = sum ti*x) and combined at the end:
+// y.re = a.re - b.im, y.im = a.im + b.re.
+template <int K, class P, class Fused>
+inline void tile_cplx(const P* x, const P* t, int len, P* y) {
+    using V = vec<P>;
+    constexpr int n = static_cast<int>(lanes<P>);
+    V a[K], b[K];
+    for (int k = 0; k < K; ++k) a[k] = b[k] = V{};
+    for (int i = 0; i < len; ++i) {
+        const V hr = V{} + t[2 * i], hi = V{} + t[2 * i + 1];
+        for (int k = 0; k < K; ++k) {
+            const V v = load(x + 2 * i + k * n);
+            a[k] = madd(hr, v, a[k], Fused{});
+            b[k] = madd(hi, v, b[k], Fused{});
+        }
+    }
+    for (int k = 0; k < K; ++k) {
+        const V s = swap_pairs(b[k]);  // b.im, b.re
+        store(y + k * n, even_odd(a[k] - s, a[k] + s));
+    }
+}
+
+template <class C, bool F>
+void dot_cplx(const C* xc, const C* tc, int len, C* yc, int cnt) {
+    using P = part_t<C>;
+    using Fused = std::bool_constant<F>;
+    constexpr int n = static_cast<int>(lanes<P>) / 2;  // complex outputs per vector
+    const auto* x = reinterpret_cast<const P*>(xc);
+    const auto* t = reinterpret_cast<const P*>(tc);
+    auto* y = reinterpret_cast<P*>(yc);
+    int j = 0;
+    if constexpr (n >= 1) {
+        for (; j + 4 * n <= cnt; j += 4 * n) tile_cplx<4, P, Fused>(x + 2 * j, t, len, y + 2 * j);
+        for (; j + n <= cnt; j += n) tile_cplx<1, P, Fused>(x + 2 * j, t, len, y + 2 * j);
+    }
+    for (; j < cnt; ++j) {
+        P ar = 0, ai = 0, br = 0, bi = 0;
+        for (int i = 0; i < len; ++i) {
+            const P xr = x[2 * (j + i)], xi = x[2 * (j + i) + 1];
+            ar = madd1(t[2 * i], xr, ar, Fused{});
+            ai = madd1(t[2 * i], xi, ai, Fused{});
+            br = madd1(t[2 * i + 1], xr, br, Fused{});
+            bi = madd1(t[2 * i + 1], xi, bi, Fused{});
+        }
+        y[2 * j] = ar - bi;
+        y[2 * j + 1] = ai + br;
+    }
+}
+
+// 16-bit samples and taps, 32-bit wrap-around sums (order is immaterial).
+void dot_16s(const Zor16s* x, const Zor16s* t, int len, Zor32s* y, int cnt) {
+    using V = vec<std::uint32_t>;
+    constexpr int n = static_cast<int>(lanes<std::uint32_t>);
+    int j = 0;
+    for (; j + n <= cnt; j += n) {
+        V acc = V{};
+        for (int i = 0; i < len; ++i) {
+            V v;
+            for (int k = 0; k < n; ++k) v[k] = static_cast<std::uint32_t>(std::int32_t{x[j + i + k]});
+            acc += v * static_cast<std::uint32_t>(std::int32_t{t[i]});
+        }
+        for (int k = 0; k < n; ++k) y[j + k] = static_cast<std::int32_t>(acc[k]);
+    }
+    for (; j < cnt; ++j) {
+        std::uint32_t s = 0;
+        for (int i = 0; i < len; ++i) s += static_cast<std::uint32_t>(std::int32_t{t[i]} * x[j + i]);
+        y[j] = static_cast<std::int32_t>(s);
+    }
+}
+
+void dot_16sc(const Zor16sc* x, const Zor16sc* t, int len, Zor32sc* y, int cnt) {
+    for (int j = 0; j < cnt; ++j) {
+        std::uint32_t re = 0, im = 0;
+        for (int i = 0; i < len; ++i) {
+            const std::int32_t tr = t[i].re, ti = t[i].im, xr = x[j + i].re, xi = x[j + i].im;
+            re += static_cast<std::uint32_t>(tr * xr) - static_cast<std::uint32_t>(ti * xi);
+            im += static_cast<std::uint32_t>(tr * xi) + static_cast<std::uint32_t>(ti * xr);
+        }
+        y[j] = Zor32sc{static_cast<std::int32_t>(re), static_cast<std::int32_t>(im)};
+    }
+}
+
+}  // namespace
+
+extern const FirKernels fir_kernels = {
+    {dot_real<float, false>, dot_real<float, true>},
+    {dot_real<double, false>, dot_real<double, true>},
+    {dot_cplx<Zor32fc, false>, dot_cplx<Zor32fc, true>},
+    {dot_cplx<Zor64fc, false>, dot_cplx<Zor64fc, true>},
+    dot_16s,
+    dot_16sc,
+};
+
+}  // namespace zors::ZORS_ISA

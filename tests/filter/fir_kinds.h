@@ -1,0 +1,100 @@
+// The fourteen FIR state types as test descriptors with one calling
+// convention (scale factors ignored by floating data), so that every test is
+// written once for all of them.
+#pragma once
+
+#include <complex>
+#include <cstdint>
+#include <type_traits>
+
+#include "zors.h"
+
+namespace firk {
+
+template <class T> struct is_cplx : std::false_type {};
+template <> struct is_cplx<Zor16sc> : std::true_type {};
+template <> struct is_cplx<Zor32sc> : std::true_type {};
+template <> struct is_cplx<Zor32fc> : std::true_type {};
+template <> struct is_cplx<Zor64fc> : std::true_type {};
+
+#define FIR_KIND_COMMON(K, N, S, T, D, KIND)                                                              \
+    using State = S;                                                                                       \
+    using Tap = T;                                                                                         \
+    using Data = D;                                                                                        \
+    static constexpr const char* name = #K;                                                                \
+    static constexpr int kind = KIND;                                                                      \
+    static ZorStatus size(int l, int* s) { return zorsFIRGetStateSize##N(l, s); }                          \
+    static ZorStatus set_dly(S* s, const D* d) { return zorsFIRSetDlyLine##N(s, d); }                      \
+    static ZorStatus get_dly(const S* s, D* d) { return zorsFIRGetDlyLine##N(s, d); }                      \
+    static ZorStatus release(S* s) { return zorsFIRFree##N(s); }
+
+// Floating taps: taps are given and read back in the taps' type.
+#define FIR_KIND_TAPS(N, S, T, D)                                                                          \
+    static constexpr bool int_taps = false;                                                                \
+    static ZorStatus init_alloc(S** p, const T* h, int l, const D* d) { return zorsFIRInitAlloc##N(p, h, l, d); } \
+    static ZorStatus init(S** p, const T* h, int l, const D* d, Zor8u* b) { return zorsFIRInit##N(p, h, l, d, b); } \
+    static ZorStatus set_taps(const T* h, S* s) { return zorsFIRSetTaps##N(h, s); }                       \
+    static ZorStatus get_taps(const S* s, T* h) { return zorsFIRGetTaps##N(s, h); }
+
+#define FIR_FLOAT(K, N, S, T, D, KIND)                                                                     \
+    struct K {                                                                                             \
+        FIR_KIND_COMMON(K, N, S, T, D, KIND)                                                               \
+        FIR_KIND_TAPS(N, S, T, D)                                                                          \
+        static ZorStatus block(const D* x, D* y, int n, S* s, int) { return zorsFIR##N(x, y, n, s); }      \
+        static ZorStatus inplace(D* p, int n, S* s, int) { return zorsFIR##N##_I(p, n, s); }              \
+        static ZorStatus one(D x, D* y, S* s, int) { return zorsFIROne##N(x, y, s); }                      \
+    };
+
+#define FIR_SCALED_BODY(N, S, D)                                                                           \
+    static ZorStatus block(const D* x, D* y, int n, S* s, int sf) { return zorsFIR##N##_Sfs(x, y, n, s, sf); } \
+    static ZorStatus inplace(D* p, int n, S* s, int sf) { return zorsFIR##N##_ISfs(p, n, s, sf); }        \
+    static ZorStatus one(D x, D* y, S* s, int sf) { return zorsFIROne##N##_Sfs(x, y, s, sf); }
+
+#define FIR_SCALED(K, N, S, T, D, KIND)                                                                    \
+    struct K {                                                                                             \
+        FIR_KIND_COMMON(K, N, S, T, D, KIND)                                                               \
+        FIR_KIND_TAPS(N, S, T, D)                                                                          \
+        FIR_SCALED_BODY(N, S, D)                                                                           \
+    };
+
+// Integer taps: the tests give and read floating taps through the
+// floating-tap entries (the stored taps are exactly representable).
+#define FIR_INT(K, N, FN, S, T, D, KIND)                                                                   \
+    struct K {                                                                                             \
+        FIR_KIND_COMMON(K, N, S, T, D, KIND)                                                               \
+        FIR_KIND_TAPS(FN, S, T, D)                                                                         \
+        FIR_SCALED_BODY(N, S, D)                                                                           \
+    };
+
+FIR_FLOAT(F32, _32f, ZorsFIRState_32f, Zor32f, Zor32f, 1)
+FIR_FLOAT(F32c, _32fc, ZorsFIRState_32fc, Zor32fc, Zor32fc, 2)
+FIR_SCALED(F32_16s, 32f_16s, ZorsFIRState32f_16s, Zor32f, Zor16s, 5)
+FIR_SCALED(F32c_16sc, 32fc_16sc, ZorsFIRState32fc_16sc, Zor32fc, Zor16sc, 6)
+FIR_INT(I32_16s, 32s_16s, 32s_16s32f, ZorsFIRState32s_16s, Zor32f, Zor16s, 9)
+FIR_INT(I32c_16sc, 32sc_16sc, 32sc_16sc32fc, ZorsFIRState32sc_16sc, Zor32fc, Zor16sc, 10)
+FIR_FLOAT(F64, _64f, ZorsFIRState_64f, Zor64f, Zor64f, 13)
+FIR_FLOAT(F64c, _64fc, ZorsFIRState_64fc, Zor64fc, Zor64fc, 14)
+FIR_FLOAT(F64_32f, 64f_32f, ZorsFIRState64f_32f, Zor64f, Zor32f, 17)
+FIR_FLOAT(F64c_32fc, 64fc_32fc, ZorsFIRState64fc_32fc, Zor64fc, Zor32fc, 18)
+FIR_SCALED(F64_32s, 64f_32s, ZorsFIRState64f_32s, Zor64f, Zor32s, 21)
+FIR_SCALED(F64c_32sc, 64fc_32sc, ZorsFIRState64fc_32sc, Zor64fc, Zor32sc, 22)
+FIR_SCALED(F64_16s, 64f_16s, ZorsFIRState64f_16s, Zor64f, Zor16s, 25)
+FIR_SCALED(F64c_16sc, 64fc_16sc, ZorsFIRState64fc_16sc, Zor64fc, Zor16sc, 26)
+
+// Element access as long double complex values.
+template <class T>
+std::complex<long double> cl(const T& v) {
+    if constexpr (is_cplx<T>::value) return {static_cast<long double>(v.re), static_cast<long double>(v.im)};
+    else return {static_cast<long double>(v), 0.0L};
+}
+template <class T>
+T from_cl(std::complex<long double> v) {
+    if constexpr (is_cplx<T>::value) {
+        using P = decltype(T{}.re);
+        return T{static_cast<P>(v.real()), static_cast<P>(v.imag())};
+    } else {
+        return static_cast<T>(v.real());
+    }
+}
+
+}  // namespace firk
