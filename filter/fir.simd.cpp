@@ -46,27 +46,94 @@ inline T madd1(T a, T b, T c, std::true_type) {
 template <class T>
 inline T madd1(T a, T b, T c, std::false_type) { return a * b + c; }
 
-// Real data: K vectors of outputs per tile.
+// All lanes v.
+template <class V>
+inline V splat(elem_t<V> v) {
+    V r;
+    for (std::size_t k = 0; k < lanes<elem_t<V>>; ++k) r[k] = v;
+    return r;
+}
+
+#if defined(__AVX512F__)
+// The window of x shifted by R lanes: lanes R.. of lo followed by hi.
+template <int R, class V>
+inline V shifted(V lo, V hi) {
+    if constexpr (R == 0) {
+        return lo;
+    } else {
+        const __m512i a = reinterpret_cast<__m512i>(hi), b = reinterpret_cast<__m512i>(lo);
+        if constexpr (sizeof(elem_t<V>) == 4) return reinterpret_cast<V>(_mm512_alignr_epi32(a, b, R));
+        else return reinterpret_cast<V>(_mm512_alignr_epi64(a, b, R));
+    }
+}
+
+// One group of n taps for K output vectors: the K + 1 input vectors are
+// loaded once and every tap's window is shifted out of them in registers.
+template <int K, class Fused, class V, int... R>
+inline void tap_group(const elem_t<V>* x, const elem_t<V>* t, V (&acc)[K], std::integer_sequence<int, R...>) {
+    constexpr int n = static_cast<int>(lanes<elem_t<V>>);
+    V w[K + 1];
+    for (int k = 0; k <= K; ++k) w[k] = load(x + k * n);
+    const auto step = [&](auto r) {
+        constexpr int q = decltype(r)::value;
+        const V h = splat<V>(t[q]);
+        for (int k = 0; k < K; ++k) acc[k] = madd(h, shifted<q>(w[k], w[k + 1]), acc[k], Fused{});
+    };
+    (step(std::integral_constant<int, R>{}), ...);
+}
+
+// Two groups of n taps (i0 .. i0 + 2n - 1): the window shifted out of
+// w[u], w[u + 1] serves output vector u with tap i0 + r and output vector
+// u - 1 with tap i0 + n + r.
+template <int K, class Fused, class V, int... R>
+inline void tap_pair(const elem_t<V>* x, const elem_t<V>* t, V (&acc)[K], std::integer_sequence<int, R...>) {
+    constexpr int n = static_cast<int>(lanes<elem_t<V>>);
+    V w[K + 2];
+    for (int k = 0; k <= K + 1; ++k) w[k] = load(x + k * n);
+    const auto step = [&](auto r) {
+        constexpr int q = decltype(r)::value;
+        const V h0 = splat<V>(t[q]), h1 = splat<V>(t[n + q]);
+        for (int u = 0; u <= K; ++u) {
+            const V win = shifted<q>(w[u], w[u + 1]);
+            if (u < K) acc[u] = madd(h0, win, acc[u], Fused{});
+            if (u > 0) acc[u - 1] = madd(h1, win, acc[u - 1], Fused{});
+        }
+    };
+    (step(std::integral_constant<int, R>{}), ...);
+}
+#endif
+
+// Real data: K vectors of outputs per tile, each output summed in tap order.
 template <int K, class T, class Fused>
 inline void tile_real(const T* x, const T* t, int len, T* y) {
     using V = vec<T>;
     constexpr int n = static_cast<int>(lanes<T>);
     V acc[K];
     for (int k = 0; k < K; ++k) acc[k] = V{};
-    for (int i = 0; i < len; ++i) {
-        const V h = V{} + t[i];
+    int i = 0;
+#if defined(__AVX512F__)
+    if constexpr (Fused::value)  // two groups share every shifted window (taps summed in pairs of groups)
+        for (; i + 2 * n <= len; i += 2 * n) tap_pair<K, Fused>(x + i, t + i, acc, std::make_integer_sequence<int, n>{});
+    for (; i + n <= len; i += n) tap_group<K, Fused>(x + i, t + i, acc, std::make_integer_sequence<int, n>{});
+#endif
+    for (; i < len; ++i) {
+        const V h = splat<V>(t[i]);
         for (int k = 0; k < K; ++k) acc[k] = madd(h, load(x + i + k * n), acc[k], Fused{});
     }
     for (int k = 0; k < K; ++k) store(y + k * n, acc[k]);
 }
+
+// Output vectors per tile: as many accumulators as the registers hold, so
+// that the multiply-add latency is covered.
+inline constexpr int kWideTile = kVectorBytes == 64 ? 12 : 8;
 
 template <class T, bool F>
 void dot_real(const T* x, const T* t, int len, T* y, int cnt) {
     using Fused = std::bool_constant<F>;
     constexpr int n = static_cast<int>(lanes<T>);
     int j = 0;
-    for (; j + 8 * n <= cnt; j += 8 * n) tile_real<8, T, Fused>(x + j, t, len, y + j);
-    for (; j + 2 * n <= cnt; j += 2 * n) tile_real<2, T, Fused>(x + j, t, len, y + j);
+    for (; j + kWideTile * n <= cnt; j += kWideTile * n) tile_real<kWideTile, T, Fused>(x + j, t, len, y + j);
+    for (; j + 4 * n <= cnt; j += 4 * n) tile_real<4, T, Fused>(x + j, t, len, y + j);
     for (; j + n <= cnt; j += n) tile_real<1, T, Fused>(x + j, t, len, y + j);
     for (; j < cnt; ++j) {
         T s = 0;
@@ -85,7 +152,7 @@ inline void tile_cplx(const P* x, const P* t, int len, P* y) {
     V a[K], b[K];
     for (int k = 0; k < K; ++k) a[k] = b[k] = V{};
     for (int i = 0; i < len; ++i) {
-        const V hr = V{} + t[2 * i], hi = V{} + t[2 * i + 1];
+        const V hr = splat<V>(t[2 * i]), hi = splat<V>(t[2 * i + 1]);
         for (int k = 0; k < K; ++k) {
             const V v = load(x + 2 * i + k * n);
             a[k] = madd(hr, v, a[k], Fused{});
