@@ -278,7 +278,7 @@ struct State {
     }
 
     static ZorStatus init_alloc(void** pp, const Tap* h, int len, const Data* dly_line) {
-        ZORS_CHECK(nonnull(pp, h), require(len >= 1, zorStsFIRLenErr));
+        ZORS_CHECK(nonnull(pp, h), require(len >= 1, zorStsFIRLenErr), require(state_size(len) > 0, zorStsMemAllocErr));
         Base b(len);
         void* spec = nullptr;
         int n = -1, work = 0;

@@ -282,6 +282,8 @@ TYPED_TEST(Fir, ArgumentChecks) {
     EXPECT_EQ(K::init_alloc(&s, h, 0, nullptr), zorStsFIRLenErr);
     EXPECT_EQ(K::init(&s, h, 4, nullptr, nullptr), zorStsNullPtrErr);
     EXPECT_EQ(K::init(&s, h, -1, nullptr, buf), zorStsFIRLenErr);
+    // A state far beyond the 32-bit byte counts: no memory, nothing stored.
+    EXPECT_EQ(K::init_alloc(&s, h, 1 << 28, nullptr), zorStsMemAllocErr);
     EXPECT_EQ(s, nullptr);
     ASSERT_EQ(K::init_alloc(&s, h, 4, nullptr), zorStsNoErr);
     EXPECT_EQ(K::block(nullptr, y, 4, s, 0), zorStsNullPtrErr);
