@@ -267,6 +267,29 @@ TYPED_TEST(Fir, IdentifierWords) {
     EXPECT_EQ(K::release(s), zorStsNoErr);
 }
 
+// New taps replace the old ones (transform path included) and keep the
+// history: the state then filters exactly like one made with them.
+TYPED_TEST(Fir, SetTapsKeepsHistory) {
+    using K = TypeParam;
+    using D = typename K::Data;
+    for (int len : {7, 100}) {
+        zt::Rng g(len + 3);
+        const auto a = make_taps<K>(g, len), b = make_taps<K>(g, len);
+        const auto hist = draws<D>(g, len), x = draws<D>(g, 2000);
+        typename K::State *s = nullptr, *t = nullptr;
+        ASSERT_EQ(K::init_alloc(&s, a.data(), len, hist.data()), zorStsNoErr);
+        ASSERT_EQ(K::init_alloc(&t, b.data(), len, hist.data()), zorStsNoErr);
+        ASSERT_EQ(K::set_taps(b.data(), s), zorStsNoErr);
+        EXPECT_EQ(taps_of<K>(s, len), taps_of<K>(t, len));
+        std::vector<D> ys(2000), yt(2000);
+        ASSERT_EQ(K::block(x.data(), ys.data(), 2000, s, 0), zorStsNoErr);
+        ASSERT_EQ(K::block(x.data(), yt.data(), 2000, t, 0), zorStsNoErr);
+        EXPECT_EQ(std::memcmp(ys.data(), yt.data(), sizeof(D) * 2000), 0) << "taps " << len;
+        K::release(s);
+        K::release(t);
+    }
+}
+
 // Check order of every function; nothing written on failure.
 TYPED_TEST(Fir, ArgumentChecks) {
     using K = TypeParam;
