@@ -94,14 +94,16 @@ void small_mask(T* x, int len) {
 template <class T>
 inline void replace(T* s, int m, T old, T nw) {
     int po = 0, pn = 0;
-    for (int k = 0; k < m; ++k) po += s[k] < old ? 1 : 0;
-    for (int k = 0; k < m; ++k) pn += s[k] < nw ? 1 : 0;
+    for (int k = 0; k < m; ++k) {
+        po += s[k] < old ? 1 : 0;
+        pn += s[k] < nw ? 1 : 0;
+    }
     if (po > m - 1) po = m - 1;  // only for unordered values (NaN)
     if (pn > po) {
-        std::memmove(static_cast<void*>(s + po), s + po + 1, sizeof(T) * static_cast<std::size_t>(pn - 1 - po));
+        for (int k = po; k < pn - 1; ++k) s[k] = s[k + 1];
         s[pn - 1] = nw;
     } else {
-        std::memmove(static_cast<void*>(s + pn + 1), s + pn, sizeof(T) * static_cast<std::size_t>(po - pn));
+        for (int k = po; k > pn; --k) s[k] = s[k - 1];
         s[pn] = nw;
     }
 }

@@ -170,7 +170,7 @@ TYPED_TEST(Conv, MatchesDirectSumsOnEveryPath) {
                             {300, 100}, {4095, 31}, {4096, 31}, {4097, 31}, {9000, 17}, {4096, 64}, {4097, 64},
                             {1000, 999}, {5000, 300}, {64, 2000}, {8193, 1}};
     int offset = 0;
-    for (const auto& c : cases) check_conv<TypeParam>(g, c[0], c[1], (offset++ % 3) * sizeof(typename TypeParam::T) / 2);
+    for (const auto& c : cases) check_conv<TypeParam>(g, c[0], c[1], (offset++ % 3) * static_cast<int>(alignof(typename TypeParam::T)));
 }
 
 TYPED_TEST(Conv, WorkedExampleBothOrders) {
@@ -274,7 +274,7 @@ TYPED_TEST(Corr, AutoCorrelationAroundTheTransformThreshold) {
             const int len = c[0], dst = c[1];
             SCOPED_TRACE(testing::Message() << "norm " << static_cast<int>(m) << ", srcLen " << len << ", dstLen " << dst);
             const auto x = draw<K>(g, len);
-            zt::Guarded<T> y(dst, 3);
+            zt::Guarded<T> y(dst, 3 * alignof(T));
             ASSERT_EQ(K::acorr(m, x.data(), len, y.data(), dst, sf), zorStsNoErr);
             EXPECT_TRUE(y.guards_intact());
             const auto w = wide(x);
@@ -314,7 +314,7 @@ TYPED_TEST(Corr, CrossCorrelationOverLagRanges) {
         const int l1 = c[0], l2 = c[1], low = c[2], dst = c[3];
         SCOPED_TRACE(testing::Message() << "len1 " << l1 << ", len2 " << l2 << ", lowLag " << low << ", dstLen " << dst);
         const auto a = draw<K>(g, l1), b = draw<K>(g, l2);
-        zt::Guarded<T> y(dst, 1);
+        zt::Guarded<T> y(dst, alignof(T));
         ASSERT_EQ(K::xcorr(a.data(), l1, b.data(), l2, y.data(), dst, low, sf), zorStsNoErr);
         EXPECT_TRUE(y.guards_intact());
         const auto wa = wide(a), wb = wide(b);

@@ -59,7 +59,7 @@ TYPED_TEST(Median, MatchesSortedWindows) {
                 const auto x = values<T>(g, len, spread);
                 const auto want = zref::median(x, mask % 2 ? mask : mask - 1);
                 const ZorStatus st = mask % 2 ? zorStsNoErr : zorStsEvenMedianMaskSize;
-                zt::Guarded<T> a(len, 1), b(len, 2);
+                zt::Guarded<T> a(len, alignof(T)), b(len, 2 * alignof(T));
                 std::copy(x.begin(), x.end(), a.data());
                 ASSERT_EQ(K::in_place(a.data(), len, mask), st);
                 ASSERT_EQ(K::copy(x.data(), b.data(), len, mask), st);

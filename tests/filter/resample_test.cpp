@@ -98,7 +98,7 @@ TYPED_TEST(Sample, UpSamplingPlacesSamplesAtThePhase) {
             for (int n : {1, 2, 9}) {
                 std::vector<T> x(n);
                 for (int i = 0; i < n; ++i) x[i] = tag<T>(i);
-                zt::Guarded<T> y(n * factor, 3);
+                zt::Guarded<T> y(n * factor, 3 * alignof(T));
                 int m = -1, p = phase;
                 ASSERT_EQ(K::up(x.data(), n, y.data(), &m, factor, &p), zorStsNoErr);
                 EXPECT_EQ(m, n * factor);
