@@ -1248,6 +1248,127 @@ ZORAPI ZorStatus zorsFIR32sc_Direct_16sc_ISfs(Zor16sc* pSrcDst, int numIters, co
 ZORAPI ZorStatus zorsFIROne32sc_Direct_16sc_Sfs(Zor16sc src, Zor16sc* pDstVal, const Zor32sc* pTaps, int tapsLen, int tapsFactor, Zor16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
 ZORAPI ZorStatus zorsFIROne32sc_Direct_16sc_ISfs(Zor16sc* pSrcDstVal, const Zor32sc* pTaps, int tapsLen, int tapsFactor, Zor16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
 
+/* LMS: adaptive FIR filters, taps moved by 2*mu*e along the input window
+   (e = reference - output). Taps in window order inside the direct forms
+   (the last one meets the newest sample); delay arrays as the direct FIR
+   forms. The Q15 form normalises the step by the window's energy. */
+typedef struct ZorsFIRLMSState_32f ZorsFIRLMSState_32f;
+typedef struct ZorsFIRLMSState32f_16s ZorsFIRLMSState32f_16s;
+ZORAPI ZorStatus zorsFIRLMSInitAlloc_32f(ZorsFIRLMSState_32f** ppState, const Zor32f* pTaps, int tapsLen, const Zor32f* pDlyLine, int dlyIndex);
+ZORAPI ZorStatus zorsFIRLMS_32f(const Zor32f* pSrc, const Zor32f* pRef, Zor32f* pDst, int len, Zor32f mu, ZorsFIRLMSState_32f* pState);
+ZORAPI ZorStatus zorsFIRLMSGetTaps_32f(const ZorsFIRLMSState_32f* pState, Zor32f* pTaps);
+ZORAPI ZorStatus zorsFIRLMSSetDlyLine_32f(ZorsFIRLMSState_32f* pState, const Zor32f* pDlyLine, int dlyIndex);
+ZORAPI ZorStatus zorsFIRLMSGetDlyLine_32f(const ZorsFIRLMSState_32f* pState, Zor32f* pDlyLine, int* pDlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSFree_32f(ZorsFIRLMSState_32f* pState);
+ZORAPI ZorStatus zorsFIRLMSInitAlloc32f_16s(ZorsFIRLMSState32f_16s** ppState, const Zor32f* pTaps, int tapsLen, const Zor16s* pDlyLine, int dlyIndex);
+ZORAPI ZorStatus zorsFIRLMS32f_16s(const Zor16s* pSrc, const Zor16s* pRef, Zor16s* pDst, int len, Zor32f mu, ZorsFIRLMSState32f_16s* pState);
+ZORAPI ZorStatus zorsFIRLMSGetTaps32f_16s(const ZorsFIRLMSState32f_16s* pState, Zor32f* pTaps);
+ZORAPI ZorStatus zorsFIRLMSSetDlyLine32f_16s(ZorsFIRLMSState32f_16s* pState, const Zor16s* pDlyLine, int dlyIndex);
+ZORAPI ZorStatus zorsFIRLMSGetDlyLine32f_16s(const ZorsFIRLMSState32f_16s* pState, Zor16s* pDlyLine, int* pDlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSFree32f_16s(ZorsFIRLMSState32f_16s* pState);
+ZORAPI ZorStatus zorsFIRLMSOne_Direct_32f(Zor32f src, Zor32f refVal, Zor32f* pDstVal, Zor32f* pTaps, int tapsLen, Zor32f mu, Zor32f* pDlyLine, int* pDlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSOne_Direct32f_16s(Zor16s src, Zor16s refVal, Zor16s* pDstVal, Zor32f* pTaps, int tapsLen, Zor32f mu, Zor16s* pDlyLine, int* pDlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSOne_DirectQ15_16s(Zor16s src, Zor16s refVal, Zor16s* pDstVal, Zor32s* pTapsQ15, int tapsLen, int muQ15, Zor16s* pDlyLine, int* pDlyLineIndex);
+/* Integer multi-rate LMS: the caller feeds samples, asks for outputs and
+   drives the (delayed) tap update with its own error; taps are 16-bit
+   coefficients in units of 2^-16, mu in units of 2^-15. */
+typedef struct ZorsFIRLMSMRState32s_16s ZorsFIRLMSMRState32s_16s;
+typedef struct ZorsFIRLMSMRState32sc_16sc ZorsFIRLMSMRState32sc_16sc;
+ZORAPI ZorStatus zorsFIRLMSMRInitAlloc32s_16s(ZorsFIRLMSMRState32s_16s** ppState, const Zor32s* pTaps, int tapsLen, const Zor16s* pDlyLine, int dlyIndex, int dlyStep, int updateDly, Zor32s mu);
+ZORAPI ZorStatus zorsFIRLMSMRFree32s_16s(ZorsFIRLMSMRState32s_16s* pState);
+ZORAPI ZorStatus zorsFIRLMSMRPutVal32s_16s(Zor16s val, ZorsFIRLMSMRState32s_16s* pState);
+ZORAPI ZorStatus zorsFIRLMSMROne32s_16s(Zor32s* pDstVal, ZorsFIRLMSMRState32s_16s* pState);
+ZORAPI ZorStatus zorsFIRLMSMROneVal32s_16s(Zor16s val, Zor32s* pDstVal, ZorsFIRLMSMRState32s_16s* pState);
+ZORAPI ZorStatus zorsFIRLMSMRUpdateTaps32s_16s(Zor32s errVal, ZorsFIRLMSMRState32s_16s* pState);
+ZORAPI ZorStatus zorsFIRLMSMRGetDlyVal32s_16s(const ZorsFIRLMSMRState32s_16s* pState, Zor16s* pDstVal, int index);
+ZORAPI ZorStatus zorsFIRLMSMRSetTaps32s_16s(ZorsFIRLMSMRState32s_16s* pState, const Zor32s* pInTaps);
+ZORAPI ZorStatus zorsFIRLMSMRGetTaps32s_16s(const ZorsFIRLMSMRState32s_16s* pState, Zor32s* pOutTaps);
+ZORAPI ZorStatus zorsFIRLMSMRSetDlyLine32s_16s(ZorsFIRLMSMRState32s_16s* pState, const Zor16s* pInDlyLine, int dlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSMRGetDlyLine32s_16s(const ZorsFIRLMSMRState32s_16s* pState, Zor16s* pOutDlyLine, int* pOutDlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSMRSetMu32s_16s(ZorsFIRLMSMRState32s_16s* pState, Zor32s mu);
+ZORAPI ZorStatus zorsFIRLMSMRGetTapsPointer32s_16s(ZorsFIRLMSMRState32s_16s* pState, Zor32s** ppTaps);
+ZORAPI ZorStatus zorsFIRLMSMRInitAlloc32sc_16sc(ZorsFIRLMSMRState32sc_16sc** ppState, const Zor32sc* pTaps, int tapsLen, const Zor16sc* pDlyLine, int dlyIndex, int dlyStep, int updateDly, Zor32s mu);
+ZORAPI ZorStatus zorsFIRLMSMRFree32sc_16sc(ZorsFIRLMSMRState32sc_16sc* pState);
+ZORAPI ZorStatus zorsFIRLMSMRPutVal32sc_16sc(Zor16sc val, ZorsFIRLMSMRState32sc_16sc* pState);
+ZORAPI ZorStatus zorsFIRLMSMROne32sc_16sc(Zor32sc* pDstVal, ZorsFIRLMSMRState32sc_16sc* pState);
+ZORAPI ZorStatus zorsFIRLMSMROneVal32sc_16sc(Zor16sc val, Zor32sc* pDstVal, ZorsFIRLMSMRState32sc_16sc* pState);
+ZORAPI ZorStatus zorsFIRLMSMRUpdateTaps32sc_16sc(Zor32sc errVal, ZorsFIRLMSMRState32sc_16sc* pState);
+ZORAPI ZorStatus zorsFIRLMSMRGetDlyVal32sc_16sc(const ZorsFIRLMSMRState32sc_16sc* pState, Zor16sc* pDstVal, int index);
+ZORAPI ZorStatus zorsFIRLMSMRSetTaps32sc_16sc(ZorsFIRLMSMRState32sc_16sc* pState, const Zor32sc* pInTaps);
+ZORAPI ZorStatus zorsFIRLMSMRGetTaps32sc_16sc(const ZorsFIRLMSMRState32sc_16sc* pState, Zor32sc* pOutTaps);
+ZORAPI ZorStatus zorsFIRLMSMRSetDlyLine32sc_16sc(ZorsFIRLMSMRState32sc_16sc* pState, const Zor16sc* pInDlyLine, int dlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSMRGetDlyLine32sc_16sc(const ZorsFIRLMSMRState32sc_16sc* pState, Zor16sc* pOutDlyLine, int* pOutDlyLineIndex);
+ZORAPI ZorStatus zorsFIRLMSMRSetMu32sc_16sc(ZorsFIRLMSMRState32sc_16sc* pState, Zor32s mu);
+ZORAPI ZorStatus zorsFIRLMSMRGetTapsPointer32sc_16sc(ZorsFIRLMSMRState32sc_16sc* pState, Zor32sc** ppTaps);
+
+/* Conv: linear convolution, pDst[0 .. len1+len2-2]; direct below 256 outputs
+   or a shorter input below 32, else FFT (one transform or overlap-save
+   blocks, threaded above 4096 samples). 16s computes in Zor32f and rounds. */
+ZORAPI ZorStatus zorsConv_32f(const Zor32f* pSrc1, int len1, const Zor32f* pSrc2, int len2, Zor32f* pDst);
+ZORAPI ZorStatus zorsConv_64f(const Zor64f* pSrc1, int len1, const Zor64f* pSrc2, int len2, Zor64f* pDst);
+ZORAPI ZorStatus zorsConv_16s_Sfs(const Zor16s* pSrc1, int len1, const Zor16s* pSrc2, int len2, Zor16s* pDst, int scaleFactor);
+/* ConvCyclic: cyclic convolution of fixed length; no checks. */
+ZORAPI ZorStatus zorsConvCyclic8x8_32f(const Zor32f* pSrc1, const Zor32f* pSrc2, Zor32f* pDst);
+ZORAPI ZorStatus zorsConvCyclic8x8_16s_Sfs(const Zor16s* pSrc1, const Zor16s* pSrc2, Zor16s* pDst, int scaleFactor);
+ZORAPI ZorStatus zorsConvCyclic4x4_32f32fc(const Zor32f* pSrc1, const Zor32fc* pSrc2, Zor32fc* pDst);
+/* AutoCorr: r[k] = sum of x[n+k]*conj(x[n]) for lags 0 .. dstLen-1 (zero from
+   srcLen on); NormA divides by srcLen, NormB lag k by srcLen - k. */
+ZORAPI ZorStatus zorsAutoCorr_32f(const Zor32f* pSrc, int srcLen, Zor32f* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormA_32f(const Zor32f* pSrc, int srcLen, Zor32f* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormB_32f(const Zor32f* pSrc, int srcLen, Zor32f* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_64f(const Zor64f* pSrc, int srcLen, Zor64f* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormA_64f(const Zor64f* pSrc, int srcLen, Zor64f* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormB_64f(const Zor64f* pSrc, int srcLen, Zor64f* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_32fc(const Zor32fc* pSrc, int srcLen, Zor32fc* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormA_32fc(const Zor32fc* pSrc, int srcLen, Zor32fc* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormB_32fc(const Zor32fc* pSrc, int srcLen, Zor32fc* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_64fc(const Zor64fc* pSrc, int srcLen, Zor64fc* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormA_64fc(const Zor64fc* pSrc, int srcLen, Zor64fc* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_NormB_64fc(const Zor64fc* pSrc, int srcLen, Zor64fc* pDst, int dstLen);
+ZORAPI ZorStatus zorsAutoCorr_16s_Sfs(const Zor16s* pSrc, int srcLen, Zor16s* pDst, int dstLen, int scaleFactor);
+ZORAPI ZorStatus zorsAutoCorr_NormA_16s_Sfs(const Zor16s* pSrc, int srcLen, Zor16s* pDst, int dstLen, int scaleFactor);
+ZORAPI ZorStatus zorsAutoCorr_NormB_16s_Sfs(const Zor16s* pSrc, int srcLen, Zor16s* pDst, int dstLen, int scaleFactor);
+/* CrossCorr: pDst[i] = r(lowLag + i), r(m) = sum of conj(x1[n])*x2[n+m]. */
+ZORAPI ZorStatus zorsCrossCorr_32f(const Zor32f* pSrc1, int len1, const Zor32f* pSrc2, int len2, Zor32f* pDst, int dstLen, int lowLag);
+ZORAPI ZorStatus zorsCrossCorr_64f(const Zor64f* pSrc1, int len1, const Zor64f* pSrc2, int len2, Zor64f* pDst, int dstLen, int lowLag);
+ZORAPI ZorStatus zorsCrossCorr_32fc(const Zor32fc* pSrc1, int len1, const Zor32fc* pSrc2, int len2, Zor32fc* pDst, int dstLen, int lowLag);
+ZORAPI ZorStatus zorsCrossCorr_64fc(const Zor64fc* pSrc1, int len1, const Zor64fc* pSrc2, int len2, Zor64fc* pDst, int dstLen, int lowLag);
+ZORAPI ZorStatus zorsCrossCorr_16s_Sfs(const Zor16s* pSrc1, int len1, const Zor16s* pSrc2, int len2, Zor16s* pDst, int dstLen, int lowLag, int scaleFactor);
+
+/* FilterMedian: sliding median of an odd mask (an even mask is reduced by
+   one and returns warning 5), edges repeated; _I filters in place. */
+ZORAPI ZorStatus zorsFilterMedian_32f_I(Zor32f* pSrcDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_64f_I(Zor64f* pSrcDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_16s_I(Zor16s* pSrcDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_8u_I(Zor8u* pSrcDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_32s_I(Zor32s* pSrcDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_32f(const Zor32f* pSrc, Zor32f* pDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_64f(const Zor64f* pSrc, Zor64f* pDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_16s(const Zor16s* pSrc, Zor16s* pDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_8u(const Zor8u* pSrc, Zor8u* pDst, int len, int maskSize);
+ZORAPI ZorStatus zorsFilterMedian_32s(const Zor32s* pSrc, Zor32s* pDst, int len, int maskSize);
+/* SampleDown: every factor-th sample from *pPhase; the phase carries over
+   to the next call. SampleUp: factor - 1 zeros around each sample. */
+ZORAPI ZorStatus zorsSampleDown_32f(const Zor32f* pSrc, int srcLen, Zor32f* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleDown_32fc(const Zor32fc* pSrc, int srcLen, Zor32fc* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleDown_64f(const Zor64f* pSrc, int srcLen, Zor64f* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleDown_64fc(const Zor64fc* pSrc, int srcLen, Zor64fc* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleDown_16s(const Zor16s* pSrc, int srcLen, Zor16s* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleDown_16sc(const Zor16sc* pSrc, int srcLen, Zor16sc* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleUp_32f(const Zor32f* pSrc, int srcLen, Zor32f* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleUp_32fc(const Zor32fc* pSrc, int srcLen, Zor32fc* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleUp_64f(const Zor64f* pSrc, int srcLen, Zor64f* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleUp_64fc(const Zor64fc* pSrc, int srcLen, Zor64fc* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleUp_16s(const Zor16s* pSrc, int srcLen, Zor16s* pDst, int* pDstLen, int factor, int* pPhase);
+ZORAPI ZorStatus zorsSampleUp_16sc(const Zor16sc* pSrc, int srcLen, Zor16sc* pDst, int* pDstLen, int factor, int* pPhase);
+/* Preemphasize: y[n] = x[n] - val*x[n-1] in place (x[-1] = 0). */
+ZORAPI ZorStatus zorsPreemphasize_32f(Zor32f* pSrcDst, int len, Zor32f val);
+ZORAPI ZorStatus zorsPreemphasize_16s(Zor16s* pSrcDst, int len, Zor32f val);
+/* UpdateLinear, UpdatePower: a <- alpha*a + (1 - alpha)*v over the samples
+   (v = x >> shift, or x*x >> shift), stored truncated and saturated. */
+ZORAPI ZorStatus zorsUpdateLinear_16s32s_I(const Zor16s* pSrc, int len, Zor32s* pSrcDst, int srcShiftRight, Zor16s alpha, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsUpdatePower_16s32s_I(const Zor16s* pSrc, int len, Zor32s* pSrcDst, int srcShiftRight, Zor16s alpha, ZorHintAlgorithm hint);
+
 /* (end of filter) */
 
 /* ======================================================================== */
