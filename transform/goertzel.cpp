@@ -81,7 +81,8 @@ ZorStatus goertz(const S* src, int len, C* val, F freq, int sf = 0) {
 
 template <class S, class C, class F>
 ZorStatus goertz_two(const S* src, int len, C* val, const F* freq, int sf = 0) {
-    ZORS_CHECK(nonnull(src, val, freq), positive(len), freq_ok(freq[0]), freq_ok(freq[1]));
+    ZORS_CHECK(nonnull(src, val, freq), positive(len));
+    ZORS_CHECK(freq_ok(freq[0]), freq_ok(freq[1]));
     const double f[2] = {static_cast<double>(freq[0]), static_cast<double>(freq[1])};
     Cd r[2];
     goertzel<S, 2>(src, len, f, r);
