@@ -45,7 +45,7 @@ struct DctSpec {
     std::int32_t buf_size;
     T c0, ck;
     DctAlg alg;
-    T* cosines;       // owned: cos(π·m/(2len)), m < 4len (direct and small lengths)
+    T* cosines;       // owned: cos(π(2i+1)k/(2len)), row k, column i (direct and small lengths)
     T* fast;          // owned: ½/cos(π(2j+1)/(2L)) per level L = len .. 16, then the 8-point matrix
     Cx<T>* weights;   // owned: c(k)·(cos, sin)(πk/(2len)), k < len (FFT paths)
     Cx<T>* split;     // owned: e^{-iπk/len}, k < len (Bluestein path)
@@ -99,13 +99,14 @@ ZorStatus build(DctSpec<T>* s, int hint) {
         size = eb * static_cast<std::int64_t>(n) + 16;
     }
     if (s->alg == DctAlg::small || s->alg == DctAlg::direct) {
-        s->cosines = alloc_t<T>(4 * n);
+        s->cosines = alloc_t<T>(n * n);
         if (s->cosines == nullptr) return zorStsMemAllocErr;
-        for (std::uint64_t m = 0; m < 4 * n; ++m) {
-            long double c, sn;
-            unit_root(m, 4 * n, c, sn);
-            s->cosines[m] = static_cast<T>(c);
-        }
+        for (std::uint64_t k = 0; k < n; ++k)
+            for (std::uint64_t i = 0; i < n; ++i) {
+                long double c, sn;
+                unit_root((2 * i + 1) * k, 4 * n, c, sn);
+                s->cosines[k * n + i] = static_cast<T>(c);
+            }
     } else if (s->alg == DctAlg::fast) {
         s->fast = alloc_t<T>(n + 64);
         if (s->fast == nullptr) return zorStsMemAllocErr;
@@ -258,16 +259,19 @@ ZorStatus dct_run(const DctSpec<T>* s, const T* src, T* dst, Zor8u* buffer, bool
     case DctAlg::direct: {
         T local[8];
         T* v = s->alg == DctAlg::small ? local : static_cast<T*>(w.at);
-        const std::size_t period = 4 * n;
+        // forward: y[o] = Σ_i x[i]·cos(π(2i+1)o/2n), row o of the matrix;
+        // inverse: x[o] = Σ_i c(i)·y[i]·cos(π(2o+1)i/2n), column o
+        const T* cm = s->cosines;
         for (std::size_t o = 0; o < n; ++o) {
             double acc = 0;
-            for (std::size_t i = 0; i < n; ++i) {
-                // forward: y[o] = Σ_i x[i]·cos(π(2i+1)o/2n); inverse: x[o] = Σ_i c·y[i]·cos(π(2o+1)i/2n)
-                const std::size_t m = inv ? ((2 * o + 1) * i) % period : ((2 * i + 1) * o) % period;
-                const T in = inv ? src[i] * (i == 0 ? c0 : ck) : src[i];
-                acc += static_cast<double>(in) * static_cast<double>(s->cosines[m]);
+            if (inv) {
+                acc = static_cast<double>(src[0] * c0) * static_cast<double>(cm[o]);
+                for (std::size_t i = 1; i < n; ++i) acc += static_cast<double>(src[i] * ck) * static_cast<double>(cm[i * n + o]);
+                v[o] = static_cast<T>(acc);
+            } else {
+                for (std::size_t i = 0; i < n; ++i) acc += static_cast<double>(src[i]) * static_cast<double>(cm[o * n + i]);
+                v[o] = static_cast<T>(acc) * (o == 0 ? c0 : ck);
             }
-            v[o] = inv ? static_cast<T>(acc) : static_cast<T>(acc) * (o == 0 ? c0 : ck);
         }
         std::memcpy(dst, v, n * sizeof(T));
         return zorStsNoErr;

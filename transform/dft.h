@@ -36,7 +36,7 @@ struct Cx {
 
 // One mixed-radix level: sub-transforms of f·m points (count of them) whose
 // inputs sit s apart in the original sequence; tw holds W_{f·m}^{j·k} for
-// k < m, j = 1 .. f - 1 (row k, f - 1 values).
+// j = 1 .. f - 1, k < m (row j, m values).
 template <class T>
 struct DftLevel {
     std::int32_t f, m, s, count;

@@ -77,41 +77,129 @@ template <bool Inv, class T> Cx<T> rot(Cx<T> a) {
     else return {a.im, -a.re};
 }
 
-// f-point DFT of a into b (distinct arrays); generic radices read the roots
-// of the plan length with stride n / f.
-template <int F, bool Inv, class T>
-inline void small_dft(const Cx<T>* a, Cx<T>* b, int f, const Cx<T>* roots, std::size_t rs) {
+// A pack of consecutive interleaved complex values in one 128-bit register
+// (two in single precision, one in double), with the same operations. The
+// kernels below are written once for both forms; the packs only change how
+// many values move at a time, not the arithmetic of each value.
+template <class T> struct PackOf;
+template <> struct PackOf<float> {
+    typedef float V __attribute__((vector_size(16)));
+    typedef int I __attribute__((vector_size(16)));
+    static constexpr std::size_t n = 2;
+    static V swap(V v) { return __builtin_shuffle(v, I{1, 0, 3, 2}); }
+    static V dup_re(V v) { return __builtin_shuffle(v, I{0, 0, 2, 2}); }
+    static V dup_im(V v) { return __builtin_shuffle(v, I{1, 1, 3, 3}); }
+    static V sign(float re, float im) { return V{re, im, re, im}; }
+};
+template <> struct PackOf<double> {
+    typedef double V __attribute__((vector_size(16)));
+    typedef long long I __attribute__((vector_size(16)));
+    static constexpr std::size_t n = 1;
+    static V swap(V v) { return __builtin_shuffle(v, I{1, 0}); }
+    static V dup_re(V v) { return __builtin_shuffle(v, I{0, 0}); }
+    static V dup_im(V v) { return __builtin_shuffle(v, I{1, 1}); }
+    static V sign(double re, double im) { return V{re, im}; }
+};
+
+template <class T>
+struct Pk {
+    using P = PackOf<T>;
+    typename P::V v;
+};
+template <class T> Pk<T> load(const Cx<T>* p) {
+    Pk<T> r;
+    std::memcpy(&r.v, p, sizeof r.v);
+    return r;
+}
+template <class T> void store(Cx<T>* p, Pk<T> a) { std::memcpy(static_cast<void*>(p), &a.v, sizeof a.v); }
+template <class T> Pk<T> add(Pk<T> a, Pk<T> b) { return {a.v + b.v}; }
+template <class T> Pk<T> sub(Pk<T> a, Pk<T> b) { return {a.v - b.v}; }
+template <class T> Pk<T> scal(Pk<T> a, T s) { return {a.v * s}; }
+template <bool Inv, class T> Pk<T> mul(Pk<T> a, Pk<T> w) {
+    using P = PackOf<T>;
+    const typename P::V s = Inv ? P::sign(T(1), T(-1)) : P::sign(T(-1), T(1));
+    return {a.v * P::dup_re(w.v) + P::swap(a.v) * P::dup_im(w.v) * s};
+}
+template <bool Inv, class T> Pk<T> rot(Pk<T> a) {
+    using P = PackOf<T>;
+    return {P::swap(a.v) * (Inv ? P::sign(T(-1), T(1)) : P::sign(T(1), T(-1)))};
+}
+
+// The dedicated f-point DFTs (f = 2, 3, 4, 5) of a into b, for single
+// values (Cx) or packs (Pk).
+template <int F, bool Inv, class T, class C>
+inline void fixed_dft(const C* a, C* b) {
     if constexpr (F == 2) {
         b[0] = add(a[0], a[1]);
         b[1] = sub(a[0], a[1]);
     } else if constexpr (F == 3) {
         const T h = T(0.5), s3 = static_cast<T>(0.866025403784438646763723170752936183L);
-        const Cx<T> t = add(a[1], a[2]), d = scal(sub(a[1], a[2]), s3);
-        const Cx<T> m = {a[0].re - h * t.re, a[0].im - h * t.im};
+        const C t = add(a[1], a[2]), d = rot<Inv>(scal(sub(a[1], a[2]), s3));
+        const C m = sub(a[0], scal(t, h));
         b[0] = add(a[0], t);
-        b[1] = add(m, rot<Inv>(d));
-        b[2] = sub(m, rot<Inv>(d));
+        b[1] = add(m, d);
+        b[2] = sub(m, d);
     } else if constexpr (F == 4) {
-        const Cx<T> s0 = add(a[0], a[2]), d0 = sub(a[0], a[2]), s1 = add(a[1], a[3]), d1 = rot<Inv>(sub(a[1], a[3]));
+        const C s0 = add(a[0], a[2]), d0 = sub(a[0], a[2]), s1 = add(a[1], a[3]), d1 = rot<Inv>(sub(a[1], a[3]));
         b[0] = add(s0, s1);
         b[2] = sub(s0, s1);
         b[1] = add(d0, d1);
         b[3] = sub(d0, d1);
-    } else if constexpr (F == 5) {
+    } else {
+        static_assert(F == 5);
         const T c1 = static_cast<T>(0.309016994374947424102293417182819059L), c2 = static_cast<T>(-0.809016994374947424102293417182819059L);
         const T s1 = static_cast<T>(0.951056516295153572116439333379382143L), s2 = static_cast<T>(0.587785252292473129168705954639072769L);
-        const Cx<T> t1 = add(a[1], a[4]), t2 = add(a[2], a[3]), d1 = sub(a[1], a[4]), d2 = sub(a[2], a[3]);
-        const Cx<T> r1 = {a[0].re + c1 * t1.re + c2 * t2.re, a[0].im + c1 * t1.im + c2 * t2.im};
-        const Cx<T> r2 = {a[0].re + c2 * t1.re + c1 * t2.re, a[0].im + c2 * t1.im + c1 * t2.im};
-        const Cx<T> i1 = rot<Inv>(Cx<T>{s1 * d1.re + s2 * d2.re, s1 * d1.im + s2 * d2.im});
-        const Cx<T> i2 = rot<Inv>(Cx<T>{s2 * d1.re - s1 * d2.re, s2 * d1.im - s1 * d2.im});
+        const C t1 = add(a[1], a[4]), t2 = add(a[2], a[3]), d1 = sub(a[1], a[4]), d2 = sub(a[2], a[3]);
+        const C r1 = add(a[0], add(scal(t1, c1), scal(t2, c2)));
+        const C r2 = add(a[0], add(scal(t1, c2), scal(t2, c1)));
+        const C i1 = rot<Inv>(add(scal(d1, s1), scal(d2, s2)));
+        const C i2 = rot<Inv>(sub(scal(d1, s2), scal(d2, s1)));
         b[0] = add(a[0], add(t1, t2));
         b[1] = add(r1, i1);
         b[4] = sub(r1, i1);
         b[2] = add(r2, i2);
         b[3] = sub(r2, i2);
+    }
+}
+
+constexpr int kMaxSmall = 151;  // radices and innermost lengths are at most 150
+constexpr int kMaxSmallHalf = 76;
+
+// f-point DFT of a into b (distinct arrays); other radices sum directly with
+// the roots of the plan length at stride rs = n / f.
+template <int F, bool Inv, class T>
+inline void small_dft(const Cx<T>* a, Cx<T>* b, int f, const Cx<T>* roots, std::size_t rs) {
+    if constexpr (F != 0) {
+        fixed_dft<F, Inv, T>(a, b);
+    } else if (f % 2) {
+        // Odd f: pairs j, f - j share cos and sin, so
+        // b[q] = a0 + Σ cos·(a_j + a_{f-j}) ∓ i·Σ sin·(a_j - a_{f-j}) and
+        // b[f - q] takes the other sign.
+        const int h = f / 2;
+        Cx<T> t[kMaxSmallHalf], d[kMaxSmallHalf];
+        Cx<T> sum = a[0];
+        for (int j = 1; j <= h; ++j) {
+            t[j] = add(a[j], a[f - j]);
+            d[j] = sub(a[j], a[f - j]);
+            sum = add(sum, t[j]);
+        }
+        b[0] = sum;
+        for (int q = 1; q <= h; ++q) {
+            Cx<T> re = a[0], im = {T(0), T(0)};
+            std::size_t idx = 0;
+            for (int j = 1; j <= h; ++j) {
+                idx += static_cast<std::size_t>(q);
+                if (idx >= static_cast<std::size_t>(f)) idx -= static_cast<std::size_t>(f);
+                const Cx<T> w = roots[idx * rs];  // (cos, -sin)
+                re = add(re, scal(t[j], w.re));
+                im = add(im, scal(d[j], w.im));
+            }
+            // -sin·d times i: the forward transform adds i·(-sin)·d
+            const Cx<T> r = Inv ? rot<false>(im) : rot<true>(im);
+            b[q] = add(re, r);
+            b[f - q] = sub(re, r);
+        }
     } else {
-        // The direct sum, paired: a[j] and a[f - j] share cos and sin.
         for (int q = 0; q < f; ++q) {
             Cx<T> acc = a[0];
             std::size_t idx = 0;
@@ -137,33 +225,47 @@ void small_dft_any(const Cx<T>* a, Cx<T>* b, int f, const Cx<T>* roots, std::siz
     }
 }
 
-constexpr int kMaxSmall = 151;  // radices and innermost lengths are at most 150
 
 // One decimation-in-time pass of level L over the sub-transform at `off` of
-// w, written to out (w itself, or the destination view at level 0).
+// w, written to out (w itself, or the destination view at level 0); the
+// factors of row j sit at tw[(j - 1)·m + k]. Dedicated radices writing an
+// interleaved array move packs of values.
 template <int F, bool Inv, class T, class Out>
-void dit_pass(const DftPlan<T>& p, const DftLevel<T>& L, const Cx<T>* w, std::size_t off, Out out) {
+void dit_pass(const DftPlan<T>& p, const DftLevel<T>& L, const Cx<T>* w, std::size_t off, Out out, Cx<T>* out_array) {
     const int f = F ? F : L.f;
     const std::size_t m = static_cast<std::size_t>(L.m), rs = static_cast<std::size_t>(p.n / f);
+    std::size_t k = 0;
+    if constexpr (F != 0) {
+        if (out_array != nullptr) {
+            constexpr std::size_t P = PackOf<T>::n;
+            Pk<T> a[F], b[F];
+            for (; k + P <= m; k += P) {
+                a[0] = load(w + off + k);
+                for (int j = 1; j < F; ++j)
+                    a[j] = mul<Inv>(load(w + off + static_cast<std::size_t>(j) * m + k), load(L.tw + static_cast<std::size_t>(j - 1) * m + k));
+                fixed_dft<F, Inv, T>(a, b);
+                for (int j = 0; j < F; ++j) store(out_array + off + static_cast<std::size_t>(j) * m + k, b[j]);
+            }
+        }
+    }
     Cx<T> a[F ? F : kMaxSmall], b[F ? F : kMaxSmall];
-    for (std::size_t k = 0; k < m; ++k) {
-        const Cx<T>* tw = L.tw + k * static_cast<std::size_t>(f - 1);
+    for (; k < m; ++k) {
         a[0] = w[off + k];
-        for (int j = 1; j < f; ++j) a[j] = mul<Inv>(w[off + static_cast<std::size_t>(j) * m + k], tw[j - 1]);
+        for (int j = 1; j < f; ++j) a[j] = mul<Inv>(w[off + static_cast<std::size_t>(j) * m + k], L.tw[static_cast<std::size_t>(j - 1) * m + k]);
         small_dft<F, Inv>(a, b, f, p.roots, rs);
         for (int j = 0; j < f; ++j) out(off + static_cast<std::size_t>(j) * m + k, b[j]);
     }
 }
 
 template <bool Inv, class T, class Out>
-void dit_pass_any(const DftPlan<T>& p, int level, const Cx<T>* w, std::size_t off, Out out) {
+void dit_pass_any(const DftPlan<T>& p, int level, const Cx<T>* w, std::size_t off, Out out, Cx<T>* out_array) {
     const DftLevel<T>& L = p.lev[level];
     switch (L.f) {
-    case 2: dit_pass<2, Inv>(p, L, w, off, out); break;
-    case 3: dit_pass<3, Inv>(p, L, w, off, out); break;
-    case 4: dit_pass<4, Inv>(p, L, w, off, out); break;
-    case 5: dit_pass<5, Inv>(p, L, w, off, out); break;
-    default: dit_pass<0, Inv>(p, L, w, off, out); break;
+    case 2: dit_pass<2, Inv>(p, L, w, off, out, out_array); break;
+    case 3: dit_pass<3, Inv>(p, L, w, off, out, out_array); break;
+    case 4: dit_pass<4, Inv>(p, L, w, off, out, out_array); break;
+    case 5: dit_pass<5, Inv>(p, L, w, off, out, out_array); break;
+    default: dit_pass<0, Inv>(p, L, w, off, out, out_array); break;
     }
 }
 
@@ -172,13 +274,24 @@ template <int F, bool Inv, class T>
 void dif_pass(const DftPlan<T>& p, const DftLevel<T>& L, Cx<T>* d, std::size_t off) {
     const int f = F ? F : L.f;
     const std::size_t m = static_cast<std::size_t>(L.m), rs = static_cast<std::size_t>(p.n / f);
+    std::size_t k = 0;
+    if constexpr (F != 0) {
+        constexpr std::size_t P = PackOf<T>::n;
+        Pk<T> a[F], b[F];
+        for (; k + P <= m; k += P) {
+            for (int j = 0; j < F; ++j) a[j] = load(d + off + static_cast<std::size_t>(j) * m + k);
+            fixed_dft<F, Inv, T>(a, b);
+            store(d + off + k, b[0]);
+            for (int j = 1; j < F; ++j)
+                store(d + off + static_cast<std::size_t>(j) * m + k, mul<Inv>(b[j], load(L.tw + static_cast<std::size_t>(j - 1) * m + k)));
+        }
+    }
     Cx<T> a[F ? F : kMaxSmall], b[F ? F : kMaxSmall];
-    for (std::size_t k = 0; k < m; ++k) {
-        const Cx<T>* tw = L.tw + k * static_cast<std::size_t>(f - 1);
+    for (; k < m; ++k) {
         for (int j = 0; j < f; ++j) a[j] = d[off + static_cast<std::size_t>(j) * m + k];
         small_dft<F, Inv>(a, b, f, p.roots, rs);
         d[off + k] = b[0];
-        for (int j = 1; j < f; ++j) d[off + static_cast<std::size_t>(j) * m + k] = mul<Inv>(b[j], tw[j - 1]);
+        for (int j = 1; j < f; ++j) d[off + static_cast<std::size_t>(j) * m + k] = mul<Inv>(b[j], L.tw[static_cast<std::size_t>(j - 1) * m + k]);
     }
 }
 
@@ -207,30 +320,47 @@ struct Dit {
     CView<T> dst;
     bool permuted;
 
-    void inner_block(std::size_t b) const {
-        const std::size_t m = static_cast<std::size_t>(p.inner), stride = static_cast<std::size_t>(p.n) / m;
-        Cx<T> a[kMaxSmall], y[kMaxSmall];
-        if (permuted) {
-            const std::size_t start = p.digits[b];
-            for (std::size_t t = 0; t < m; ++t) a[t] = src.get(start + t * stride);
-        } else {
-            for (std::size_t t = 0; t < m; ++t) a[t] = w[b * m + t];
+    // Innermost DFTs of blocks b0 .. b1 - 1, written to w.
+    template <int F>
+    void inner_blocks(std::size_t b0, std::size_t b1) const {
+        const int f = F ? F : p.inner;
+        const std::size_t m = static_cast<std::size_t>(f), stride = static_cast<std::size_t>(p.n) / m;
+        Cx<T> a[F ? F : kMaxSmall];
+        for (std::size_t b = b0; b < b1; ++b) {
+            if (permuted) {
+                const std::size_t start = p.digits[b];
+                for (std::size_t t = 0; t < m; ++t) a[t] = src.get(start + t * stride);
+            } else {
+                for (std::size_t t = 0; t < m; ++t) a[t] = w[b * m + t];
+            }
+            if constexpr (F == 1) w[b] = a[0];
+            else small_dft<F, Inv>(a, w + b * m, f, p.roots, stride);
         }
-        small_dft_any<Inv>(a, y, p.inner, p.roots, stride);
-        std::memcpy(static_cast<void*>(w + b * m), y, m * sizeof(Cx<T>));
+    }
+    void inner(std::size_t b0, std::size_t b1) const {
+        switch (p.inner) {
+        case 1: inner_blocks<1>(b0, b1); break;
+        case 2: inner_blocks<2>(b0, b1); break;
+        case 3: inner_blocks<3>(b0, b1); break;
+        case 4: inner_blocks<4>(b0, b1); break;
+        case 5: inner_blocks<5>(b0, b1); break;
+        default: inner_blocks<0>(b0, b1); break;
+        }
     }
     void pass(int level, std::size_t off) const {
-        if (level == 0 && (dst.step != 2 || reinterpret_cast<Cx<T>*>(dst.re) != w))
-            dit_pass_any<Inv>(p, level, w, off, [this](std::size_t i, Cx<T> v) { dst.set(i, v); });
-        else
-            dit_pass_any<Inv>(p, level, w, off, [this](std::size_t i, Cx<T> v) { w[i] = v; });
+        if (level == 0 && (dst.step != 2 || reinterpret_cast<Cx<T>*>(dst.re) != w)) {
+            Cx<T>* arr = dst.step == 2 ? reinterpret_cast<Cx<T>*>(dst.re) : nullptr;
+            dit_pass_any<Inv>(p, level, w, off, [this](std::size_t i, Cx<T> v) { dst.set(i, v); }, arr);
+        } else {
+            dit_pass_any<Inv>(p, level, w, off, [this](std::size_t i, Cx<T> v) { w[i] = v; }, w);
+        }
     }
     void run(int level, std::size_t off) const {
         const std::size_t size = level == 0 ? static_cast<std::size_t>(p.n)
                                             : static_cast<std::size_t>(p.lev[level - 1].m);
         if (size <= kBreadthLimit) {
             const std::size_t m = static_cast<std::size_t>(p.inner);
-            for (std::size_t b = off / m; b < (off + size) / m; ++b) inner_block(b);
+            inner(off / m, (off + size) / m);
             for (int l = p.nlev - 1; l >= level; --l) {
                 const std::size_t sub = static_cast<std::size_t>(p.lev[l].f) * static_cast<std::size_t>(p.lev[l].m);
                 for (std::size_t o = off; o < off + size; o += sub) pass(l, o);
@@ -255,7 +385,7 @@ void dif_run(const DftPlan<T>& p, Cx<T>* d, int level, std::size_t off) {
         Cx<T> y[kMaxSmall];
         for (std::size_t o = off; o < off + size; o += m) {
             small_dft_any<Inv>(d + o, y, p.inner, p.roots, stride);
-            std::memcpy(static_cast<void*>(d + o), y, m * sizeof(Cx<T>));
+            for (std::size_t t = 0; t < m; ++t) d[o + t] = y[t];
         }
         return;
     }
@@ -404,8 +534,8 @@ ZorStatus build_mixed(DftPlan<T>& p, const int* radix, int nlev, int inner) {
         DftLevel<T>& L = p.lev[i];
         const std::uint64_t size = static_cast<std::uint64_t>(L.f) * static_cast<std::uint64_t>(L.m), step = n / size;
         L.tw = t;
-        for (std::uint64_t k = 0; k < static_cast<std::uint64_t>(L.m); ++k)
-            for (std::uint64_t j = 1; j < static_cast<std::uint64_t>(L.f); ++j) *t++ = p.roots[(j * k * step) % n];
+        for (std::uint64_t j = 1; j < static_cast<std::uint64_t>(L.f); ++j)
+            for (std::uint64_t k = 0; k < static_cast<std::uint64_t>(L.m); ++k) *t++ = p.roots[(j * k * step) % n];
     }
     for (std::uint64_t b = 0; b < blocks; ++b) {
         std::uint64_t off = b * static_cast<std::uint64_t>(inner), start = 0;
@@ -482,7 +612,7 @@ ZorStatus build_bluestein(DftPlan<T>& p) {
 
 template <bool Inv, class T>
 void run_tiny(const DftPlan<T>& p, CView<T> src, CView<T> dst) {
-    Cx<T> a[4] = {}, b[4] = {};
+    Cx<T> a[5] = {}, b[5] = {};
     for (int i = 0; i < p.n; ++i) a[i] = src.get(static_cast<std::size_t>(i));
     small_dft_any<Inv>(a, b, p.n, static_cast<const Cx<T>*>(nullptr), 0);
     for (int i = 0; i < p.n; ++i) dst.set(static_cast<std::size_t>(i), b[i]);
