@@ -325,8 +325,27 @@ struct Dit {
     void inner_blocks(std::size_t b0, std::size_t b1) const {
         const int f = F ? F : p.inner;
         const std::size_t m = static_cast<std::size_t>(f), stride = static_cast<std::size_t>(p.n) / m;
+        std::size_t b = b0;
+        if constexpr (F > 1) {
+            // P blocks at once, block l of the group in lane l of the packs.
+            constexpr std::size_t P = PackOf<T>::n;
+            Pk<T> x[F], y[F];
+            Cx<T> lanes[P];
+            for (; b + P <= b1; b += P) {
+                for (std::size_t t = 0; t < m; ++t) {
+                    for (std::size_t l = 0; l < P; ++l)
+                        lanes[l] = permuted ? src.get(p.digits[b + l] + t * stride) : w[(b + l) * m + t];
+                    x[t] = load(lanes);
+                }
+                fixed_dft<F, Inv, T>(x, y);
+                for (std::size_t q = 0; q < m; ++q) {
+                    store(lanes, y[q]);
+                    for (std::size_t l = 0; l < P; ++l) w[(b + l) * m + q] = lanes[l];
+                }
+            }
+        }
         Cx<T> a[F ? F : kMaxSmall];
-        for (std::size_t b = b0; b < b1; ++b) {
+        for (; b < b1; ++b) {
             if (permuted) {
                 const std::size_t start = p.digits[b];
                 for (std::size_t t = 0; t < m; ++t) a[t] = src.get(start + t * stride);
