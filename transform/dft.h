@@ -96,6 +96,22 @@ ZorStatus dft_plan_run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* wo
 template <class T>
 void dft_plan_run_outord(const DftPlan<T>& p, Cx<T>* d, bool inverse);
 
+// The transforms of a plan, one table per dispatch level.
+template <class T>
+struct DftKernelsT {
+    ZorStatus (*run)(const DftPlan<T>&, CView<T> src, CView<T> dst, void* work, bool inverse);
+    void (*outord)(const DftPlan<T>&, Cx<T>* d, bool inverse);
+};
+struct DftKernels {
+    DftKernelsT<float> f32;
+    DftKernelsT<double> f64;
+};
+
+// The complex power-of-two FFT of an interleaved (kinds 4, 7) or split (5, 8)
+// FFT specification, through the exported transforms.
+ZorStatus fft_complex(int kind, const void* spec, CView<float> x, CView<float> y, void* buf, bool inverse);
+ZorStatus fft_complex(int kind, const void* spec, CView<double> x, CView<double> y, void* buf, bool inverse);
+
 // e^{-2πi·m/n} in long double, from an argument of at most π/4.
 void unit_root(std::uint64_t m, std::uint64_t n, long double& c, long double& s);
 
