@@ -31,6 +31,7 @@
 #include "frame/check.h"
 #include "frame/memory.h"
 #include "frame/scale.h"
+#include "frame/types.h"
 #include "transform/dft.h"
 #include "transform/fft.h"
 
@@ -572,6 +573,12 @@ ZorStatus init_16(S** pp, int len, int flag, ZorHintAlgorithm hint, DftKind id) 
 
 using namespace zors;
 
+namespace {
+// The components of a complex vector, without touching it (it may be null).
+template <class C> const part_t<C>* parts(const C* p) { return reinterpret_cast<const part_t<C>*>(p); }
+template <class C> part_t<C>* parts(C* p) { return reinterpret_cast<part_t<C>*>(p); }
+}  // namespace
+
 #define ZORS_DFT_OBJECT(K, T, Id)                                                                                                                          \
     ZorStatus zorsDFTInitAlloc_##K(ZorsDFTSpec_##K** pp, int len, int flag, ZorHintAlgorithm hint) { return init<T>(pp, len, flag, hint, Id); } \
     ZorStatus zorsDFTFree_##K(ZorsDFTSpec_##K* p) { return free_f<T>(p, Id); }                                                                           \
@@ -601,19 +608,19 @@ ZorStatus zorsDFTGetBufSize_C_16sc(const ZorsDFTSpec_C_16sc* p, int* pSize) { re
 ZorStatus zorsDFTGetBufSize_C_16s(const ZorsDFTSpec_C_16s* p, int* pSize) { return size16(p, pSize, kDftC16s); }
 ZorStatus zorsDFTGetBufSize_R_16s(const ZorsDFTSpec_R_16s* p, int* pSize) { return size16(p, pSize, kDftR16s); }
 
-ZorStatus zorsDFTFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTSpec_C_32fc* pSpec, Zor8u* pBuffer) { return cdft(&pSrc->re, &pDst->re, pSpec, kDftC32fc, pBuffer, false); }
-ZorStatus zorsDFTInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTSpec_C_32fc* pSpec, Zor8u* pBuffer) { return cdft(&pSrc->re, &pDst->re, pSpec, kDftC32fc, pBuffer, true); }
-ZorStatus zorsDFTFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTSpec_C_64fc* pSpec, Zor8u* pBuffer) { return cdft(&pSrc->re, &pDst->re, pSpec, kDftC64fc, pBuffer, false); }
-ZorStatus zorsDFTInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTSpec_C_64fc* pSpec, Zor8u* pBuffer) { return cdft(&pSrc->re, &pDst->re, pSpec, kDftC64fc, pBuffer, true); }
+ZorStatus zorsDFTFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTSpec_C_32fc* pSpec, Zor8u* pBuffer) { return cdft(parts(pSrc), parts(pDst), pSpec, kDftC32fc, pBuffer, false); }
+ZorStatus zorsDFTInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTSpec_C_32fc* pSpec, Zor8u* pBuffer) { return cdft(parts(pSrc), parts(pDst), pSpec, kDftC32fc, pBuffer, true); }
+ZorStatus zorsDFTFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTSpec_C_64fc* pSpec, Zor8u* pBuffer) { return cdft(parts(pSrc), parts(pDst), pSpec, kDftC64fc, pBuffer, false); }
+ZorStatus zorsDFTInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTSpec_C_64fc* pSpec, Zor8u* pBuffer) { return cdft(parts(pSrc), parts(pDst), pSpec, kDftC64fc, pBuffer, true); }
 ZorStatus zorsDFTFwd_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsDFTSpec_C_32f* pSpec, Zor8u* pBuffer) { return cdft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kDftC32f, pBuffer, false); }
 ZorStatus zorsDFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsDFTSpec_C_32f* pSpec, Zor8u* pBuffer) { return cdft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kDftC32f, pBuffer, true); }
 ZorStatus zorsDFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsDFTSpec_C_64f* pSpec, Zor8u* pBuffer) { return cdft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kDftC64f, pBuffer, false); }
 ZorStatus zorsDFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsDFTSpec_C_64f* pSpec, Zor8u* pBuffer) { return cdft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kDftC64f, pBuffer, true); }
 
-ZorStatus zorsDFTOutOrdFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTOutOrdSpec_C_32fc* pSpec, Zor8u* pBuffer) { return outord(&pSrc->re, &pDst->re, pSpec, kDftOutOrd32fc, pBuffer, false); }
-ZorStatus zorsDFTOutOrdInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTOutOrdSpec_C_32fc* pSpec, Zor8u* pBuffer) { return outord(&pSrc->re, &pDst->re, pSpec, kDftOutOrd32fc, pBuffer, true); }
-ZorStatus zorsDFTOutOrdFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTOutOrdSpec_C_64fc* pSpec, Zor8u* pBuffer) { return outord(&pSrc->re, &pDst->re, pSpec, kDftOutOrd64fc, pBuffer, false); }
-ZorStatus zorsDFTOutOrdInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTOutOrdSpec_C_64fc* pSpec, Zor8u* pBuffer) { return outord(&pSrc->re, &pDst->re, pSpec, kDftOutOrd64fc, pBuffer, true); }
+ZorStatus zorsDFTOutOrdFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTOutOrdSpec_C_32fc* pSpec, Zor8u* pBuffer) { return outord(parts(pSrc), parts(pDst), pSpec, kDftOutOrd32fc, pBuffer, false); }
+ZorStatus zorsDFTOutOrdInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTOutOrdSpec_C_32fc* pSpec, Zor8u* pBuffer) { return outord(parts(pSrc), parts(pDst), pSpec, kDftOutOrd32fc, pBuffer, true); }
+ZorStatus zorsDFTOutOrdFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTOutOrdSpec_C_64fc* pSpec, Zor8u* pBuffer) { return outord(parts(pSrc), parts(pDst), pSpec, kDftOutOrd64fc, pBuffer, false); }
+ZorStatus zorsDFTOutOrdInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTOutOrdSpec_C_64fc* pSpec, Zor8u* pBuffer) { return outord(parts(pSrc), parts(pDst), pSpec, kDftOutOrd64fc, pBuffer, true); }
 
 ZorStatus zorsDFTFwd_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsDFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer) { return cdft16_i(pSrc, pDst, pSpec, scaleFactor, pBuffer, false); }
 ZorStatus zorsDFTInv_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsDFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer) { return cdft16_i(pSrc, pDst, pSpec, scaleFactor, pBuffer, true); }

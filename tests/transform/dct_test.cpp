@@ -91,7 +91,7 @@ void check(int n, ZorHintAlgorithm hint) {
     for (bool inv : {false, true}) {
         const std::vector<long double> want = reference(x, inv);
         for (int sf : K::fixed ? std::vector<int>{-1, 0, 2} : std::vector<int>{0}) {
-            zt::Guarded<T> a(n, 4), b(n, 4), c(n, 8);
+            zt::Guarded<T> a(n, sizeof(T)), b(n, 3 * sizeof(T)), c(n, 2 * sizeof(T));  // misaligned by whole elements
             for (int j = 0; j < n; ++j) a[j] = c[j] = static_cast<T>(x[static_cast<std::size_t>(j)]);
             ASSERT_EQ(inv ? K::run(a.data(), b.data(), i, nullptr, sf) : K::run(a.data(), b.data(), f, nullptr, sf), zorStsNoErr);
             EXPECT_TRUE(b.guards_intact());

@@ -143,7 +143,7 @@ void check_length(std::size_t n, int flag, int sf = 0) {
         if constexpr (K::real) {
             const int lay = op / 2;
             const std::size_t pl = packed_len(n, lay), in = inv ? pl : n, out = inv ? n : pl;
-            zt::Guarded<T> x(static_cast<int>(in), 4), y(static_cast<int>(out), 8), z(static_cast<int>(std::max(in, out)), 4);
+            zt::Guarded<T> x(static_cast<int>(in), sizeof(T)), y(static_cast<int>(out), 2 * sizeof(T)), z(static_cast<int>(std::max(in, out)), sizeof(T));
             const std::vector<long double> src = inv ? dk::layout_of(c.y, lay) : [&] {
                 std::vector<long double> v(n);
                 for (std::size_t i = 0; i < n; ++i) v[i] = c.x[i].real();
