@@ -996,6 +996,162 @@ ZORAPI ZorStatus zorsMulPerm_16s_ISfs(const Zor16s* pSrc, Zor16s* pSrcDst, int l
 ZORAPI ZorStatus zorsMulPackConj_32f_I(const Zor32f* pSrc, Zor32f* pSrcDst, int len);
 ZORAPI ZorStatus zorsMulPackConj_64f_I(const Zor64f* pSrc, Zor64f* pSrcDst, int len);
 
+/* DFT specifications of any length (opaque; the first word identifies the kind). */
+typedef struct ZorsDFTSpec_C_16sc ZorsDFTSpec_C_16sc;
+typedef struct ZorsDFTSpec_C_16s ZorsDFTSpec_C_16s;
+typedef struct ZorsDFTSpec_R_16s ZorsDFTSpec_R_16s;
+typedef struct ZorsDFTSpec_C_32fc ZorsDFTSpec_C_32fc;
+typedef struct ZorsDFTSpec_C_32f ZorsDFTSpec_C_32f;
+typedef struct ZorsDFTSpec_R_32f ZorsDFTSpec_R_32f;
+typedef struct ZorsDFTSpec_C_64fc ZorsDFTSpec_C_64fc;
+typedef struct ZorsDFTSpec_C_64f ZorsDFTSpec_C_64f;
+typedef struct ZorsDFTSpec_R_64f ZorsDFTSpec_R_64f;
+typedef struct ZorsDFTOutOrdSpec_C_32fc ZorsDFTOutOrdSpec_C_32fc;
+typedef struct ZorsDFTOutOrdSpec_C_64fc ZorsDFTOutOrdSpec_C_64fc;
+
+/* DFTInitAlloc: a specification of any length len >= 1 with one normalisation
+   flag (16-bit kinds: flag checked for len > 1); DFTFree releases it;
+   DFTGetBufSize reports the work-buffer size in bytes (16 bytes of slack). */
+ZORAPI ZorStatus zorsDFTInitAlloc_C_16sc(ZorsDFTSpec_C_16sc** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_C_16s(ZorsDFTSpec_C_16s** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_R_16s(ZorsDFTSpec_R_16s** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_C_32fc(ZorsDFTSpec_C_32fc** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_C_32f(ZorsDFTSpec_C_32f** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_R_32f(ZorsDFTSpec_R_32f** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_C_64fc(ZorsDFTSpec_C_64fc** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_C_64f(ZorsDFTSpec_C_64f** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTInitAlloc_R_64f(ZorsDFTSpec_R_64f** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTFree_C_16sc(ZorsDFTSpec_C_16sc* pSpec);
+ZORAPI ZorStatus zorsDFTFree_C_16s(ZorsDFTSpec_C_16s* pSpec);
+ZORAPI ZorStatus zorsDFTFree_R_16s(ZorsDFTSpec_R_16s* pSpec);
+ZORAPI ZorStatus zorsDFTFree_C_32fc(ZorsDFTSpec_C_32fc* pSpec);
+ZORAPI ZorStatus zorsDFTFree_C_32f(ZorsDFTSpec_C_32f* pSpec);
+ZORAPI ZorStatus zorsDFTFree_R_32f(ZorsDFTSpec_R_32f* pSpec);
+ZORAPI ZorStatus zorsDFTFree_C_64fc(ZorsDFTSpec_C_64fc* pSpec);
+ZORAPI ZorStatus zorsDFTFree_C_64f(ZorsDFTSpec_C_64f* pSpec);
+ZORAPI ZorStatus zorsDFTFree_R_64f(ZorsDFTSpec_R_64f* pSpec);
+ZORAPI ZorStatus zorsDFTGetBufSize_C_16sc(const ZorsDFTSpec_C_16sc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_C_16s(const ZorsDFTSpec_C_16s* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_R_16s(const ZorsDFTSpec_R_16s* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_C_32fc(const ZorsDFTSpec_C_32fc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_C_32f(const ZorsDFTSpec_C_32f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_R_32f(const ZorsDFTSpec_R_32f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_C_64fc(const ZorsDFTSpec_C_64fc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_C_64f(const ZorsDFTSpec_C_64f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTGetBufSize_R_64f(const ZorsDFTSpec_R_64f* pSpec, int* pSize);
+
+/* DFTFwd_CToC / DFTInv_CToC: complex DFT of any length, interleaved or
+   separate arrays; in place allowed; null pBuffer allocates one. */
+ZORAPI ZorStatus zorsDFTFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTSpec_C_32fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTSpec_C_32fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTSpec_C_64fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTSpec_C_64fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsDFTSpec_C_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstRe, Zor32f* pDstIm, const ZorsDFTSpec_C_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsDFTSpec_C_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsDFTSpec_C_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsDFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CToC_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, const ZorsDFTSpec_C_16sc* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_CToC_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDstRe, Zor16s* pDstIm, const ZorsDFTSpec_C_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CToC_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDstRe, Zor16s* pDstIm, const ZorsDFTSpec_C_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+
+/* Real DFT of any length into and out of Pack, Perm (len values) and CCS
+   (len + 2 values for even len, len + 1 for odd len). */
+ZORAPI ZorStatus zorsDFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDFTSpec_R_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDFTSpec_R_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToPack_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToPerm_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTFwd_RToCCS_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_PackToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_PermToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTInv_CCSToR_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDFTSpec_R_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+
+/* Out-of-order DFT: the spectrum of a long mixed-radix length is left in the
+   specification's own order; the inverse of the same specification reads it
+   back, and element-wise products in that order are cyclic convolutions. */
+ZORAPI ZorStatus zorsDFTOutOrdInitAlloc_C_32fc(ZorsDFTOutOrdSpec_C_32fc** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTOutOrdFree_C_32fc(ZorsDFTOutOrdSpec_C_32fc* pSpec);
+ZORAPI ZorStatus zorsDFTOutOrdGetBufSize_C_32fc(const ZorsDFTOutOrdSpec_C_32fc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTOutOrdFwd_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTOutOrdSpec_C_32fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTOutOrdInv_CToC_32fc(const Zor32fc* pSrc, Zor32fc* pDst, const ZorsDFTOutOrdSpec_C_32fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTOutOrdInitAlloc_C_64fc(ZorsDFTOutOrdSpec_C_64fc** ppSpec, int len, int flag, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDFTOutOrdFree_C_64fc(ZorsDFTOutOrdSpec_C_64fc* pSpec);
+ZORAPI ZorStatus zorsDFTOutOrdGetBufSize_C_64fc(const ZorsDFTOutOrdSpec_C_64fc* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDFTOutOrdFwd_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTOutOrdSpec_C_64fc* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDFTOutOrdInv_CToC_64fc(const Zor64fc* pSrc, Zor64fc* pDst, const ZorsDFTOutOrdSpec_C_64fc* pSpec, Zor8u* pBuffer);
+
+/* DCT specifications (opaque): forward (type II) and inverse (type III),
+   orthonormal, any length len >= 1. */
+typedef struct ZorsDCTFwdSpec_16s ZorsDCTFwdSpec_16s;
+typedef struct ZorsDCTInvSpec_16s ZorsDCTInvSpec_16s;
+typedef struct ZorsDCTFwdSpec_32f ZorsDCTFwdSpec_32f;
+typedef struct ZorsDCTInvSpec_32f ZorsDCTInvSpec_32f;
+typedef struct ZorsDCTFwdSpec_64f ZorsDCTFwdSpec_64f;
+typedef struct ZorsDCTInvSpec_64f ZorsDCTInvSpec_64f;
+
+/* DCTFwdInitAlloc / DCTInvInitAlloc, Free, GetBufSize; DCTFwd / DCTInv with
+   a work buffer (null allocates one); 16-bit forms with a scale factor. */
+ZORAPI ZorStatus zorsDCTFwdInitAlloc_16s(ZorsDCTFwdSpec_16s** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDCTFwdFree_16s(ZorsDCTFwdSpec_16s* pSpec);
+ZORAPI ZorStatus zorsDCTFwdGetBufSize_16s(const ZorsDCTFwdSpec_16s* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDCTInvInitAlloc_16s(ZorsDCTInvSpec_16s** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDCTInvFree_16s(ZorsDCTInvSpec_16s* pSpec);
+ZORAPI ZorStatus zorsDCTInvGetBufSize_16s(const ZorsDCTInvSpec_16s* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDCTFwdInitAlloc_32f(ZorsDCTFwdSpec_32f** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDCTFwdFree_32f(ZorsDCTFwdSpec_32f* pSpec);
+ZORAPI ZorStatus zorsDCTFwdGetBufSize_32f(const ZorsDCTFwdSpec_32f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDCTInvInitAlloc_32f(ZorsDCTInvSpec_32f** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDCTInvFree_32f(ZorsDCTInvSpec_32f* pSpec);
+ZORAPI ZorStatus zorsDCTInvGetBufSize_32f(const ZorsDCTInvSpec_32f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDCTFwdInitAlloc_64f(ZorsDCTFwdSpec_64f** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDCTFwdFree_64f(ZorsDCTFwdSpec_64f* pSpec);
+ZORAPI ZorStatus zorsDCTFwdGetBufSize_64f(const ZorsDCTFwdSpec_64f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDCTInvInitAlloc_64f(ZorsDCTInvSpec_64f** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsDCTInvFree_64f(ZorsDCTInvSpec_64f* pSpec);
+ZORAPI ZorStatus zorsDCTInvGetBufSize_64f(const ZorsDCTInvSpec_64f* pSpec, int* pSize);
+ZORAPI ZorStatus zorsDCTFwd_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDCTFwdSpec_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDCTInv_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsDCTInvSpec_32f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDCTFwd_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDCTFwdSpec_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDCTInv_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsDCTInvSpec_64f* pSpec, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDCTFwd_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDCTFwdSpec_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsDCTInv_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, const ZorsDCTInvSpec_16s* pSpec, int scaleFactor, Zor8u* pBuffer);
+
+/* Hilbert specifications (opaque) and the analytic signal of len reals: the
+   real part is the input, the imaginary part its Hilbert transform. */
+typedef struct ZorsHilbertSpec_32f32fc ZorsHilbertSpec_32f32fc;
+typedef struct ZorsHilbertSpec_16s32fc ZorsHilbertSpec_16s32fc;
+typedef struct ZorsHilbertSpec_16s16sc ZorsHilbertSpec_16s16sc;
+ZORAPI ZorStatus zorsHilbertInitAlloc_32f32fc(ZorsHilbertSpec_32f32fc** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsHilbertFree_32f32fc(ZorsHilbertSpec_32f32fc* pSpec);
+ZORAPI ZorStatus zorsHilbertInitAlloc_16s32fc(ZorsHilbertSpec_16s32fc** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsHilbertFree_16s32fc(ZorsHilbertSpec_16s32fc* pSpec);
+ZORAPI ZorStatus zorsHilbertInitAlloc_16s16sc(ZorsHilbertSpec_16s16sc** ppSpec, int len, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsHilbertFree_16s16sc(ZorsHilbertSpec_16s16sc* pSpec);
+ZORAPI ZorStatus zorsHilbert_32f32fc(const Zor32f* pSrc, Zor32fc* pDst, const ZorsHilbertSpec_32f32fc* pSpec);
+ZORAPI ZorStatus zorsHilbert_16s32fc(const Zor16s* pSrc, Zor32fc* pDst, const ZorsHilbertSpec_16s32fc* pSpec);
+ZORAPI ZorStatus zorsHilbert_16s16sc_Sfs(const Zor16s* pSrc, Zor16sc* pDst, const ZorsHilbertSpec_16s16sc* pSpec, int scaleFactor);
+
+/* Goertz, GoertzTwo: the DTFT of len samples at one or two relative
+   frequencies 0 <= rFreq < 1; 16-bit results rounded half away from zero. */
+ZORAPI ZorStatus zorsGoertz_32f(const Zor32f* pSrc, int len, Zor32fc* pVal, Zor32f rFreq);
+ZORAPI ZorStatus zorsGoertz_32fc(const Zor32fc* pSrc, int len, Zor32fc* pVal, Zor32f rFreq);
+ZORAPI ZorStatus zorsGoertz_64fc(const Zor64fc* pSrc, int len, Zor64fc* pVal, Zor64f rFreq);
+ZORAPI ZorStatus zorsGoertz_16s_Sfs(const Zor16s* pSrc, int len, Zor16sc* pVal, Zor32f rFreq, int scaleFactor);
+ZORAPI ZorStatus zorsGoertz_16sc_Sfs(const Zor16sc* pSrc, int len, Zor16sc* pVal, Zor32f rFreq, int scaleFactor);
+ZORAPI ZorStatus zorsGoertzTwo_32fc(const Zor32fc* pSrc, int len, Zor32fc pVal[2], const Zor32f rFreq[2]);
+ZORAPI ZorStatus zorsGoertzTwo_64fc(const Zor64fc* pSrc, int len, Zor64fc pVal[2], const Zor64f rFreq[2]);
+ZORAPI ZorStatus zorsGoertzTwo_16sc_Sfs(const Zor16sc* pSrc, int len, Zor16sc pVal[2], const Zor32f rFreq[2], int scaleFactor);
+
 /* (end of transform) */
 
 /* ======================================================================== */

@@ -44,6 +44,33 @@ inline std::vector<cld> dft(const std::vector<cld>& x, bool inverse) {
     return y;
 }
 
+// The roots e^{∓2πi·m/n}, m < n, from the exact integer m.
+inline std::vector<cld> roots(std::size_t n, bool inverse) {
+    std::vector<cld> w(n);
+    for (std::size_t m = 0; m < n; ++m) {
+        const long double a = 6.283185307179586476925286766559005768L * static_cast<long double>(m) / static_cast<long double>(n);
+        w[m] = {std::cos(a), inverse ? std::sin(a) : -std::sin(a)};
+    }
+    return w;
+}
+
+// Bin k of the DFT of any length from the definition (index j·k mod n).
+inline cld dft_bin(const std::vector<cld>& x, const std::vector<cld>& w, std::size_t k) {
+    const std::size_t n = x.size();
+    cld acc = 0;
+    std::size_t idx = 0;
+    for (std::size_t j = 0; j < n; ++j, idx = (idx + k) % n) acc += x[j] * w[idx];
+    return acc;
+}
+
+// The whole DFT of any length from the definition, O(n²).
+inline std::vector<cld> dft_any(const std::vector<cld>& x, bool inverse) {
+    const std::vector<cld> w = roots(x.size(), inverse);
+    std::vector<cld> y(x.size());
+    for (std::size_t k = 0; k < x.size(); ++k) y[k] = dft_bin(x, w, k);
+    return y;
+}
+
 // sqrt(Σ|a - b|² / Σ|b|²); the absolute error when b is zero.
 inline long double rel_rms(const std::vector<cld>& a, const std::vector<cld>& b) {
     long double num = 0, den = 0;

@@ -1,0 +1,463 @@
+// Wide bodies of the DFT plan, compiled once per dispatch level: the
+// mixed-radix passes (decimation in time, and the transposed out-of-order
+// passes), the innermost DFTs, the direct sum, the straight-line lengths
+// and the Bluestein steps around the FFT.
+//
+// The radix kernels are written once over a complex "value" type: one
+// complex number (Cx) or a pack of consecutive interleaved complex numbers
+// in a vector register (Pk, up to four single or two double values). The
+// packs move several values at a time through the same arithmetic.
+#include "frame/isa.h"
+
+// The compiler's straight-line vectoriser fuses the complex products of the
+// scalar tails into multiply-add-subtract instructions despite
+// -ffp-contract=off, which would make a value's last bits depend on whether
+// it went through a pack or a tail. The packs are explicit, so automatic
+// vectorisation is off.
+#pragma GCC optimize("no-tree-vectorize")
+
+#include <cstring>
+#include <utility>
+
+#include "transform/dft.h"
+
+namespace zors::ZORS_ISA {
+namespace {
+
+template <class T> CView<T> view(Cx<T>* p) { return {&p->re, &p->im, 2}; }
+
+template <class T> Cx<T> add(Cx<T> a, Cx<T> b) { return {a.re + b.re, a.im + b.im}; }
+template <class T> Cx<T> sub(Cx<T> a, Cx<T> b) { return {a.re - b.re, a.im - b.im}; }
+template <class T> Cx<T> scal(Cx<T> a, T s) { return {a.re * s, a.im * s}; }
+// a·w, or a·conj(w) for the inverse
+template <bool Inv, class T> Cx<T> mul(Cx<T> a, Cx<T> w) {
+    if constexpr (Inv) return {a.re * w.re + a.im * w.im, a.im * w.re - a.re * w.im};
+    else return {a.re * w.re - a.im * w.im, a.re * w.im + a.im * w.re};
+}
+// -i·a forward, +i·a inverse
+template <bool Inv, class T> Cx<T> rot(Cx<T> a) {
+    if constexpr (Inv) return {-a.im, a.re};
+    else return {a.im, -a.re};
+}
+
+// A pack of consecutive interleaved complex values in one 128-bit register
+// (two in single precision, one in double), with the same operations. The
+// kernels below are written once for both forms; the packs only change how
+// many values move at a time, not the arithmetic of each value.
+template <class T>
+struct PackOf {
+    // At most 32 bytes: the passes of short sub-transforms keep their packs full.
+    static constexpr std::size_t bytes = kVectorBytes > 32 ? 32 : kVectorBytes;
+    static constexpr std::size_t lanes = bytes / sizeof(T), n = lanes / 2;
+    typedef T V __attribute__((vector_size(bytes)));
+    template <std::size_t... I> static V swap_(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I ^ 1)...); }
+    template <std::size_t... I> static V re_(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I & ~std::size_t{1})...); }
+    template <std::size_t... I> static V im_(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I | 1)...); }
+    template <std::size_t... I> static V sign_(T re, T im, std::index_sequence<I...>) { return V{(I % 2 ? im : re)...}; }
+    static V swap(V v) { return swap_(v, std::make_index_sequence<lanes>{}); }
+    static V dup_re(V v) { return re_(v, std::make_index_sequence<lanes>{}); }
+    static V dup_im(V v) { return im_(v, std::make_index_sequence<lanes>{}); }
+    static V sign(T re, T im) { return sign_(re, im, std::make_index_sequence<lanes>{}); }
+};
+
+template <class T>
+struct Pk {
+    using P = PackOf<T>;
+    typename P::V v;
+};
+template <class T> Pk<T> load(const Cx<T>* p) {
+    Pk<T> r;
+    std::memcpy(&r.v, p, sizeof r.v);
+    return r;
+}
+template <class T> void store(Cx<T>* p, Pk<T> a) { std::memcpy(static_cast<void*>(p), &a.v, sizeof a.v); }
+template <class T> Pk<T> add(Pk<T> a, Pk<T> b) { return {a.v + b.v}; }
+template <class T> Pk<T> sub(Pk<T> a, Pk<T> b) { return {a.v - b.v}; }
+template <class T> Pk<T> scal(Pk<T> a, T s) { return {a.v * s}; }
+template <bool Inv, class T> Pk<T> mul(Pk<T> a, Pk<T> w) {
+    using P = PackOf<T>;
+    const typename P::V s = Inv ? P::sign(T(1), T(-1)) : P::sign(T(-1), T(1));
+    return {a.v * P::dup_re(w.v) + P::swap(a.v) * P::dup_im(w.v) * s};
+}
+template <bool Inv, class T> Pk<T> rot(Pk<T> a) {
+    using P = PackOf<T>;
+    return {P::swap(a.v) * (Inv ? P::sign(T(-1), T(1)) : P::sign(T(1), T(-1)))};
+}
+
+// The dedicated f-point DFTs (f = 2, 3, 4, 5) of a into b, for single
+// values (Cx) or packs (Pk).
+template <int F, bool Inv, class T, class C>
+inline void fixed_dft(const C* a, C* b) {
+    if constexpr (F == 2) {
+        b[0] = add(a[0], a[1]);
+        b[1] = sub(a[0], a[1]);
+    } else if constexpr (F == 3) {
+        const T h = T(0.5), s3 = static_cast<T>(0.866025403784438646763723170752936183L);
+        const C t = add(a[1], a[2]), d = rot<Inv>(scal(sub(a[1], a[2]), s3));
+        const C m = sub(a[0], scal(t, h));
+        b[0] = add(a[0], t);
+        b[1] = add(m, d);
+        b[2] = sub(m, d);
+    } else if constexpr (F == 4) {
+        const C s0 = add(a[0], a[2]), d0 = sub(a[0], a[2]), s1 = add(a[1], a[3]), d1 = rot<Inv>(sub(a[1], a[3]));
+        b[0] = add(s0, s1);
+        b[2] = sub(s0, s1);
+        b[1] = add(d0, d1);
+        b[3] = sub(d0, d1);
+    } else {
+        static_assert(F == 5);
+        const T c1 = static_cast<T>(0.309016994374947424102293417182819059L), c2 = static_cast<T>(-0.809016994374947424102293417182819059L);
+        const T s1 = static_cast<T>(0.951056516295153572116439333379382143L), s2 = static_cast<T>(0.587785252292473129168705954639072769L);
+        const C t1 = add(a[1], a[4]), t2 = add(a[2], a[3]), d1 = sub(a[1], a[4]), d2 = sub(a[2], a[3]);
+        const C r1 = add(a[0], add(scal(t1, c1), scal(t2, c2)));
+        const C r2 = add(a[0], add(scal(t1, c2), scal(t2, c1)));
+        const C i1 = rot<Inv>(add(scal(d1, s1), scal(d2, s2)));
+        const C i2 = rot<Inv>(sub(scal(d1, s2), scal(d2, s1)));
+        b[0] = add(a[0], add(t1, t2));
+        b[1] = add(r1, i1);
+        b[4] = sub(r1, i1);
+        b[2] = add(r2, i2);
+        b[3] = sub(r2, i2);
+    }
+}
+
+constexpr int kMaxSmall = 151;  // radices and innermost lengths are at most 150
+constexpr int kMaxSmallHalf = 76;
+
+// f-point DFT of a into b (distinct arrays); other radices sum directly with
+// the roots of the plan length at stride rs = n / f.
+template <int F, bool Inv, class T>
+inline void small_dft(const Cx<T>* a, Cx<T>* b, int f, const Cx<T>* roots, std::size_t rs) {
+    if constexpr (F != 0) {
+        fixed_dft<F, Inv, T>(a, b);
+    } else if (f % 2) {
+        // Odd f: pairs j, f - j share cos and sin, so
+        // b[q] = a0 + Σ cos·(a_j + a_{f-j}) ∓ i·Σ sin·(a_j - a_{f-j}) and
+        // b[f - q] takes the other sign.
+        const int h = f / 2;
+        Cx<T> t[kMaxSmallHalf], d[kMaxSmallHalf];
+        Cx<T> sum = a[0];
+        for (int j = 1; j <= h; ++j) {
+            t[j] = add(a[j], a[f - j]);
+            d[j] = sub(a[j], a[f - j]);
+            sum = add(sum, t[j]);
+        }
+        b[0] = sum;
+        for (int q = 1; q <= h; ++q) {
+            Cx<T> re = a[0], im = {T(0), T(0)};
+            std::size_t idx = 0;
+            for (int j = 1; j <= h; ++j) {
+                idx += static_cast<std::size_t>(q);
+                if (idx >= static_cast<std::size_t>(f)) idx -= static_cast<std::size_t>(f);
+                const Cx<T> w = roots[idx * rs];  // (cos, -sin)
+                re = add(re, scal(t[j], w.re));
+                im = add(im, scal(d[j], w.im));
+            }
+            // -sin·d times i: the forward transform adds i·(-sin)·d
+            const Cx<T> r = Inv ? rot<false>(im) : rot<true>(im);
+            b[q] = add(re, r);
+            b[f - q] = sub(re, r);
+        }
+    } else {
+        for (int q = 0; q < f; ++q) {
+            Cx<T> acc = a[0];
+            std::size_t idx = 0;
+            for (int j = 1; j < f; ++j) {
+                idx += static_cast<std::size_t>(q);
+                if (idx >= static_cast<std::size_t>(f)) idx -= static_cast<std::size_t>(f);
+                acc = add(acc, mul<Inv>(a[j], roots[idx * rs]));
+            }
+            b[q] = acc;
+        }
+    }
+}
+
+template <bool Inv, class T>
+void small_dft_any(const Cx<T>* a, Cx<T>* b, int f, const Cx<T>* roots, std::size_t rs) {
+    switch (f) {
+    case 1: b[0] = a[0]; break;
+    case 2: small_dft<2, Inv>(a, b, f, roots, rs); break;
+    case 3: small_dft<3, Inv>(a, b, f, roots, rs); break;
+    case 4: small_dft<4, Inv>(a, b, f, roots, rs); break;
+    case 5: small_dft<5, Inv>(a, b, f, roots, rs); break;
+    default: small_dft<0, Inv>(a, b, f, roots, rs); break;
+    }
+}
+
+
+// One decimation-in-time pass of level L over the sub-transform at `off` of
+// w, written to out (w itself, or the destination view at level 0); the
+// factors of row j sit at tw[(j - 1)·m + k]. Dedicated radices writing an
+// interleaved array move packs of values.
+template <int F, bool Inv, class T, class Out>
+void dit_pass(const DftPlan<T>& p, const DftLevel<T>& L, const Cx<T>* w, std::size_t off, Out out, Cx<T>* out_array) {
+    const int f = F ? F : L.f;
+    const std::size_t m = static_cast<std::size_t>(L.m), rs = static_cast<std::size_t>(p.n / f);
+    std::size_t k = 0;
+    if constexpr (F != 0) {
+        if (out_array != nullptr) {
+            constexpr std::size_t P = PackOf<T>::n;
+            Pk<T> a[F], b[F];
+            for (; k + P <= m; k += P) {
+                a[0] = load(w + off + k);
+                for (int j = 1; j < F; ++j)
+                    a[j] = mul<Inv>(load(w + off + static_cast<std::size_t>(j) * m + k), load(L.tw + static_cast<std::size_t>(j - 1) * m + k));
+                fixed_dft<F, Inv, T>(a, b);
+                for (int j = 0; j < F; ++j) store(out_array + off + static_cast<std::size_t>(j) * m + k, b[j]);
+            }
+        }
+    }
+    Cx<T> a[F ? F : kMaxSmall], b[F ? F : kMaxSmall];
+    for (; k < m; ++k) {
+        a[0] = w[off + k];
+        for (int j = 1; j < f; ++j) a[j] = mul<Inv>(w[off + static_cast<std::size_t>(j) * m + k], L.tw[static_cast<std::size_t>(j - 1) * m + k]);
+        small_dft<F, Inv>(a, b, f, p.roots, rs);
+        for (int j = 0; j < f; ++j) out(off + static_cast<std::size_t>(j) * m + k, b[j]);
+    }
+}
+
+template <bool Inv, class T, class Out>
+void dit_pass_any(const DftPlan<T>& p, int level, const Cx<T>* w, std::size_t off, Out out, Cx<T>* out_array) {
+    const DftLevel<T>& L = p.lev[level];
+    switch (L.f) {
+    case 2: dit_pass<2, Inv>(p, L, w, off, out, out_array); break;
+    case 3: dit_pass<3, Inv>(p, L, w, off, out, out_array); break;
+    case 4: dit_pass<4, Inv>(p, L, w, off, out, out_array); break;
+    case 5: dit_pass<5, Inv>(p, L, w, off, out, out_array); break;
+    default: dit_pass<0, Inv>(p, L, w, off, out, out_array); break;
+    }
+}
+
+// The transposed pass: f-point DFTs first, then the factors.
+template <int F, bool Inv, class T>
+void dif_pass(const DftPlan<T>& p, const DftLevel<T>& L, Cx<T>* d, std::size_t off) {
+    const int f = F ? F : L.f;
+    const std::size_t m = static_cast<std::size_t>(L.m), rs = static_cast<std::size_t>(p.n / f);
+    std::size_t k = 0;
+    if constexpr (F != 0) {
+        constexpr std::size_t P = PackOf<T>::n;
+        Pk<T> a[F], b[F];
+        for (; k + P <= m; k += P) {
+            for (int j = 0; j < F; ++j) a[j] = load(d + off + static_cast<std::size_t>(j) * m + k);
+            fixed_dft<F, Inv, T>(a, b);
+            store(d + off + k, b[0]);
+            for (int j = 1; j < F; ++j)
+                store(d + off + static_cast<std::size_t>(j) * m + k, mul<Inv>(b[j], load(L.tw + static_cast<std::size_t>(j - 1) * m + k)));
+        }
+    }
+    Cx<T> a[F ? F : kMaxSmall], b[F ? F : kMaxSmall];
+    for (; k < m; ++k) {
+        for (int j = 0; j < f; ++j) a[j] = d[off + static_cast<std::size_t>(j) * m + k];
+        small_dft<F, Inv>(a, b, f, p.roots, rs);
+        d[off + k] = b[0];
+        for (int j = 1; j < f; ++j) d[off + static_cast<std::size_t>(j) * m + k] = mul<Inv>(b[j], L.tw[static_cast<std::size_t>(j - 1) * m + k]);
+    }
+}
+
+template <bool Inv, class T>
+void dif_pass_any(const DftPlan<T>& p, int level, Cx<T>* d, std::size_t off) {
+    const DftLevel<T>& L = p.lev[level];
+    switch (L.f) {
+    case 2: dif_pass<2, Inv>(p, L, d, off); break;
+    case 3: dif_pass<3, Inv>(p, L, d, off); break;
+    case 4: dif_pass<4, Inv>(p, L, d, off); break;
+    case 5: dif_pass<5, Inv>(p, L, d, off); break;
+    default: dif_pass<0, Inv>(p, L, d, off); break;
+    }
+}
+
+constexpr std::size_t kBreadthLimit = 2000;
+
+// Decimation in time over the sub-transform of `level` at `off` of w. The
+// innermost blocks read `src` through the digit table (permuted == false: the
+// block itself, already in digit-reversed order).
+template <bool Inv, class T>
+struct Dit {
+    const DftPlan<T>& p;
+    CView<T> src;
+    Cx<T>* w;
+    CView<T> dst;
+    bool permuted;
+
+    // Innermost DFTs of blocks b0 .. b1 - 1, written to w.
+    template <int F>
+    void inner_blocks(std::size_t b0, std::size_t b1) const {
+        const int f = F ? F : p.inner;
+        const std::size_t m = static_cast<std::size_t>(f), stride = static_cast<std::size_t>(p.n) / m;
+        std::size_t b = b0;
+        if constexpr (F > 1) {
+            // P blocks at once, block l of the group in lane l of the packs.
+            constexpr std::size_t P = PackOf<T>::n;
+            Pk<T> x[F], y[F];
+            Cx<T> lanes[P];
+            for (; b + P <= b1; b += P) {
+                for (std::size_t t = 0; t < m; ++t) {
+                    for (std::size_t l = 0; l < P; ++l)
+                        lanes[l] = permuted ? src.get(p.digits[b + l] + t * stride) : w[(b + l) * m + t];
+                    x[t] = load(lanes);
+                }
+                fixed_dft<F, Inv, T>(x, y);
+                for (std::size_t q = 0; q < m; ++q) {
+                    store(lanes, y[q]);
+                    for (std::size_t l = 0; l < P; ++l) w[(b + l) * m + q] = lanes[l];
+                }
+            }
+        }
+        Cx<T> a[F ? F : kMaxSmall];
+        for (; b < b1; ++b) {
+            if (permuted) {
+                const std::size_t start = p.digits[b];
+                for (std::size_t t = 0; t < m; ++t) a[t] = src.get(start + t * stride);
+            } else {
+                for (std::size_t t = 0; t < m; ++t) a[t] = w[b * m + t];
+            }
+            if constexpr (F == 1) w[b] = a[0];
+            else small_dft<F, Inv>(a, w + b * m, f, p.roots, stride);
+        }
+    }
+    void inner(std::size_t b0, std::size_t b1) const {
+        switch (p.inner) {
+        case 1: inner_blocks<1>(b0, b1); break;
+        case 2: inner_blocks<2>(b0, b1); break;
+        case 3: inner_blocks<3>(b0, b1); break;
+        case 4: inner_blocks<4>(b0, b1); break;
+        case 5: inner_blocks<5>(b0, b1); break;
+        default: inner_blocks<0>(b0, b1); break;
+        }
+    }
+    void pass(int level, std::size_t off) const {
+        if (level == 0 && (dst.step != 2 || reinterpret_cast<Cx<T>*>(dst.re) != w)) {
+            Cx<T>* arr = dst.step == 2 ? reinterpret_cast<Cx<T>*>(dst.re) : nullptr;
+            dit_pass_any<Inv>(p, level, w, off, [this](std::size_t i, Cx<T> v) { dst.set(i, v); }, arr);
+        } else {
+            dit_pass_any<Inv>(p, level, w, off, [this](std::size_t i, Cx<T> v) { w[i] = v; }, w);
+        }
+    }
+    void run(int level, std::size_t off) const {
+        const std::size_t size = level == 0 ? static_cast<std::size_t>(p.n)
+                                            : static_cast<std::size_t>(p.lev[level - 1].m);
+        if (size <= kBreadthLimit) {
+            const std::size_t m = static_cast<std::size_t>(p.inner);
+            inner(off / m, (off + size) / m);
+            for (int l = p.nlev - 1; l >= level; --l) {
+                const std::size_t sub = static_cast<std::size_t>(p.lev[l].f) * static_cast<std::size_t>(p.lev[l].m);
+                for (std::size_t o = off; o < off + size; o += sub) pass(l, o);
+            }
+            return;
+        }
+        const DftLevel<T>& L = p.lev[level];
+        for (int j = 0; j < L.f; ++j) run(level + 1, off + static_cast<std::size_t>(j) * static_cast<std::size_t>(L.m));
+        pass(level, off);
+    }
+};
+
+template <bool Inv, class T>
+void dif_run(const DftPlan<T>& p, Cx<T>* d, int level, std::size_t off) {
+    const std::size_t size = level == 0 ? static_cast<std::size_t>(p.n) : static_cast<std::size_t>(p.lev[level - 1].m);
+    const std::size_t m = static_cast<std::size_t>(p.inner), stride = static_cast<std::size_t>(p.n) / m;
+    if (size <= kBreadthLimit) {
+        for (int l = level; l < p.nlev; ++l) {
+            const std::size_t sub = static_cast<std::size_t>(p.lev[l].f) * static_cast<std::size_t>(p.lev[l].m);
+            for (std::size_t o = off; o < off + size; o += sub) dif_pass_any<Inv>(p, l, d, o);
+        }
+        Cx<T> y[kMaxSmall];
+        for (std::size_t o = off; o < off + size; o += m) {
+            small_dft_any<Inv>(d + o, y, p.inner, p.roots, stride);
+            for (std::size_t t = 0; t < m; ++t) d[o + t] = y[t];
+        }
+        return;
+    }
+    dif_pass_any<Inv>(p, level, d, off);
+    const DftLevel<T>& L = p.lev[level];
+    for (int j = 0; j < L.f; ++j) dif_run<Inv>(p, d, level + 1, off + static_cast<std::size_t>(j) * static_cast<std::size_t>(L.m));
+}
+
+
+template <bool Inv, class T>
+void run_tiny(const DftPlan<T>& p, CView<T> src, CView<T> dst) {
+    Cx<T> a[5] = {}, b[5] = {};
+    for (int i = 0; i < p.n; ++i) a[i] = src.get(static_cast<std::size_t>(i));
+    small_dft_any<Inv>(a, b, p.n, static_cast<const Cx<T>*>(nullptr), 0);
+    for (int i = 0; i < p.n; ++i) dst.set(static_cast<std::size_t>(i), b[i]);
+}
+
+// The direct sum, accumulated in double precision (long double for double
+// data would cost much for little: the table rounding dominates).
+template <bool Inv, class T>
+void run_direct(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work) {
+    const std::size_t n = static_cast<std::size_t>(p.n);
+    auto* x = static_cast<Cx<T>*>(work);
+    for (std::size_t j = 0; j < n; ++j) x[j] = src.get(j);
+    for (std::size_t k = 0; k < n; ++k) {
+        double re = 0, im = 0;
+        std::size_t idx = 0;
+        for (std::size_t j = 0; j < n; ++j) {
+            const Cx<T> w = p.roots[idx];
+            const double wr = w.re, wi = Inv ? -w.im : w.im;
+            re += x[j].re * wr - x[j].im * wi;
+            im += x[j].re * wi + x[j].im * wr;
+            idx += k;
+            if (idx >= n) idx -= n;
+        }
+        dst.set(k, {static_cast<T>(re), static_cast<T>(im)});
+    }
+}
+
+template <bool Inv, class T>
+ZorStatus run_bluestein(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work) {
+    const std::size_t n = static_cast<std::size_t>(p.n), M = static_cast<std::size_t>(p.padded);
+    auto* a = static_cast<Cx<T>*>(work);
+    for (std::size_t j = 0; j < n; ++j) a[j] = mul<Inv>(src.get(j), p.chirp[j]);
+    std::memset(static_cast<void*>(a + n), 0, (M - n) * sizeof(Cx<T>));
+    void* rest = a + M;
+    ZorStatus st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, false);
+    if (st != zorStsNoErr) return st;
+    for (std::size_t j = 0; j < M; ++j) a[j] = mul<Inv>(a[j], p.kernel[j]);
+    st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, true);
+    if (st != zorStsNoErr) return st;
+    // The inverse sign conjugates the chirp on both ends and the kernel
+    // spectrum (the kernel is even, so its spectrum conjugates with it).
+    for (std::size_t k = 0; k < n; ++k) dst.set(k, mul<Inv>(a[k], p.chirp[k]));
+    return zorStsNoErr;
+}
+
+
+template <class T>
+ZorStatus run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work, bool inv) {
+    switch (p.alg) {
+    case DftAlg::tiny:
+        inv ? run_tiny<true>(p, src, dst) : run_tiny<false>(p, src, dst);
+        return zorStsNoErr;
+    case DftAlg::pow2:
+        return fft_complex(p.fft_kind, p.fft, src, dst, work, inv);
+    case DftAlg::direct:
+        inv ? run_direct<true>(p, src, dst, work) : run_direct<false>(p, src, dst, work);
+        return zorStsNoErr;
+    case DftAlg::bluestein:
+        return inv ? run_bluestein<true>(p, src, dst, work) : run_bluestein<false>(p, src, dst, work);
+    case DftAlg::mixed: {
+        // Passes run in the destination when it is an interleaved vector
+        // distinct from the source, else in the work area with the last
+        // pass writing the destination.
+        Cx<T>* w = static_cast<Cx<T>*>(work);
+        if (dst.step == 2 && dst.re != src.re) w = reinterpret_cast<Cx<T>*>(dst.re);
+        if (inv) Dit<true, T>{p, src, w, dst, true}.run(0, 0);
+        else Dit<false, T>{p, src, w, dst, true}.run(0, 0);
+        return zorStsNoErr;
+    }
+    }
+    return zorStsNoErr;
+}
+
+
+template <class T>
+void outord(const DftPlan<T>& p, Cx<T>* d, bool inv) {
+    if (inv) Dit<true, T>{p, view(d), d, view(d), false}.run(0, 0);
+    else dif_run<false>(p, d, 0, 0);
+}
+
+}  // namespace
+
+extern const DftKernels dft_kernels = {{&run<float>, &outord<float>}, {&run<double>, &outord<double>}};
+
+}  // namespace zors::ZORS_ISA
