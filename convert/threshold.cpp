@@ -27,6 +27,7 @@
 #include <limits>
 
 #include "frame/check.h"
+#include "frame/round.h"
 #include "frame/types.h"
 
 namespace zors {
@@ -45,18 +46,11 @@ wide_t<part_t<C>> mag2(const C& z) {
     return static_cast<W>(z.re) * static_cast<W>(z.re) + static_cast<W>(z.im) * static_cast<W>(z.im);
 }
 
-// v rounded to nearest, ties to even, whatever the rounding mode (|v| is
-// far below 2^52 here).
-double round_even(double v) {
-    const double r = std::floor(v), frac = v - r;
-    return (frac > 0.5 || (frac == 0.5 && std::fmod(r, 2.0) != 0.0)) ? r + 1.0 : r;
-}
-
 // The component rescaled by factor f (16sc: rounded and saturated).
 template <class P, class F>
 P rescale(P v, F f) {
     if constexpr (std::is_integral_v<P>) {
-        return saturate<P>(static_cast<std::int64_t>(round_even(static_cast<double>(v) * f)));
+        return saturate<P>(static_cast<std::int64_t>(round_half_even(static_cast<double>(v) * f)));
     } else {
         return static_cast<P>(v * f);
     }

@@ -1,0 +1,28 @@
+// Kernel table of the floating magnitudes and phases. Complex sources are
+// interleaved pairs (re, im); split sources are two arrays. Every kernel
+// processes n elements; the exports check the arguments (see polar.cpp).
+#pragma once
+
+#include <cstddef>
+
+#include "zors.h"
+
+namespace zors {
+
+struct PolarKernels {
+    // sqrt(re^2 + im^2): single precision from the sum in double precision
+    // (below one ulp); double precision with a scaled path at the range
+    // ends (within two ulps).
+    void (*mag_32fc)(const Zor32fc*, Zor32f*, std::size_t);
+    void (*mag_32f)(const Zor32f*, const Zor32f*, Zor32f*, std::size_t);
+    void (*mag_64fc)(const Zor64fc*, Zor64f*, std::size_t);
+    void (*mag_64f)(const Zor64f*, const Zor64f*, Zor64f*, std::size_t);
+    // atan2(im, re): single precision within one ulp, double precision
+    // within two.
+    void (*phase_32fc)(const Zor32fc*, Zor32f*, std::size_t);
+    void (*phase_32f)(const Zor32f*, const Zor32f*, Zor32f*, std::size_t);
+    void (*phase_64fc)(const Zor64fc*, Zor64f*, std::size_t);
+    void (*phase_64f)(const Zor64f*, const Zor64f*, Zor64f*, std::size_t);
+};
+
+}  // namespace zors

@@ -1,0 +1,279 @@
+// Wide bodies of the floating magnitudes and phases, compiled once per
+// dispatch level.
+//
+// Every element is computed in double precision lanes; single-precision
+// sources are widened exactly and the result rounded once at the end.
+//
+// Magnitude, single precision: re^2 + im^2 is formed in double precision
+// (the squares are exact, the sum rounded once), rounded to single and its
+// single-precision square root taken, so the error stays below one ulp and
+// the square root runs at the full single-precision width. Sums that leave
+// the normal single range take the double-precision square root instead.
+// Double precision: sqrt(re^2 + im^2), with hypot for sums near the ends of
+// the range (tiny but not zero, huge, infinite or NaN).
+//
+// Phase: atan2(im, re) by the usual reduction. With mn = min(|re|, |im|)
+// and mx = max, t = mn/mx; above tan(pi/8) the argument becomes
+// (mn - mx)/(mn + mx) with pi/4 added, which keeps it within +-tan(pi/8)
+// where an odd polynomial u + u^3 P(u^2) (degree 5 in u^2 for single
+// results, 10 for double results, fitted for relative error) is accurate to
+// 2^-35 and 2^-52; then pi/2 - a when |im| > |re|, pi - a for a negative (or
+// -0) re, pi/2 + a for both, and the sign of im. Lanes with an infinite or NaN component (or,
+// for double sources, a component above 2^1000) are computed with the C
+// library's atan2.
+//
+// Tails are run through the same vector steps on a zero-padded copy, so an
+// element's value never depends on where it falls.
+#include "frame/isa.h"
+#include "frame/simd.h"
+
+#include <cmath>
+#include <cstring>
+#include <immintrin.h>
+
+#include "convert/polar.h"
+
+namespace zors::ZORS_ISA {
+namespace {
+
+using std::size_t;
+using vd = vec<double>;
+using vf = vec<float>;
+using vi = vec<std::int64_t>;
+// N doubles per step; single-precision sources load N floats at a time.
+constexpr size_t N = lanes<double>;
+typedef float vfh __attribute__((vector_size(kVectorBytes / 2)));
+
+inline bool any(vi m) {
+#if defined(__AVX512F__)
+    __m512i x;
+    std::memcpy(&x, &m, sizeof x);
+    return _mm512_test_epi64_mask(x, x) != 0;
+#elif defined(__AVX2__)
+    __m256i x;
+    std::memcpy(&x, &m, sizeof x);
+    return !_mm256_testz_si256(x, x);
+#else
+    __m128i x;
+    std::memcpy(&x, &m, sizeof x);
+    return _mm_movemask_epi8(x) != 0;
+#endif
+}
+
+inline vd vsqrt(vd v) {
+#if defined(__AVX512F__)
+    return (vd)_mm512_maskz_sqrt_pd(0xFF, (__m512d)v);
+#elif defined(__AVX2__)
+    return (vd)_mm256_sqrt_pd((__m256d)v);
+#else
+    return (vd)_mm_sqrt_pd((__m128d)v);
+#endif
+}
+
+inline vf vsqrt(vf v) {
+#if defined(__AVX512F__)
+    return (vf)_mm512_maskz_sqrt_ps(0xFFFF, (__m512)v);
+#elif defined(__AVX2__)
+    return (vf)_mm256_sqrt_ps((__m256)v);
+#else
+    return (vf)_mm_sqrt_ps((__m128)v);
+#endif
+}
+
+inline vd to_vd(const float* p) {
+    vfh h;
+    std::memcpy(&h, p, sizeof h);
+    return __builtin_convertvector(h, vd);
+}
+inline vd to_vd(const double* p) { return load(p); }
+
+inline void put(float* p, vd v, size_t m) {
+    const vfh h = __builtin_convertvector(v, vfh);
+    std::memcpy(p, &h, sizeof(float) * m);
+}
+inline void put(double* p, vd v, size_t m) { std::memcpy(p, &v, sizeof(double) * m); }
+
+// Sources: N elements starting at element i as two vectors of parts;
+// `partial` loads m < N elements through a zero-padded copy.
+template <class P>
+struct Interleaved {
+    const P* p;  // 2n components re, im, re, im, ...
+    void get(size_t i, vd& re, vd& im) const {
+        const vd a = to_vd(p + 2 * i), b = to_vd(p + 2 * i + N);
+        re = __builtin_shuffle(a, b, lane_mask<vd>([](size_t j) { return 2 * j; }));
+        im = __builtin_shuffle(a, b, lane_mask<vd>([](size_t j) { return 2 * j + 1; }));
+    }
+    void partial(size_t i, size_t m, vd& re, vd& im) const {
+        P buf[2 * N] = {};
+        std::memcpy(buf, p + 2 * i, sizeof(P) * 2 * m);
+        Interleaved<P>{buf}.get(0, re, im);
+    }
+};
+
+template <class P>
+struct Split {
+    const P* re;
+    const P* im;
+    void get(size_t i, vd& r, vd& m) const {
+        r = to_vd(re + i);
+        m = to_vd(im + i);
+    }
+    void partial(size_t i, size_t m, vd& r, vd& q) const {
+        P br[N] = {}, bi[N] = {};
+        std::memcpy(br, re + i, sizeof(P) * m);
+        std::memcpy(bi, im + i, sizeof(P) * m);
+        Split<P>{br, bi}.get(0, r, q);
+    }
+};
+
+// Runs op over n elements: op(re, im, exceptional) gives N results and
+// marks the lanes that scalar(re, im) must compute instead.
+template <class D, class Src, class Op, class Scalar>
+void drive(const Src& src, D* dst, size_t n, Op op, Scalar scalar) {
+    auto step = [&](size_t i, size_t m, bool whole) {
+        vd re, im;
+        if (whole) src.get(i, re, im);
+        else src.partial(i, m, re, im);
+        vi exceptional;
+        vd r = op(re, im, exceptional);
+        if (any(exceptional)) {
+            for (size_t j = 0; j < N; ++j)
+                if (exceptional[j]) r[j] = scalar(re[j], im[j]);
+        }
+        put(dst + i, r, m);
+    };
+    size_t i = 0;
+    for (; i + N <= n; i += N) step(i, N, true);
+    if (i < n) step(i, n - i, false);
+}
+
+// ---- phase ---------------------------------------------------------------
+
+constexpr double kTanPi8 = 0.41421356237309504880;
+constexpr double kPi4 = 0.78539816339744830962;
+constexpr double kPi2Hi = 1.5707963267948966, kPi2Lo = 6.123233995736766e-17;
+constexpr double kPiHi = 3.141592653589793, kPiLo = 1.2246467991473532e-16;
+
+// atan(u) = u + u^3 P(u^2) on |u| <= tan(pi/8).
+constexpr double kAtanSingle[] = {-0.33333332468496680951, 0.19999901780728751243, -0.14281956632120139465,
+                                  0.11044137123174368548, -0.084734841815799196558, 0.047387768098139491505};
+constexpr double kAtanDouble[] = {-0.33333333333333189925, 0.1999999999995181414,   -0.14285714280044026661,
+                                  0.11111110776759447605,  -0.090908975854146954018, 0.076920574399884567668,
+                                  -0.066630752295866492248, 0.058476963231656069951, -0.050384998945369945032,
+                                  0.03804554892856583736,  -0.017887779925664465766};
+
+template <size_t K>
+vd atan2_lanes(vd y, vd x, const double (&c)[K], double limit, vi& exceptional) {
+    const vi sign = vi{} + static_cast<std::int64_t>(0x8000000000000000ull);  // the sign bits
+    const vd ax = (vd)((vi)x & ~sign), ay = (vd)((vi)y & ~sign);
+    exceptional = ~((ax <= limit) & (ay <= limit));
+    const vi swap = ay > ax;
+    const vd mn = swap ? ax : ay, mx = swap ? ay : ax;
+    const vi big = mn > mx * kTanPi8;
+    const vd num = big ? mn - mx : mn;
+    vd den = big ? mn + mx : mx;
+    den = den == 0.0 ? vd{} + 1.0 : den;  // atan2(0, 0): the quotient 0
+    const vd u = num / den, s = u * u;
+    vd p = vd{} + c[K - 1];
+    for (size_t k = K - 1; k-- > 0;) p = p * s + c[k];
+    vd a = u + u * (s * p);
+    a = big ? a + kPi4 : a;
+    // pi/2 - a for |y| > |x|, pi - a for a negative x, pi/2 + a for both,
+    // each with its constant in two parts.
+    const vi neg = (vi)x < 0;
+    const vd zero{};
+    const vd off_hi = swap ? zero + kPi2Hi : (neg ? zero + kPiHi : zero);
+    const vd off_lo = swap ? zero + kPi2Lo : (neg ? zero + kPiLo : zero);
+    a = (off_hi + ((swap ^ neg) ? -a : a)) + off_lo;
+    return (vd)(((vi)a & ~sign) | ((vi)y & sign));
+}
+
+template <class D, class Src>
+void phase(const Src& src, D* dst, size_t n) {
+    constexpr bool single = sizeof(D) == 4;
+    // Double sources keep mn + mx and mx * tan(pi/8) finite and normal.
+    constexpr double limit = single ? 1e300 : 0x1p1000;
+    drive(src, dst, n,
+          [](vd re, vd im, vi& exc) {
+              if constexpr (single) return atan2_lanes(im, re, kAtanSingle, limit, exc);
+              else return atan2_lanes(im, re, kAtanDouble, limit, exc);
+          },
+          [](double re, double im) { return std::atan2(im, re); });
+}
+
+void phase_32fc(const Zor32fc* s, Zor32f* d, size_t n) { phase(Interleaved<float>{&s->re}, d, n); }
+void phase_32f(const Zor32f* re, const Zor32f* im, Zor32f* d, size_t n) { phase(Split<float>{re, im}, d, n); }
+void phase_64fc(const Zor64fc* s, Zor64f* d, size_t n) { phase(Interleaved<double>{&s->re}, d, n); }
+void phase_64f(const Zor64f* re, const Zor64f* im, Zor64f* d, size_t n) { phase(Split<double>{re, im}, d, n); }
+
+// ---- magnitude -----------------------------------------------------------
+
+constexpr double kFloatMin = 0x1p-126, kFloatMax = 3.4028234663852886e38;
+
+// One element of the single-precision magnitude from its exact-ish square.
+inline float mag_single(double m2) {
+    if (m2 < kFloatMin || m2 > kFloatMax) return static_cast<float>(std::sqrt(m2));
+    return std::sqrt(static_cast<float>(m2));
+}
+
+template <class Src>
+void mag_f32(const Src& src, Zor32f* dst, size_t n) {
+    // Two steps of N doubles make one single-precision vector.
+    size_t i = 0;
+    for (; i + 2 * N <= n; i += 2 * N) {
+        vd re, im;
+        src.get(i, re, im);
+        const vd a = re * re + im * im;
+        src.get(i + N, re, im);
+        const vd b = re * re + im * im;
+        const vi out = (a < kFloatMin) | (a > kFloatMax) | (b < kFloatMin) | (b > kFloatMax);
+        if (any(out)) {
+            for (size_t j = 0; j < N; ++j) {
+                dst[i + j] = mag_single(a[j]);
+                dst[i + N + j] = mag_single(b[j]);
+            }
+            continue;
+        }
+        const vfh ha = __builtin_convertvector(a, vfh), hb = __builtin_convertvector(b, vfh);
+        vf w;
+        std::memcpy(&w, &ha, sizeof ha);
+        std::memcpy(reinterpret_cast<char*>(&w) + sizeof ha, &hb, sizeof hb);
+        store(dst + i, vsqrt(w));
+    }
+    for (; i < n; i += N) {
+        const size_t m = n - i < N ? n - i : N;
+        vd re, im;
+        src.partial(i, m, re, im);
+        const vd a = re * re + im * im;
+        for (size_t j = 0; j < m; ++j) dst[i + j] = mag_single(a[j]);
+    }
+}
+
+constexpr double kSafeLo = 0x1p-1000, kSafeHi = 0x1p1000;
+
+template <class Src>
+void mag_f64(const Src& src, Zor64f* dst, size_t n) {
+    drive(src, dst, n,
+          [](vd re, vd im, vi& exc) {
+              const vd m2 = re * re + im * im;
+              exc = ~((m2 >= kSafeLo) & (m2 <= kSafeHi)) & ((re != 0.0) | (im != 0.0));
+              return vsqrt(m2);
+          },
+          [](double re, double im) {
+              const double m2 = re * re + im * im;
+              return (m2 >= kSafeLo && m2 <= kSafeHi) || (re == 0 && im == 0) ? std::sqrt(m2) : std::hypot(re, im);
+          });
+}
+
+void mag_32fc(const Zor32fc* s, Zor32f* d, size_t n) { mag_f32(Interleaved<float>{&s->re}, d, n); }
+void mag_32f(const Zor32f* re, const Zor32f* im, Zor32f* d, size_t n) { mag_f32(Split<float>{re, im}, d, n); }
+void mag_64fc(const Zor64fc* s, Zor64f* d, size_t n) { mag_f64(Interleaved<double>{&s->re}, d, n); }
+void mag_64f(const Zor64f* re, const Zor64f* im, Zor64f* d, size_t n) { mag_f64(Split<double>{re, im}, d, n); }
+
+}  // namespace
+
+extern const PolarKernels polar_kernels = {
+    mag_32fc, mag_32f, mag_64fc, mag_64f, phase_32fc, phase_32f, phase_64fc, phase_64f,
+};
+
+}  // namespace zors::ZORS_ISA
