@@ -18,16 +18,18 @@
 //   rounded half away from zero (NaN gives 0), then the 16-bit encoder.
 // - To single precision: the 16-bit decoded value times 2^-15.
 //
-// The segment number is the exponent of m converted to single precision
-// (exact for these magnitudes), which keeps the encoders free of branches
-// and of table lookups, so the compiler can run them across a whole vector.
+// The encoders are dispatched wide bodies (companding.simd.cpp).
 #include <array>
-#include <bit>
 #include <cstdint>
 
+#include "convert/companding.h"
 #include "frame/check.h"
+#include "frame/dispatch.h"
 
 namespace zors {
+
+ZORS_ISA_TABLE(CompandKernels, compand_kernels)
+
 namespace {
 
 // Decoded 16-bit value of a transmitted A-law code.
@@ -109,38 +111,11 @@ constexpr std::array<Zor8u, 256> mulaw_to_alaw_table() {
 constexpr auto kALawToMuLaw = alaw_to_mulaw_table();
 constexpr auto kMuLawToALaw = mulaw_to_alaw_table();
 
-// floor(log2(m)) for 1 <= m < 2^24, from the exponent of its single value.
-inline std::int32_t top_bit(std::int32_t m) {
-    return static_cast<std::int32_t>(std::bit_cast<std::uint32_t>(static_cast<float>(m)) >> 23) - 127;
-}
-
-inline Zor8u alaw_encode(std::int32_t x) {
-    std::int32_t m = x >> 3;
-    const std::int32_t neg = m >> 31;  // all ones for negative samples
-    m ^= neg;                          // -m - 1
-    const std::int32_t s = top_bit(m | 31) - 4;
-    const std::int32_t shift = s < 2 ? 1 : s;
-    const std::int32_t code = (s << 4) | ((m >> shift) & 15);
-    return static_cast<Zor8u>(code ^ (0xD5 ^ (neg & 0x80)));
-}
-
-inline Zor8u mulaw_encode(std::int32_t x) {
-    const std::int32_t neg = x >> 31;
-    std::int32_t m = ((x ^ neg) >> 2) + 33;  // -x - 1 for negative samples
-    m = m > 8191 ? 8191 : m;
-    const std::int32_t s = top_bit(m | 63) - 5;
-    const std::int32_t code = (s << 4) | ((m >> (s + 1)) & 15);
-    return static_cast<Zor8u>(code ^ (0xFF ^ (neg & 0x80)));
-}
-
-// Single precision to the 16-bit range, rounded half away from zero. The
-// sum with one half is exact in double precision for every value in range.
-inline std::int32_t f32_to_lin(float x) {
-    const double v = static_cast<double>(x) * 32768.0;
-    if (v > 32767.0) return 32767;
-    if (v < -32768.0) return -32768;
-    if (!(v == v)) return 0;
-    return static_cast<std::int32_t>(v < 0 ? v - 0.5 : v + 0.5);
+template <class S>
+ZorStatus encode(const S* src, Zor8u* dst, int len, void (*kernel)(const S*, Zor8u*, std::size_t)) {
+    ZORS_CHECK(nonnull(src, dst), positive(len));
+    kernel(src, dst, static_cast<std::size_t>(len));
+    return zorStsNoErr;
 }
 
 template <class S, class D, class F>
@@ -163,7 +138,7 @@ ZorStatus zorsALawToLin_8u32f(const Zor8u* pSrc, Zor32f* pDst, int len) { return
 ZorStatus zorsMuLawToLin_8u32f(const Zor8u* pSrc, Zor32f* pDst, int len) { return map(pSrc, pDst, len, [](Zor8u c) { return kMuLawToLin[c] * kInv32768; }); }
 ZorStatus zorsALawToMuLaw_8u(const Zor8u* pSrc, Zor8u* pDst, int len) { return map(pSrc, pDst, len, [](Zor8u c) { return kALawToMuLaw[c]; }); }
 ZorStatus zorsMuLawToALaw_8u(const Zor8u* pSrc, Zor8u* pDst, int len) { return map(pSrc, pDst, len, [](Zor8u c) { return kMuLawToALaw[c]; }); }
-ZorStatus zorsLinToALaw_16s8u(const Zor16s* pSrc, Zor8u* pDst, int len) { return map(pSrc, pDst, len, [](Zor16s x) { return alaw_encode(x); }); }
-ZorStatus zorsLinToMuLaw_16s8u(const Zor16s* pSrc, Zor8u* pDst, int len) { return map(pSrc, pDst, len, [](Zor16s x) { return mulaw_encode(x); }); }
-ZorStatus zorsLinToALaw_32f8u(const Zor32f* pSrc, Zor8u* pDst, int len) { return map(pSrc, pDst, len, [](Zor32f x) { return alaw_encode(f32_to_lin(x)); }); }
-ZorStatus zorsLinToMuLaw_32f8u(const Zor32f* pSrc, Zor8u* pDst, int len) { return map(pSrc, pDst, len, [](Zor32f x) { return mulaw_encode(f32_to_lin(x)); }); }
+ZorStatus zorsLinToALaw_16s8u(const Zor16s* pSrc, Zor8u* pDst, int len) { return encode(pSrc, pDst, len, compand_kernels().lin_to_alaw); }
+ZorStatus zorsLinToMuLaw_16s8u(const Zor16s* pSrc, Zor8u* pDst, int len) { return encode(pSrc, pDst, len, compand_kernels().lin_to_mulaw); }
+ZorStatus zorsLinToALaw_32f8u(const Zor32f* pSrc, Zor8u* pDst, int len) { return encode(pSrc, pDst, len, compand_kernels().f32_to_alaw); }
+ZorStatus zorsLinToMuLaw_32f8u(const Zor32f* pSrc, Zor8u* pDst, int len) { return encode(pSrc, pDst, len, compand_kernels().f32_to_mulaw); }

@@ -6,9 +6,9 @@
 // own checks, and returns the Magnitude status when it is not 0, else the
 // Phase status (so the phases are written even when pDstMagn is null).
 //
-// Floating members (see polar.simd.cpp for the kernels): magnitudes and
-// phases of single-precision data are within one ulp, of double-precision
-// data within two; power spectra are re^2 + im^2 formed in double precision
+// Floating members (see polar.simd.cpp for the kernels): single-precision
+// phases are within one ulp and magnitudes below 1.5 ulp, double-precision
+// phases and magnitudes within two ulps; power spectra are re^2 + im^2 formed in double precision
 // and rounded once. 16-bit sources convert exactly to single precision and
 // take the single-precision kernels (the magnitude and power from the exact
 // integer sum of squares).

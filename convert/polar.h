@@ -10,9 +10,8 @@
 namespace zors {
 
 struct PolarKernels {
-    // sqrt(re^2 + im^2): single precision from the sum in double precision
-    // (below one ulp); double precision with a scaled path at the range
-    // ends (within two ulps).
+    // sqrt(re^2 + im^2): single precision below 1.5 ulp, double precision
+    // within two ulps, both with a wider path at the ends of the range.
     void (*mag_32fc)(const Zor32fc*, Zor32f*, std::size_t);
     void (*mag_32f)(const Zor32f*, const Zor32f*, Zor32f*, std::size_t);
     void (*mag_64fc)(const Zor64fc*, Zor64f*, std::size_t);

@@ -1,14 +1,13 @@
 // Wide bodies of the floating magnitudes and phases, compiled once per
 // dispatch level.
 //
-// Every element is computed in double precision lanes; single-precision
-// sources are widened exactly and the result rounded once at the end.
+// Phases and double-precision magnitudes are computed in double precision
+// lanes; single-precision sources are widened exactly and the result
+// rounded once at the end.
 //
-// Magnitude, single precision: re^2 + im^2 is formed in double precision
-// (the squares are exact, the sum rounded once), rounded to single and its
-// single-precision square root taken, so the error stays below one ulp and
-// the square root runs at the full single-precision width. Sums that leave
-// the normal single range take the double-precision square root instead.
+// Magnitude, single precision: sqrt(re * re + im * im) in single precision
+// (below 1.5 ulp), with the double-precision sum for elements near the ends
+// of the range.
 // Double precision: sqrt(re^2 + im^2), with hypot for sums near the ends of
 // the range (tiny but not zero, huge, infinite or NaN).
 //
@@ -208,44 +207,51 @@ void phase_64f(const Zor64f* re, const Zor64f* im, Zor64f* d, size_t n) { phase(
 
 // ---- magnitude -----------------------------------------------------------
 
-constexpr double kFloatMin = 0x1p-126, kFloatMax = 3.4028234663852886e38;
+// Single precision: sqrt(re * re + im * im) in single precision, which the
+// hardware's square root bounds (below 1.5 ulp: the sum is within 2^-23 of
+// re^2 + im^2 relatively, the root halves that, and the root's rounding adds
+// half an ulp). Elements whose sum leaves [2^-100, 2^100] (zeros aside) are
+// summed in double precision instead, so no square overflows or underflows.
+inline bool fast_range(float m2) { return m2 >= 0x1p-100f && m2 <= 0x1p100f; }
 
-// One element of the single-precision magnitude from its exact-ish square.
-inline float mag_single(double m2) {
-    if (m2 < kFloatMin || m2 > kFloatMax) return static_cast<float>(std::sqrt(m2));
-    return std::sqrt(static_cast<float>(m2));
+inline float mag_single(float re, float im) {
+    const float m2 = re * re + im * im;
+    if (fast_range(m2) || (re == 0 && im == 0)) return std::sqrt(m2);
+    return static_cast<float>(std::sqrt(static_cast<double>(re) * re + static_cast<double>(im) * im));
+}
+
+// The sums of squares of 2N elements, and their parts.
+inline vf sum_squares(const Interleaved<float>& s, size_t i, vf& re, vf& im) {
+    const vf a = load(s.p + 2 * i), b = load(s.p + 2 * i + 2 * N);
+    re = __builtin_shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j; }));
+    im = __builtin_shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j + 1; }));
+    return re * re + im * im;
+}
+inline vf sum_squares(const Split<float>& s, size_t i, vf& re, vf& im) {
+    re = load(s.re + i);
+    im = load(s.im + i);
+    return re * re + im * im;
 }
 
 template <class Src>
 void mag_f32(const Src& src, Zor32f* dst, size_t n) {
-    // Two steps of N doubles make one single-precision vector.
     size_t i = 0;
     for (; i + 2 * N <= n; i += 2 * N) {
-        vd re, im;
-        src.get(i, re, im);
-        const vd a = re * re + im * im;
-        src.get(i + N, re, im);
-        const vd b = re * re + im * im;
-        const vi out = (a < kFloatMin) | (a > kFloatMax) | (b < kFloatMin) | (b > kFloatMax);
-        if (any(out)) {
-            for (size_t j = 0; j < N; ++j) {
-                dst[i + j] = mag_single(a[j]);
-                dst[i + N + j] = mag_single(b[j]);
-            }
+        vf re, im;
+        const vf m2 = sum_squares(src, i, re, im);
+        vec<std::int32_t> out = (m2 < 0x1p-100f) | (m2 > 0x1p100f) | (m2 != m2);
+        vi w;
+        std::memcpy(&w, &out, sizeof w);
+        if (any(w)) {
+            for (size_t j = 0; j < 2 * N; ++j) dst[i + j] = mag_single(re[j], im[j]);
             continue;
         }
-        const vfh ha = __builtin_convertvector(a, vfh), hb = __builtin_convertvector(b, vfh);
-        vf w;
-        std::memcpy(&w, &ha, sizeof ha);
-        std::memcpy(reinterpret_cast<char*>(&w) + sizeof ha, &hb, sizeof hb);
-        store(dst + i, vsqrt(w));
+        store(dst + i, vsqrt(m2));
     }
-    for (; i < n; i += N) {
-        const size_t m = n - i < N ? n - i : N;
-        vd re, im;
-        src.partial(i, m, re, im);
-        const vd a = re * re + im * im;
-        for (size_t j = 0; j < m; ++j) dst[i + j] = mag_single(a[j]);
+    for (; i < n; ++i) {
+        vd r, m;
+        src.partial(i, 1, r, m);
+        dst[i] = mag_single(static_cast<float>(r[0]), static_cast<float>(m[0]));
     }
 }
 
