@@ -11,15 +11,16 @@
 // Double precision: sqrt(re^2 + im^2), with hypot for sums near the ends of
 // the range (tiny but not zero, huge, infinite or NaN).
 //
-// Phase: atan2(im, re) by the usual reduction. With mn = min(|re|, |im|)
-// and mx = max, t = mn/mx; above tan(pi/8) the argument becomes
-// (mn - mx)/(mn + mx) with pi/4 added, which keeps it within +-tan(pi/8)
-// where an odd polynomial u + u^3 P(u^2) (degree 5 in u^2 for single
-// results, 10 for double results, fitted for relative error) is accurate to
-// 2^-35 and 2^-52; then pi/2 - a when |im| > |re|, pi - a for a negative (or
-// -0) re, pi/2 + a for both, and the sign of im. Lanes with an infinite or NaN component (or,
-// for double sources, a component above 2^1000) are computed with the C
-// library's atan2.
+// Phase: atan2(im, re) from mn = min(|re|, |im|) and mx = max. Single
+// results: t = mn/mx, above tan(pi/8) the argument (mn - mx)/(mn + mx) with
+// pi/4 added, and an odd polynomial u + u^3 P(u^2) of degree 5 in u^2
+// (relative error 2^-35), all in double precision, so the single result is
+// within one ulp. Double results: three intervals reduced without rounding
+// the numerator and the constants kept as exact two-term sums (see
+// atan2_double), within two ulps. Then pi/2 - a when |im| > |re|, pi - a for
+// a negative (or -0) re, pi/2 + a for both, and the sign of im. Lanes with
+// an infinite or NaN component (or, for double sources, one above 2^1000)
+// are computed with the C library's atan2.
 //
 // Tails are run through the same vector steps on a zero-padded copy, so an
 // element's value never depends on where it falls.
@@ -156,10 +157,13 @@ constexpr double kPiHi = 3.141592653589793, kPiLo = 1.2246467991473532e-16;
 // atan(u) = u + u^3 P(u^2) on |u| <= tan(pi/8).
 constexpr double kAtanSingle[] = {-0.33333332468496680951, 0.19999901780728751243, -0.14281956632120139465,
                                   0.11044137123174368548, -0.084734841815799196558, 0.047387768098139491505};
-constexpr double kAtanDouble[] = {-0.33333333333333189925, 0.1999999999995181414,   -0.14285714280044026661,
-                                  0.11111110776759447605,  -0.090908975854146954018, 0.076920574399884567668,
-                                  -0.066630752295866492248, 0.058476963231656069951, -0.050384998945369945032,
-                                  0.03804554892856583736,  -0.017887779925664465766};
+// atan(x) = x + x^3 P(x^2) on |x| <= 7/16, for the double-precision phase.
+constexpr double kAtanDouble[] = {-0.33333333333333312854, 0.19999999999992752543,  -0.14285714284813300928,
+                                  0.1111111105468160593,   -0.090909070115454563802, 0.076922586956494203141,
+                                  -0.066658924272080155314, 0.058739367176998696899,  -0.051996629490602595925,
+                                  0.044315314223990571173,  -0.031887822338227463728, 0.013668265809863730406};
+constexpr double kAtanHalfHi = 0.4636476090008061, kAtanHalfLo = 2.2698777452961687e-17;
+constexpr double kPi4Hi = 0.7853981633974483, kPi4Lo = 3.061616997868383e-17;
 
 template <size_t K>
 vd atan2_lanes(vd y, vd x, const double (&c)[K], double limit, vi& exceptional) {
@@ -187,15 +191,50 @@ vd atan2_lanes(vd y, vd x, const double (&c)[K], double limit, vi& exceptional) 
     return (vd)(((vi)a & ~sign) | ((vi)y & sign));
 }
 
+// The double-precision phase: three intervals of t = mn/mx, each reduced
+// without rounding the numerator (the subtractions are exact there):
+// [0, 7/16) x = mn/mx; [7/16, 11/16) x = (2mn - mx)/(2mx + mn) about
+// atan(1/2); [11/16, 1] x = (mn - mx)/(mn + mx) about pi/4. The constant
+// part (quadrant offset plus or minus the interval's base) is formed as an
+// exact two-term sum, so only the small polynomial part and one final
+// addition round.
+vd atan2_double(vd y, vd x, vi& exceptional) {
+    const vi sign = vi{} + static_cast<std::int64_t>(0x8000000000000000ull);
+    const vd ax = (vd)((vi)x & ~sign), ay = (vd)((vi)y & ~sign);
+    exceptional = ~((ax <= 0x1p1000) & (ay <= 0x1p1000));
+    const vi swap = ay > ax;
+    const vd mn = swap ? ax : ay, mx = swap ? ay : ax;
+    const vd zero{};
+    const vi nonzero = mn != 0.0;  // zeros stay in the first interval
+    const vi mid = (mn * 16.0 >= mx * 7.0) & nonzero, high = (mn * 16.0 >= mx * 11.0) & nonzero;
+    const vd num = high ? mn - mx : (mid ? (mn + mn) - mx : mn);
+    vd den = high ? mn + mx : (mid ? (mx + mx) + mn : mx);
+    den = den == 0.0 ? zero + 1.0 : den;  // atan2(0, 0): the quotient 0
+    const vd u = num / den, s = u * u;
+    constexpr size_t K = sizeof kAtanDouble / sizeof kAtanDouble[0];
+    vd p = zero + kAtanDouble[K - 1];
+    for (size_t k = K - 1; k-- > 0;) p = p * s + kAtanDouble[k];
+    const vd q = u + u * (s * p);
+    const vd base_hi = high ? zero + kPi4Hi : (mid ? zero + kAtanHalfHi : zero);
+    const vd base_lo = high ? zero + kPi4Lo : (mid ? zero + kAtanHalfLo : zero);
+    // pi/2 - r for |y| > |x|, pi - r for a negative x, pi/2 + r for both.
+    const vi neg = (vi)x < 0, minus = swap ^ neg;
+    const vd off_hi = swap ? zero + kPi2Hi : (neg ? zero + kPiHi : zero);
+    const vd off_lo = swap ? zero + kPi2Lo : (neg ? zero + kPiLo : zero);
+    const vd b = minus ? -base_hi : base_hi, bl = minus ? -base_lo : base_lo, r = minus ? -q : q;
+    const vd c = off_hi + b, bb = c - off_hi, e = (off_hi - (c - bb)) + (b - bb);  // c + e = off_hi + b
+    const vd a = c + (r + ((e + bl) + off_lo));
+    return (vd)(((vi)a & ~sign) | ((vi)y & sign));
+}
+
 template <class D, class Src>
 void phase(const Src& src, D* dst, size_t n) {
     constexpr bool single = sizeof(D) == 4;
-    // Double sources keep mn + mx and mx * tan(pi/8) finite and normal.
-    constexpr double limit = single ? 1e300 : 0x1p1000;
+    constexpr double limit = 1e300;  // every finite single-precision source
     drive(src, dst, n,
           [](vd re, vd im, vi& exc) {
               if constexpr (single) return atan2_lanes(im, re, kAtanSingle, limit, exc);
-              else return atan2_lanes(im, re, kAtanDouble, limit, exc);
+              else return atan2_double(im, re, exc);
           },
           [](double re, double im) { return std::atan2(im, re); });
 }
