@@ -47,26 +47,48 @@ wide_t<part_t<C>> mag2(const C& z) {
 }
 
 // The component rescaled by factor f (16sc: rounded and saturated).
-template <class P, class F>
-P rescale(P v, F f) {
-    if constexpr (std::is_integral_v<P>) {
-        return saturate<P>(static_cast<std::int64_t>(round_half_even(static_cast<double>(v) * f)));
+template <class P>
+P rescale(P v, double f) {
+    if constexpr (std::is_integral_v<P>) return saturate<P>(static_cast<std::int64_t>(round_half_even(static_cast<double>(v) * f)));
+    else return static_cast<P>(v * f);
+}
+
+// |z| without overflow or underflow: double precision for single-precision
+// components, hypot for double precision.
+template <class C>
+double magnitude(const C& z) {
+    if constexpr (sizeof(part_t<C>) == 4) {
+        const double re = z.re, im = z.im;
+        return std::sqrt(re * re + im * im);
     } else {
-        return static_cast<P>(v * f);
+        return std::hypot(static_cast<double>(z.re), static_cast<double>(z.im));
     }
 }
 
-// The clamping factor sqrt(level^2 / m^2), in double precision for 16sc.
-template <class W>
-auto clamp_factor(W level2, W m2) {
-    if constexpr (std::is_integral_v<W>) return std::sqrt(static_cast<double>(level2) / static_cast<double>(m2));
-    else return std::sqrt(level2 / m2);
+// z scaled to magnitude level: by sqrt(level^2 / m^2) for 16sc (exact
+// squares, double-precision factor), by level / |z| for floating data.
+template <class C, class L>
+C scaled(const C& z, L level, wide_t<part_t<C>> level2, wide_t<part_t<C>> m2) {
+    double f;
+    if constexpr (std::is_integral_v<part_t<C>>) f = std::sqrt(static_cast<double>(level2) / static_cast<double>(m2));
+    else f = static_cast<double>(level) / magnitude(z);
+    return C{rescale(z.re, f), rescale(z.im, f)};
 }
 
+// 1/z = conj(z) / |z|^2 for a nonzero z, without overflow or underflow in
+// the squares (double precision for single-precision data, scaled by the
+// larger component for double precision).
 template <class C>
-C scaled(const C& z, wide_t<part_t<C>> level2, wide_t<part_t<C>> m2) {
-    const auto f = clamp_factor(level2, m2);
-    return C{rescale(z.re, f), rescale(z.im, f)};
+C reciprocal(const C& z) {
+    using P = part_t<C>;
+    if constexpr (sizeof(P) == 4) {
+        const double re = z.re, im = z.im, d = re * re + im * im;
+        return C{static_cast<P>(re / d), static_cast<P>(-im / d)};
+    } else {
+        const double s = std::fmax(std::fabs(z.re), std::fabs(z.im));
+        const double re = z.re / s, im = z.im / s, d = (re * re + im * im) * s;
+        return C{re / d, -im / d};
+    }
 }
 
 // Element rules. Each takes one element and returns its result.
@@ -78,7 +100,7 @@ T clamp_lt(const T& x, L level) {
         const W l2 = static_cast<W>(level) * static_cast<W>(level), m2 = mag2(x);
         if (m2 >= l2) return x;
         if (m2 == 0) return T{static_cast<P>(level), P{0}};
-        return scaled(x, l2, m2);
+        return scaled(x, level, l2, m2);
     } else {
         return x <= level ? static_cast<T>(level) : x;
     }
@@ -89,7 +111,7 @@ T clamp_gt(const T& x, L level) {
     if constexpr (is_complex_v<T>) {
         using W = wide_t<part_t<T>>;
         const W l2 = static_cast<W>(level) * static_cast<W>(level), m2 = mag2(x);
-        return m2 > l2 ? scaled(x, l2, m2) : x;
+        return m2 > l2 ? scaled(x, level, l2, m2) : x;
     } else {
         return x >= level ? static_cast<T>(level) : x;
     }
@@ -173,22 +195,23 @@ ZorStatus lt_inv(const T* src, T* dst, int len, L level) {
     constexpr L inf = std::numeric_limits<L>::infinity();
     bool zero_met = false;
     if constexpr (is_complex_v<T>) {
-        const L l2 = level * level, inv_level = L{1} / level;
+        const L l2 = level * level;
         for (int i = 0; i < len; ++i) {
             const T z = src[i];
-            const L m2 = z.re * z.re + z.im * z.im;
-            if (level == 0 && m2 == 0) {
+            const bool zero = z.re == 0 && z.im == 0;
+            if (level == 0 && zero) {
                 zero_met = true;
                 dst[i] = T{inf, L{0}};
-            } else if (level > 0 && m2 <= l2) {
-                if (m2 == 0) {
-                    dst[i] = T{inv_level, L{0}};
+            } else if (level > 0 && z.re * z.re + z.im * z.im <= l2) {
+                // Magnitude 1/level in the reciprocal's direction.
+                if (zero) {
+                    dst[i] = T{L{1} / level, L{0}};
                 } else {
-                    const L f = inv_level / std::sqrt(m2);  // 1 / (level |z|)
-                    dst[i] = T{z.re * f, -z.im * f};
+                    const double f = 1.0 / (static_cast<double>(level) * magnitude(z));
+                    dst[i] = T{static_cast<L>(z.re * f), static_cast<L>(-z.im * f)};
                 }
             } else {
-                dst[i] = T{z.re / m2, -z.im / m2};
+                dst[i] = reciprocal(z);
             }
         }
     } else {

@@ -298,6 +298,38 @@ TEST(Threshold, InverseWithLevel) {
     EXPECT_EQ(y[0], 4.0f);
 }
 
+// Magnitudes whose squares leave the component's range are still clamped
+// and inverted correctly.
+template <class C>
+void check_extremes() {
+    using P = part_t<C>;
+    const P big = sizeof(P) == 4 ? P(1e30) : P(1e200), tiny = sizeof(P) == 4 ? P(1e-30) : P(1e-200);
+    const C z[3] = {{big, big}, {tiny, -tiny}, {-big, 0}};
+    C y[3];
+    if constexpr (sizeof(P) == 4) {
+        ASSERT_EQ(zorsThreshold_GT_32fc(z, y, 3, 2.0f), zorStsNoErr);
+    } else {
+        ASSERT_EQ(zorsThreshold_GT_64fc(z, y, 3, 2.0), zorStsNoErr);
+    }
+    const P r = std::sqrt(P(2));
+    EXPECT_TRUE(close<P>(y[0].re, r, 2) && close<P>(y[0].im, r, 2)) << y[0].re << ", " << y[0].im;
+    EXPECT_TRUE(zt::same_bits(y[1], z[1]));
+    EXPECT_TRUE(close<P>(y[2].re, P(-2), 1) && y[2].im == 0);
+    if constexpr (sizeof(P) == 4) {
+        ASSERT_EQ(zorsThreshold_LTInv_32fc(z, y, 3, 0.0f), zorStsNoErr);
+    } else {
+        ASSERT_EQ(zorsThreshold_LTInv_64fc(z, y, 3, 0.0), zorStsNoErr);
+    }
+    EXPECT_TRUE(close<P>(y[0].re, P(0.5) / big, 2) && close<P>(y[0].im, P(-0.5) / big, 2)) << y[0].re;
+    EXPECT_TRUE(close<P>(y[1].re, P(0.5) / tiny, 2) && close<P>(y[1].im, P(0.5) / tiny, 2)) << y[1].re;
+    EXPECT_TRUE(close<P>(y[2].re, P(-1) / big, 1));
+}
+
+TEST(Threshold, ComplexExtremes) {
+    check_extremes<Zor32fc>();
+    check_extremes<Zor64fc>();
+}
+
 TEST(Threshold, ArgumentChecks) {
     ZT_CHECKS(zorsThreshold_16s, 1);
     ZT_CHECKS(zorsThreshold_32fc_I, 1);
