@@ -24,8 +24,10 @@
 //   extended precision. Phase_32sc_Sfs: the double-precision phase.
 //
 // Phase and PolarToCart clear the invalid-operation and underflow flags of
-// the SIMD control register that they may raise; the caller's other flags
-// and modes are kept.
+// the SIMD control register that they may raise, and round to nearest for
+// the call; the caller's other flags and modes are kept. PolarToCart in
+// single precision is a dispatched kernel (double-precision sine and
+// cosine, rounded once); in double precision it uses the C library's.
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -51,10 +53,14 @@ constexpr std::int64_t kHuge = std::numeric_limits<std::int64_t>::max();
 
 size_t count(int len) { return static_cast<size_t>(len); }
 
-// Clears the invalid and underflow flags that a kernel raises.
+// Clears the invalid and underflow flags that a kernel raises; rounds to
+// nearest for the call.
 struct FlagScope {
     MxcsrGuard guard;
-    FlagScope() { guard.clear_on_restore(MxcsrGuard::kFlagInvalid | kFlagUnderflow); }
+    FlagScope() {
+        guard.clear_on_restore(MxcsrGuard::kFlagInvalid | kFlagUnderflow);
+        guard.set_rounding(MxcsrGuard::kRoundNearest);
+    }
 };
 
 // A complex source as interleaved pairs or as two part arrays.
@@ -274,7 +280,7 @@ ZorStatus zorsCartToPolar_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f
     return m != zorStsNoErr ? m : p;
 }
 
-ZorStatus zorsPolarToCart_32fc(const Zor32f* pSrcMagn, const Zor32f* pSrcPhase, Zor32fc* pDst, int len) { ZORS_RUN(checks(len, pSrcMagn, pSrcPhase, pDst), FlagScope f; polar_to_cart(pSrcMagn, pSrcPhase, len, [pDst](size_t i, Zor32f re, Zor32f im) { pDst[i] = {re, im}; })); }
+ZorStatus zorsPolarToCart_32fc(const Zor32f* pSrcMagn, const Zor32f* pSrcPhase, Zor32fc* pDst, int len) { ZORS_RUN(checks(len, pSrcMagn, pSrcPhase, pDst), FlagScope f; polar_kernels().polar_32fc(pSrcMagn, pSrcPhase, pDst, count(len))); }
 ZorStatus zorsPolarToCart_64fc(const Zor64f* pSrcMagn, const Zor64f* pSrcPhase, Zor64fc* pDst, int len) { ZORS_RUN(checks(len, pSrcMagn, pSrcPhase, pDst), FlagScope f; polar_to_cart(pSrcMagn, pSrcPhase, len, [pDst](size_t i, Zor64f re, Zor64f im) { pDst[i] = {re, im}; })); }
-ZorStatus zorsPolarToCart_32f(const Zor32f* pSrcMagn, const Zor32f* pSrcPhase, Zor32f* pDstRe, Zor32f* pDstIm, int len) { ZORS_RUN(checks(len, pSrcMagn, pSrcPhase, pDstRe, pDstIm), FlagScope f; polar_to_cart(pSrcMagn, pSrcPhase, len, [=](size_t i, Zor32f re, Zor32f im) { pDstRe[i] = re; pDstIm[i] = im; })); }
+ZorStatus zorsPolarToCart_32f(const Zor32f* pSrcMagn, const Zor32f* pSrcPhase, Zor32f* pDstRe, Zor32f* pDstIm, int len) { ZORS_RUN(checks(len, pSrcMagn, pSrcPhase, pDstRe, pDstIm), FlagScope f; polar_kernels().polar_32f(pSrcMagn, pSrcPhase, pDstRe, pDstIm, count(len))); }
 ZorStatus zorsPolarToCart_64f(const Zor64f* pSrcMagn, const Zor64f* pSrcPhase, Zor64f* pDstRe, Zor64f* pDstIm, int len) { ZORS_RUN(checks(len, pSrcMagn, pSrcPhase, pDstRe, pDstIm), FlagScope f; polar_to_cart(pSrcMagn, pSrcPhase, len, [=](size_t i, Zor64f re, Zor64f im) { pDstRe[i] = re; pDstIm[i] = im; })); }

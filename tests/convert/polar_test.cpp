@@ -370,34 +370,45 @@ TEST(Polar, CartToPolarRunsBothHalvesWithTheirOwnChecks) {
 
 TEST(Polar, PolarToCartAgainstLongDouble) {
     zt::Rng rng(51);
-    const int n = 500;
-    std::vector<float> m(n), p(n), re(n), im(n);
-    std::vector<double> md(n), pd(n), red(n), imd(n);
-    std::vector<Zor32fc> c(n);
-    std::vector<Zor64fc> cd(n);
+    const int n = 503;
+    std::vector<float> m(n), p(n);
+    std::vector<double> md(n), pd(n);
     for (int i = 0; i < n; ++i) {
         m[i] = static_cast<float>(rng.bits() % 100000) / 7.0f;
         p[i] = (static_cast<float>(rng.bits() % 200001) - 100000.0f) / 10000.0f;
+        if (i % 50 == 7) p[i] *= 1e5f;   // beyond the reduced range
+        if (i % 50 == 9) p[i] = static_cast<float>(M_PI_2 * (i % 9 - 4));  // near multiples of pi/2
         md[i] = m[i] * 1.0000001;
         pd[i] = p[i] * 0.9999999;
     }
-    ASSERT_EQ(zorsPolarToCart_32f(m.data(), p.data(), re.data(), im.data(), n), zorStsNoErr);
-    ASSERT_EQ(zorsPolarToCart_32fc(m.data(), p.data(), c.data(), n), zorStsNoErr);
-    ASSERT_EQ(zorsPolarToCart_64f(md.data(), pd.data(), red.data(), imd.data(), n), zorStsNoErr);
-    ASSERT_EQ(zorsPolarToCart_64fc(md.data(), pd.data(), cd.data(), n), zorStsNoErr);
-    for (int i = 0; i < n; ++i) {
-        const long double wr = m[i] * std::cos(static_cast<long double>(p[i])), wi = m[i] * std::sin(static_cast<long double>(p[i]));
-        const long double tol = m[i] * 0x1p-23L;  // one ulp of the magnitude
-        EXPECT_LE(std::fabs(re[i] - wr), tol);
-        EXPECT_LE(std::fabs(im[i] - wi), tol);
-        EXPECT_EQ(c[i].re, re[i]);
-        EXPECT_EQ(c[i].im, im[i]);
-        const long double dr = md[i] * std::cos(static_cast<long double>(pd[i])), di = md[i] * std::sin(static_cast<long double>(pd[i]));
-        EXPECT_LE(std::fabs(red[i] - dr), md[i] * 0x1p-51L);
-        EXPECT_LE(std::fabs(imd[i] - di), md[i] * 0x1p-51L);
-        EXPECT_EQ(cd[i].re, red[i]);
-        EXPECT_EQ(cd[i].im, imd[i]);
-    }
+    zt::for_each_isa([&](zors::Isa) {
+        std::vector<float> re(n), im(n);
+        std::vector<double> red(n), imd(n);
+        std::vector<Zor32fc> c(n);
+        std::vector<Zor64fc> cd(n);
+        ASSERT_EQ(zorsPolarToCart_32f(m.data(), p.data(), re.data(), im.data(), n), zorStsNoErr);
+        ASSERT_EQ(zorsPolarToCart_32fc(m.data(), p.data(), c.data(), n), zorStsNoErr);
+        ASSERT_EQ(zorsPolarToCart_64f(md.data(), pd.data(), red.data(), imd.data(), n), zorStsNoErr);
+        ASSERT_EQ(zorsPolarToCart_64fc(md.data(), pd.data(), cd.data(), n), zorStsNoErr);
+        for (int i = 0; i < n; ++i) {
+            // Single precision: the double-precision product rounded once.
+            const long double wr = m[i] * std::cos(static_cast<long double>(p[i])), wi = m[i] * std::sin(static_cast<long double>(p[i]));
+            ASSERT_LE(ulps<float>(re[i], wr), 0.5001L) << "phase " << p[i];
+            ASSERT_LE(ulps<float>(im[i], wi), 0.5001L) << "phase " << p[i];
+            EXPECT_EQ(c[i].re, re[i]);
+            EXPECT_EQ(c[i].im, im[i]);
+            const long double dr = md[i] * std::cos(static_cast<long double>(pd[i])), di = md[i] * std::sin(static_cast<long double>(pd[i]));
+            EXPECT_LE(std::fabs(red[i] - dr), md[i] * 0x1p-51L);
+            EXPECT_LE(std::fabs(imd[i] - di), md[i] * 0x1p-51L);
+            EXPECT_EQ(cd[i].re, red[i]);
+            EXPECT_EQ(cd[i].im, imd[i]);
+        }
+    });
+    const float inf = std::numeric_limits<float>::infinity();
+    const float ms[2] = {1, 2}, ps[2] = {inf, std::nanf("")};
+    float re[2], im[2];
+    ASSERT_EQ(zorsPolarToCart_32f(ms, ps, re, im, 2), zorStsNoErr);
+    EXPECT_TRUE(std::isnan(re[0]) && std::isnan(im[1]));
 }
 
 TEST(Polar, ArgumentChecks) {
