@@ -177,6 +177,14 @@ ZorStatus phase_16_f32(const Src& s, Zor32f* dst, int len) {
     return zorStsNoErr;
 }
 
+// An integral floating value as a 64-bit integer, limited to +-2^62 (every
+// destination saturates far below).
+template <class F>
+std::int64_t clamp_to_int64(F v) {
+    constexpr F lim = static_cast<F>(std::int64_t{1} << 62);
+    return static_cast<std::int64_t>(v > lim ? lim : (v < -lim ? -lim : v));
+}
+
 template <class Src>
 void phase_16_sfs(const Src& s, Zor16s* dst, int len, int sf) {
     if (sf >= 2) {  // |phase| / 4 < 1/2 everywhere
@@ -194,7 +202,7 @@ void phase_16_sfs(const Src& s, Zor16s* dst, int len, int sf) {
     const int e = sf < -64 ? 64 : -sf;  // a nonzero phase saturates long before
     for (size_t i = 0; i < count(len); ++i) {
         const long double ph = std::atan2(static_cast<long double>(s.im(i)), static_cast<long double>(s.re(i)));
-        dst[i] = saturate<Zor16s>(static_cast<std::int64_t>(round_half_even(std::ldexp(ph, e))));
+        dst[i] = saturate<Zor16s>(clamp_to_int64(round_half_even(std::ldexp(ph, e))));
     }
 }
 
@@ -202,7 +210,7 @@ void phase_32sc_sfs(const Zor32sc* s, Zor32s* dst, int len, int sf) {
     const int e = sf < -64 ? 64 : (sf > 64 ? -64 : -sf);
     for (size_t i = 0; i < count(len); ++i) {
         const double ph = std::atan2(static_cast<double>(s[i].im), static_cast<double>(s[i].re));
-        dst[i] = saturate<Zor32s>(static_cast<std::int64_t>(round_half_even(std::ldexp(ph, e))));
+        dst[i] = saturate<Zor32s>(clamp_to_int64(round_half_even(std::ldexp(ph, e))));
     }
 }
 

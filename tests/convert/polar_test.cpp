@@ -311,6 +311,19 @@ TEST(Polar, IntegerPhasesScaleTheirPrecision) {
     std::vector<Zor32f> fre(n), fim(n), fph(n);
     for (int i = 0; i < n; ++i) { re[i] = z[i].re; im[i] = z[i].im; fre[i] = re[i]; fim[i] = im[i]; }
     ASSERT_EQ(zorsPhase_32f(fre.data(), fim.data(), fph.data(), n), zorStsNoErr);
+    for (int sf : {-2147483647 - 1, -100, -64, -63, -62, -61, -45, -41}) {
+        std::vector<Zor16s> a(n);
+        std::vector<Zor32s> c(n);
+        ASSERT_EQ(zorsPhase_16sc_Sfs(z.data(), a.data(), n, sf), zorStsNoErr);
+        ASSERT_EQ(zorsPhase_32sc_Sfs(z32.data(), c.data(), n, sf), zorStsNoErr);
+        for (int i = 0; i < n; ++i) {
+            // Far left shifts saturate every nonzero phase by its sign.
+            const long double ph = std::atan2(static_cast<long double>(z[i].im), static_cast<long double>(z[i].re));
+            const long double ph32 = std::atan2(static_cast<long double>(z32[i].im), static_cast<long double>(z32[i].re));
+            ASSERT_EQ(a[i], ph > 0 ? 32767 : (ph < 0 ? -32768 : 0)) << sf;
+            if (sf <= -63) ASSERT_EQ(c[i], ph32 > 0 ? 2147483647 : (ph32 < 0 ? -2147483647 - 1 : 0)) << sf;
+        }
+    }
     for (int sf = -40; sf <= 5; ++sf) {
         SCOPED_TRACE(testing::Message() << "scale factor " << sf);
         std::vector<Zor16s> a(n), b(n);
