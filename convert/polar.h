@@ -22,10 +22,12 @@ struct PolarKernels {
     void (*phase_32f)(const Zor32f*, const Zor32f*, Zor32f*, std::size_t);
     void (*phase_64fc)(const Zor64fc*, Zor64f*, std::size_t);
     void (*phase_64f)(const Zor64f*, const Zor64f*, Zor64f*, std::size_t);
-    // (m cos p, m sin p) in single precision, from double-precision sine
-    // and cosine; the rounding field must be round-to-nearest.
+    // (m cos p, m sin p) from double-precision sine and cosine; the
+    // rounding field must be round-to-nearest.
     void (*polar_32fc)(const Zor32f*, const Zor32f*, Zor32fc*, std::size_t);
     void (*polar_32f)(const Zor32f*, const Zor32f*, Zor32f*, Zor32f*, std::size_t);
+    void (*polar_64fc)(const Zor64f*, const Zor64f*, Zor64fc*, std::size_t);
+    void (*polar_64f)(const Zor64f*, const Zor64f*, Zor64f*, Zor64f*, std::size_t);
 };
 
 }  // namespace zors

@@ -315,25 +315,35 @@ void mag_32f(const Zor32f* re, const Zor32f* im, Zor32f* d, size_t n) { mag_f32(
 void mag_64fc(const Zor64fc* s, Zor64f* d, size_t n) { mag_f64(Interleaved<double>{&s->re}, d, n); }
 void mag_64f(const Zor64f* re, const Zor64f* im, Zor64f* d, size_t n) { mag_f64(Split<double>{re, im}, d, n); }
 
-// ---- polar to Cartesian, single precision ----------------------------------
+// ---- polar to Cartesian -------------------------------------------------------
 
-// (m cos p, m sin p) in double precision lanes, rounded once: p is reduced
-// by the nearest multiple k of pi/2 (Cody-Waite, pi/2 in three parts whose
-// products with k are exact for |k| < 2^20), sine and cosine of the rest
-// (|r| <= pi/4) by their Taylor polynomials to r^11 and r^12 (error below
-// 2^-37), and the quadrant k mod 4 picks and signs them. Phases above 2^20
-// in magnitude, infinities and NaNs take the C library's sine and cosine.
+// (m cos p, m sin p) in double precision lanes: p is reduced by the nearest
+// multiple k of pi/2 (Cody-Waite, pi/2 in three parts whose products with k
+// are exact for |k| < 2^20), sine and cosine of the rest (|r| <= pi/4) by
+// their Taylor polynomials (to r^11 and r^12 for single results, error
+// below 2^-37, rounded once; to r^17 and r^18 for double results), and the
+// quadrant k mod 4 picks and signs them. Phases above 2^20 in magnitude,
+// infinities and NaNs take the C library's sine and cosine.
 constexpr double kPio2_1 = 1.57079632673412561417e+00, kPio2_2 = 6.07710050630396597660e-11,
                  kPio2_3 = 2.02226624879595063154e-21, kTwoOverPi = 6.36619772367581382433e-01;
 constexpr double kRoundMagic = 6755399441055744.0;  // 1.5 * 2^52
 
+// Sine and cosine of p for |p| <= 2^20; Wide selects the Taylor
+// polynomials to r^17 and r^18 (error below 2^-60, for double results).
+template <bool Wide>
 inline void sincos_lanes(vd p, vd& sn, vd& cs) {
     const vd t = p * kTwoOverPi + kRoundMagic;  // k in the low mantissa bits
     const vd kd = t - kRoundMagic;
     const vd r = ((p - kd * kPio2_1) - kd * kPio2_2) - kd * kPio2_3;
     const vd z = r * r;
-    const vd sp = r + r * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880 + z * (-1.0 / 39916800)))));
-    const vd cp = 1.0 - z * 0.5 + z * z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320 + z * (-1.0 / 3628800 + z * (1.0 / 479001600)))));
+    vd sp, cp;
+    if constexpr (Wide) {
+        sp = r + r * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880 + z * (-1.0 / 39916800 + z * (1.0 / 6227020800 + z * (-1.0 / 1307674368000 + z * (1.0 / 355687428096000))))))));
+        cp = 1.0 - z * 0.5 + z * z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320 + z * (-1.0 / 3628800 + z * (1.0 / 479001600 + z * (-1.0 / 87178291200 + z * (1.0 / 20922789888000 + z * (-1.0 / 6402373705728000))))))));
+    } else {
+        sp = r + r * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880 + z * (-1.0 / 39916800)))));
+        cp = 1.0 - z * 0.5 + z * z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320 + z * (-1.0 / 3628800 + z * (1.0 / 479001600)))));
+    }
     const vi q = (vi)t & 3;
     const vi odd = (q & 1) != 0, sin_neg = (q & 2) != 0, cos_neg = ((q + 1) & 2) != 0;
     const vd s0 = odd ? cp : sp, c0 = odd ? sp : cp;
@@ -342,15 +352,15 @@ inline void sincos_lanes(vd p, vd& sn, vd& cs) {
 }
 
 // n elements from magnitudes and phases; out(i, re, im) stores element i.
-template <class Out>
-void polar_f32(const Zor32f* magn, const Zor32f* phase, size_t n, Out out) {
+template <class P, class Out>
+void polar(const P* magn, const P* phase, size_t n, Out out) {
     auto step = [&](size_t i, size_t m) {
-        float bm[N] = {}, bp[N] = {};
-        std::memcpy(bm, magn + i, sizeof(float) * m);
-        std::memcpy(bp, phase + i, sizeof(float) * m);
+        P bm[N] = {}, bp[N] = {};
+        std::memcpy(bm, magn + i, sizeof(P) * m);
+        std::memcpy(bp, phase + i, sizeof(P) * m);
         const vd mv = to_vd(bm), pv = to_vd(bp);
         vd sn, cs;
-        sincos_lanes(pv, sn, cs);
+        sincos_lanes<sizeof(P) == 8>(pv, sn, cs);
         vd re = mv * cs, im = mv * sn;
         const vi big = ~(((vd)((vi)pv & ~(vi{} + static_cast<std::int64_t>(0x8000000000000000ull)))) <= 0x1p20);
         if (any(big)) {
@@ -360,7 +370,7 @@ void polar_f32(const Zor32f* magn, const Zor32f* phase, size_t n, Out out) {
                 im[j] = mv[j] * std::sin(pv[j]);
             }
         }
-        for (size_t j = 0; j < m; ++j) out(i + j, static_cast<float>(re[j]), static_cast<float>(im[j]));
+        for (size_t j = 0; j < m; ++j) out(i + j, static_cast<P>(re[j]), static_cast<P>(im[j]));
     };
     size_t i = 0;
     for (; i + N <= n; i += N) step(i, N);
@@ -368,16 +378,23 @@ void polar_f32(const Zor32f* magn, const Zor32f* phase, size_t n, Out out) {
 }
 
 void polar_32fc(const Zor32f* magn, const Zor32f* phase, Zor32fc* dst, size_t n) {
-    polar_f32(magn, phase, n, [dst](size_t i, float re, float im) { dst[i] = Zor32fc{re, im}; });
+    polar(magn, phase, n, [dst](size_t i, float re, float im) { dst[i] = Zor32fc{re, im}; });
 }
 void polar_32f(const Zor32f* magn, const Zor32f* phase, Zor32f* re, Zor32f* im, size_t n) {
-    polar_f32(magn, phase, n, [re, im](size_t i, float a, float b) { re[i] = a; im[i] = b; });
+    polar(magn, phase, n, [re, im](size_t i, float a, float b) { re[i] = a; im[i] = b; });
+}
+void polar_64fc(const Zor64f* magn, const Zor64f* phase, Zor64fc* dst, size_t n) {
+    polar(magn, phase, n, [dst](size_t i, double re, double im) { dst[i] = Zor64fc{re, im}; });
+}
+void polar_64f(const Zor64f* magn, const Zor64f* phase, Zor64f* re, Zor64f* im, size_t n) {
+    polar(magn, phase, n, [re, im](size_t i, double a, double b) { re[i] = a; im[i] = b; });
 }
 
 }  // namespace
 
 extern const PolarKernels polar_kernels = {
-    mag_32fc, mag_32f, mag_64fc, mag_64f, phase_32fc, phase_32f, phase_64fc, phase_64f, polar_32fc, polar_32f,
+    mag_32fc, mag_32f, mag_64fc, mag_64f, phase_32fc, phase_32f, phase_64fc, phase_64f,
+    polar_32fc, polar_32f, polar_64fc, polar_64f,
 };
 
 }  // namespace zors::ZORS_ISA
