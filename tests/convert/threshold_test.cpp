@@ -28,7 +28,7 @@ std::vector<T> real_data(zt::Rng& rng, T level, int n) {
         while (static_cast<int>(v.size()) < n) v.push_back(static_cast<T>((static_cast<int>(rng.bits() % 2001) - 1000) / 10.0));
     } else {
         v.insert(v.end(), {std::numeric_limits<T>::min(), std::numeric_limits<T>::max(), T(0),
-                           static_cast<T>(level + 1), static_cast<T>(level - 1)});
+                           static_cast<T>(static_cast<long long>(level) + 1), static_cast<T>(static_cast<long long>(level) - 1)});
         while (static_cast<int>(v.size()) < n) v.push_back(rng.any<T>());
     }
     return v;
