@@ -691,6 +691,163 @@ ZORAPI ZorStatus zorsConvert_32f16f(const Zor32f* pSrc, Zor16s* pDst, int len, Z
 ZORAPI ZorStatus zorsConvert_16s16f(const Zor16s* pSrc, Zor16s* pDst, int len, ZorRoundMode rndMode);
 ZORAPI ZorStatus zorsConvert_16f16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, ZorRoundMode rndMode, int scaleFactor);
 
+
+/* Magnitude: sqrt(re^2 + im^2) of complex vectors or of separate parts;
+   _Sfs results are scaled by 2^-scaleFactor, rounded to nearest (ties to
+   even) and saturated. */
+ZORAPI ZorStatus zorsMagnitude_32fc(const Zor32fc* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMagnitude_64fc(const Zor64fc* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsMagnitude_16sc32f(const Zor16sc* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMagnitude_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMagnitude_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsMagnitude_16s32f(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMagnitude_16sc_Sfs(const Zor16sc* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMagnitude_32sc_Sfs(const Zor32sc* pSrc, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsMagnitude_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDst, int len, int scaleFactor);
+
+/* MagSquared, PowerSpectr: re^2 + im^2 (integer forms exact, then scaled,
+   rounded and saturated). */
+ZORAPI ZorStatus zorsMagSquared_32sc32s_Sfs(const Zor32sc* pSrc, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsPowerSpectr_32fc(const Zor32fc* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPowerSpectr_64fc(const Zor64fc* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsPowerSpectr_16sc32f(const Zor16sc* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPowerSpectr_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPowerSpectr_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsPowerSpectr_16s32f(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPowerSpectr_16sc_Sfs(const Zor16sc* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsPowerSpectr_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDst, int len, int scaleFactor);
+
+/* Phase: atan2(im, re) in [-pi, pi]; _Sfs scaled, rounded and saturated
+   (16sc: zeros for factors of 2 and above). */
+ZORAPI ZorStatus zorsPhase_32fc(const Zor32fc* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPhase_64fc(const Zor64fc* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsPhase_16sc32f(const Zor16sc* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPhase_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPhase_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsPhase_16s32f(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsPhase_16sc_Sfs(const Zor16sc* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsPhase_32sc_Sfs(const Zor32sc* pSrc, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsPhase_16s_Sfs(const Zor16s* pSrcRe, const Zor16s* pSrcIm, Zor16s* pDst, int len, int scaleFactor);
+
+/* CartToPolar: Magnitude into pDstMagn, then Phase into pDstPhase, each with
+   its own checks (the Magnitude status wins when it is not 0).
+   PolarToCart: (m cos p, m sin p). */
+ZORAPI ZorStatus zorsCartToPolar_32fc(const Zor32fc* pSrc, Zor32f* pDstMagn, Zor32f* pDstPhase, int len);
+ZORAPI ZorStatus zorsCartToPolar_64fc(const Zor64fc* pSrc, Zor64f* pDstMagn, Zor64f* pDstPhase, int len);
+ZORAPI ZorStatus zorsCartToPolar_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f* pDstMagn, Zor32f* pDstPhase, int len);
+ZORAPI ZorStatus zorsCartToPolar_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstMagn, Zor64f* pDstPhase, int len);
+ZORAPI ZorStatus zorsPolarToCart_32fc(const Zor32f* pSrcMagn, const Zor32f* pSrcPhase, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsPolarToCart_64fc(const Zor64f* pSrcMagn, const Zor64f* pSrcPhase, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsPolarToCart_32f(const Zor32f* pSrcMagn, const Zor32f* pSrcPhase, Zor32f* pDstRe, Zor32f* pDstIm, int len);
+ZORAPI ZorStatus zorsPolarToCart_64f(const Zor64f* pSrcMagn, const Zor64f* pSrcPhase, Zor64f* pDstRe, Zor64f* pDstIm, int len);
+
+/* Comparison of the generic threshold: zorCmpGreater (4) selects
+   greater-than, every other value less-than. */
+typedef enum ZOR_ENUM_BASE {
+    zorCmpLess = 0,
+    zorCmpGreater = 4
+} ZorCmpOp;
+
+/* Threshold (generic), Threshold_LT, Threshold_GT: clamp to level from below
+   (LT) or above (GT); complex elements by magnitude, keeping the phase (a
+   zero below the level becomes (level, 0)); negative complex levels -19. */
+ZORAPI ZorStatus zorsThreshold_16s(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, Zor16s level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_16s_I(Zor16s* pSrcDst, int len, Zor16s level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_16sc_I(Zor16sc* pSrcDst, int len, Zor16s level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_32f_I(Zor32f* pSrcDst, int len, Zor32f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_32fc_I(Zor32fc* pSrcDst, int len, Zor32f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_64f_I(Zor64f* pSrcDst, int len, Zor64f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_64fc_I(Zor64fc* pSrcDst, int len, Zor64f level, ZorCmpOp relOp);
+ZORAPI ZorStatus zorsThreshold_LT_16s(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_LT_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_LT_32s(const Zor32s* pSrc, Zor32s* pDst, int len, Zor32s level);
+ZORAPI ZorStatus zorsThreshold_LT_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LT_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LT_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_LT_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_LT_16s_I(Zor16s* pSrcDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_LT_16sc_I(Zor16sc* pSrcDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_LT_32s_I(Zor32s* pSrcDst, int len, Zor32s level);
+ZORAPI ZorStatus zorsThreshold_LT_32f_I(Zor32f* pSrcDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LT_32fc_I(Zor32fc* pSrcDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LT_64f_I(Zor64f* pSrcDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_LT_64fc_I(Zor64fc* pSrcDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_GT_16s(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_GT_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_GT_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_GT_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_GT_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_GT_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_GT_16s_I(Zor16s* pSrcDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_GT_16sc_I(Zor16sc* pSrcDst, int len, Zor16s level);
+ZORAPI ZorStatus zorsThreshold_GT_32f_I(Zor32f* pSrcDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_GT_32fc_I(Zor32fc* pSrcDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_GT_64f_I(Zor64f* pSrcDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_GT_64fc_I(Zor64fc* pSrcDst, int len, Zor64f level);
+
+/* Threshold_LTVal, _GTVal: value where the element (its magnitude for
+   complex data) is below / above level; LTValGTVal both, levelGT >= levelLT
+   (else -18). */
+ZORAPI ZorStatus zorsThreshold_LTVal_16s(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s level, Zor16s value);
+ZORAPI ZorStatus zorsThreshold_LTVal_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, Zor16s level, Zor16sc value);
+ZORAPI ZorStatus zorsThreshold_LTVal_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f level, Zor32f value);
+ZORAPI ZorStatus zorsThreshold_LTVal_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32f level, Zor32fc value);
+ZORAPI ZorStatus zorsThreshold_LTVal_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f level, Zor64f value);
+ZORAPI ZorStatus zorsThreshold_LTVal_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64f level, Zor64fc value);
+ZORAPI ZorStatus zorsThreshold_LTVal_16s_I(Zor16s* pSrcDst, int len, Zor16s level, Zor16s value);
+ZORAPI ZorStatus zorsThreshold_LTVal_16sc_I(Zor16sc* pSrcDst, int len, Zor16s level, Zor16sc value);
+ZORAPI ZorStatus zorsThreshold_LTVal_32f_I(Zor32f* pSrcDst, int len, Zor32f level, Zor32f value);
+ZORAPI ZorStatus zorsThreshold_LTVal_32fc_I(Zor32fc* pSrcDst, int len, Zor32f level, Zor32fc value);
+ZORAPI ZorStatus zorsThreshold_LTVal_64f_I(Zor64f* pSrcDst, int len, Zor64f level, Zor64f value);
+ZORAPI ZorStatus zorsThreshold_LTVal_64fc_I(Zor64fc* pSrcDst, int len, Zor64f level, Zor64fc value);
+ZORAPI ZorStatus zorsThreshold_GTVal_16s(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s level, Zor16s value);
+ZORAPI ZorStatus zorsThreshold_GTVal_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, Zor16s level, Zor16sc value);
+ZORAPI ZorStatus zorsThreshold_GTVal_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f level, Zor32f value);
+ZORAPI ZorStatus zorsThreshold_GTVal_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32f level, Zor32fc value);
+ZORAPI ZorStatus zorsThreshold_GTVal_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f level, Zor64f value);
+ZORAPI ZorStatus zorsThreshold_GTVal_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64f level, Zor64fc value);
+ZORAPI ZorStatus zorsThreshold_GTVal_16s_I(Zor16s* pSrcDst, int len, Zor16s level, Zor16s value);
+ZORAPI ZorStatus zorsThreshold_GTVal_16sc_I(Zor16sc* pSrcDst, int len, Zor16s level, Zor16sc value);
+ZORAPI ZorStatus zorsThreshold_GTVal_32f_I(Zor32f* pSrcDst, int len, Zor32f level, Zor32f value);
+ZORAPI ZorStatus zorsThreshold_GTVal_32fc_I(Zor32fc* pSrcDst, int len, Zor32f level, Zor32fc value);
+ZORAPI ZorStatus zorsThreshold_GTVal_64f_I(Zor64f* pSrcDst, int len, Zor64f level, Zor64f value);
+ZORAPI ZorStatus zorsThreshold_GTVal_64fc_I(Zor64fc* pSrcDst, int len, Zor64f level, Zor64fc value);
+ZORAPI ZorStatus zorsThreshold_LTValGTVal_16s(const Zor16s* pSrc, Zor16s* pDst, int len, Zor16s levelLT, Zor16s valueLT, Zor16s levelGT, Zor16s valueGT);
+ZORAPI ZorStatus zorsThreshold_LTValGTVal_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f levelLT, Zor32f valueLT, Zor32f levelGT, Zor32f valueGT);
+ZORAPI ZorStatus zorsThreshold_LTValGTVal_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f levelLT, Zor64f valueLT, Zor64f levelGT, Zor64f valueGT);
+ZORAPI ZorStatus zorsThreshold_LTValGTVal_16s_I(Zor16s* pSrcDst, int len, Zor16s levelLT, Zor16s valueLT, Zor16s levelGT, Zor16s valueGT);
+ZORAPI ZorStatus zorsThreshold_LTValGTVal_32f_I(Zor32f* pSrcDst, int len, Zor32f levelLT, Zor32f valueLT, Zor32f levelGT, Zor32f valueGT);
+ZORAPI ZorStatus zorsThreshold_LTValGTVal_64f_I(Zor64f* pSrcDst, int len, Zor64f levelLT, Zor64f valueLT, Zor64f levelGT, Zor64f valueGT);
+
+/* Threshold_LTInv: 1/x, with +-1/level where |x| <= level (a positive
+   level); level 0 and a zero element give infinity and the warning 4. */
+ZORAPI ZorStatus zorsThreshold_LTInv_32f(const Zor32f* pSrc, Zor32f* pDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LTInv_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LTInv_64f(const Zor64f* pSrc, Zor64f* pDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_LTInv_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_LTInv_32f_I(Zor32f* pSrcDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LTInv_32fc_I(Zor32fc* pSrcDst, int len, Zor32f level);
+ZORAPI ZorStatus zorsThreshold_LTInv_64f_I(Zor64f* pSrcDst, int len, Zor64f level);
+ZORAPI ZorStatus zorsThreshold_LTInv_64fc_I(Zor64fc* pSrcDst, int len, Zor64f level);
+
+/* G.711 companding: A-law and mu-law codes (as transmitted) to and from
+   linear samples (Zor32f full scale 1.0 = 32768), and code to code. */
+ZORAPI ZorStatus zorsALawToLin_8u16s(const Zor8u* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsMuLawToLin_8u16s(const Zor8u* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsALawToLin_8u32f(const Zor8u* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsMuLawToLin_8u32f(const Zor8u* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsALawToMuLaw_8u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsMuLawToALaw_8u(const Zor8u* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsLinToALaw_16s8u(const Zor16s* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsLinToMuLaw_16s8u(const Zor16s* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsLinToALaw_32f8u(const Zor32f* pSrc, Zor8u* pDst, int len);
+ZORAPI ZorStatus zorsLinToMuLaw_32f8u(const Zor32f* pSrc, Zor8u* pDst, int len);
+
 /* (end of convert) */
 
 /* ======================================================================== */
@@ -1152,6 +1309,101 @@ ZORAPI ZorStatus zorsGoertzTwo_32fc(const Zor32fc* pSrc, int len, Zor32fc pVal[2
 ZORAPI ZorStatus zorsGoertzTwo_64fc(const Zor64fc* pSrc, int len, Zor64fc pVal[2], const Zor64f rFreq[2]);
 ZORAPI ZorStatus zorsGoertzTwo_16sc_Sfs(const Zor16sc* pSrc, int len, Zor16sc pVal[2], const Zor32f rFreq[2], int scaleFactor);
 
+/* Wavelet filter-bank states (opaque; the first word identifies the kind). */
+typedef struct ZorsWTFwdState_32f ZorsWTFwdState_32f;
+typedef struct ZorsWTFwdState_8u32f ZorsWTFwdState_8u32f;
+typedef struct ZorsWTFwdState_8s32f ZorsWTFwdState_8s32f;
+typedef struct ZorsWTFwdState_16u32f ZorsWTFwdState_16u32f;
+typedef struct ZorsWTFwdState_16s32f ZorsWTFwdState_16s32f;
+typedef struct ZorsWTInvState_32f ZorsWTInvState_32f;
+typedef struct ZorsWTInvState_32f8u ZorsWTInvState_32f8u;
+typedef struct ZorsWTInvState_32f8s ZorsWTInvState_32f8s;
+typedef struct ZorsWTInvState_32f16u ZorsWTInvState_32f16u;
+typedef struct ZorsWTInvState_32f16s ZorsWTInvState_32f16s;
+
+/* WTFwdInitAlloc, WTInvInitAlloc: a two-band analysis / synthesis bank of
+   lenLow and lenHigh taps with offsets of -1 or more (else -35); Free
+   releases it. */
+ZORAPI ZorStatus zorsWTFwdInitAlloc_32f(ZorsWTFwdState_32f** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTFwdInitAlloc_8u32f(ZorsWTFwdState_8u32f** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTFwdInitAlloc_8s32f(ZorsWTFwdState_8s32f** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTFwdInitAlloc_16u32f(ZorsWTFwdState_16u32f** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTFwdInitAlloc_16s32f(ZorsWTFwdState_16s32f** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTInvInitAlloc_32f(ZorsWTInvState_32f** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTInvInitAlloc_32f8u(ZorsWTInvState_32f8u** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTInvInitAlloc_32f8s(ZorsWTInvState_32f8s** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTInvInitAlloc_32f16u(ZorsWTInvState_32f16u** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTInvInitAlloc_32f16s(ZorsWTInvState_32f16s** ppState, const Zor32f* pTapsLow, int lenLow, int offsLow, const Zor32f* pTapsHigh, int lenHigh, int offsHigh);
+ZORAPI ZorStatus zorsWTFwdFree_32f(ZorsWTFwdState_32f* pState);
+ZORAPI ZorStatus zorsWTFwdFree_8u32f(ZorsWTFwdState_8u32f* pState);
+ZORAPI ZorStatus zorsWTFwdFree_8s32f(ZorsWTFwdState_8s32f* pState);
+ZORAPI ZorStatus zorsWTFwdFree_16u32f(ZorsWTFwdState_16u32f* pState);
+ZORAPI ZorStatus zorsWTFwdFree_16s32f(ZorsWTFwdState_16s32f* pState);
+ZORAPI ZorStatus zorsWTInvFree_32f(ZorsWTInvState_32f* pState);
+ZORAPI ZorStatus zorsWTInvFree_32f8u(ZorsWTInvState_32f8u* pState);
+ZORAPI ZorStatus zorsWTInvFree_32f8s(ZorsWTInvState_32f8s* pState);
+ZORAPI ZorStatus zorsWTInvFree_32f16u(ZorsWTInvState_32f16u* pState);
+ZORAPI ZorStatus zorsWTInvFree_32f16s(ZorsWTInvState_32f16s* pState);
+
+/* WTFwd: 2*dstLen samples into dstLen values per band; WTInv: srcLen values
+   per band into 2*srcLen samples. Consecutive calls continue the stream. */
+ZORAPI ZorStatus zorsWTFwd_32f(const Zor32f* pSrc, Zor32f* pDstLow, Zor32f* pDstHigh, int dstLen, ZorsWTFwdState_32f* pState);
+ZORAPI ZorStatus zorsWTFwd_8u32f(const Zor8u* pSrc, Zor32f* pDstLow, Zor32f* pDstHigh, int dstLen, ZorsWTFwdState_8u32f* pState);
+ZORAPI ZorStatus zorsWTFwd_8s32f(const Zor8s* pSrc, Zor32f* pDstLow, Zor32f* pDstHigh, int dstLen, ZorsWTFwdState_8s32f* pState);
+ZORAPI ZorStatus zorsWTFwd_16u32f(const Zor16u* pSrc, Zor32f* pDstLow, Zor32f* pDstHigh, int dstLen, ZorsWTFwdState_16u32f* pState);
+ZORAPI ZorStatus zorsWTFwd_16s32f(const Zor16s* pSrc, Zor32f* pDstLow, Zor32f* pDstHigh, int dstLen, ZorsWTFwdState_16s32f* pState);
+ZORAPI ZorStatus zorsWTInv_32f(const Zor32f* pSrcLow, const Zor32f* pSrcHigh, int srcLen, Zor32f* pDst, ZorsWTInvState_32f* pState);
+ZORAPI ZorStatus zorsWTInv_32f8u(const Zor32f* pSrcLow, const Zor32f* pSrcHigh, int srcLen, Zor8u* pDst, ZorsWTInvState_32f8u* pState);
+ZORAPI ZorStatus zorsWTInv_32f8s(const Zor32f* pSrcLow, const Zor32f* pSrcHigh, int srcLen, Zor8s* pDst, ZorsWTInvState_32f8s* pState);
+ZORAPI ZorStatus zorsWTInv_32f16u(const Zor32f* pSrcLow, const Zor32f* pSrcHigh, int srcLen, Zor16u* pDst, ZorsWTInvState_32f16u* pState);
+ZORAPI ZorStatus zorsWTInv_32f16s(const Zor32f* pSrcLow, const Zor32f* pSrcHigh, int srcLen, Zor16s* pDst, ZorsWTInvState_32f16s* pState);
+
+/* WTFwdGetDlyLine, WTInvGetDlyLine, SetDlyLine: per band the filter history
+   then the offset line, oldest first. */
+ZORAPI ZorStatus zorsWTFwdGetDlyLine_32f(const ZorsWTFwdState_32f* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdGetDlyLine_8u32f(const ZorsWTFwdState_8u32f* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdGetDlyLine_8s32f(const ZorsWTFwdState_8s32f* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdGetDlyLine_16u32f(const ZorsWTFwdState_16u32f* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdGetDlyLine_16s32f(const ZorsWTFwdState_16s32f* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvGetDlyLine_32f(const ZorsWTInvState_32f* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvGetDlyLine_32f8u(const ZorsWTInvState_32f8u* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvGetDlyLine_32f8s(const ZorsWTInvState_32f8s* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvGetDlyLine_32f16u(const ZorsWTInvState_32f16u* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvGetDlyLine_32f16s(const ZorsWTInvState_32f16s* pState, Zor32f* pDlyLow, Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdSetDlyLine_32f(ZorsWTFwdState_32f* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdSetDlyLine_8u32f(ZorsWTFwdState_8u32f* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdSetDlyLine_8s32f(ZorsWTFwdState_8s32f* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdSetDlyLine_16u32f(ZorsWTFwdState_16u32f* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTFwdSetDlyLine_16s32f(ZorsWTFwdState_16s32f* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvSetDlyLine_32f(ZorsWTInvState_32f* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvSetDlyLine_32f8u(ZorsWTInvState_32f8u* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvSetDlyLine_32f8s(ZorsWTInvState_32f8s* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvSetDlyLine_32f16u(ZorsWTInvState_32f16u* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+ZORAPI ZorStatus zorsWTInvSetDlyLine_32f16s(ZorsWTInvState_32f16s* pState, const Zor32f* pDlyLow, const Zor32f* pDlyHigh);
+
+/* WTHaarFwd, WTHaarInv: low = (a + b)/2, high = (b - a)/2 per pair (integers
+   rounded half to even and saturated; _Sfs scaled by 2^-scaleFactor). */
+ZORAPI ZorStatus zorsWTHaarFwd_32f(const Zor32f* pSrc, int len, Zor32f* pDstLow, Zor32f* pDstHigh);
+ZORAPI ZorStatus zorsWTHaarFwd_64f(const Zor64f* pSrc, int len, Zor64f* pDstLow, Zor64f* pDstHigh);
+ZORAPI ZorStatus zorsWTHaarFwd_8s(const Zor8s* pSrc, int len, Zor8s* pDstLow, Zor8s* pDstHigh);
+ZORAPI ZorStatus zorsWTHaarFwd_16s(const Zor16s* pSrc, int len, Zor16s* pDstLow, Zor16s* pDstHigh);
+ZORAPI ZorStatus zorsWTHaarFwd_32s(const Zor32s* pSrc, int len, Zor32s* pDstLow, Zor32s* pDstHigh);
+ZORAPI ZorStatus zorsWTHaarFwd_64s(const Zor64s* pSrc, int len, Zor64s* pDstLow, Zor64s* pDstHigh);
+ZORAPI ZorStatus zorsWTHaarFwd_8s_Sfs(const Zor8s* pSrc, int len, Zor8s* pDstLow, Zor8s* pDstHigh, int scaleFactor);
+ZORAPI ZorStatus zorsWTHaarFwd_16s_Sfs(const Zor16s* pSrc, int len, Zor16s* pDstLow, Zor16s* pDstHigh, int scaleFactor);
+ZORAPI ZorStatus zorsWTHaarFwd_32s_Sfs(const Zor32s* pSrc, int len, Zor32s* pDstLow, Zor32s* pDstHigh, int scaleFactor);
+ZORAPI ZorStatus zorsWTHaarFwd_64s_Sfs(const Zor64s* pSrc, int len, Zor64s* pDstLow, Zor64s* pDstHigh, int scaleFactor);
+ZORAPI ZorStatus zorsWTHaarInv_32f(const Zor32f* pSrcLow, const Zor32f* pSrcHigh, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsWTHaarInv_64f(const Zor64f* pSrcLow, const Zor64f* pSrcHigh, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsWTHaarInv_8s(const Zor8s* pSrcLow, const Zor8s* pSrcHigh, Zor8s* pDst, int len);
+ZORAPI ZorStatus zorsWTHaarInv_16s(const Zor16s* pSrcLow, const Zor16s* pSrcHigh, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsWTHaarInv_32s(const Zor32s* pSrcLow, const Zor32s* pSrcHigh, Zor32s* pDst, int len);
+ZORAPI ZorStatus zorsWTHaarInv_64s(const Zor64s* pSrcLow, const Zor64s* pSrcHigh, Zor64s* pDst, int len);
+ZORAPI ZorStatus zorsWTHaarInv_8s_Sfs(const Zor8s* pSrcLow, const Zor8s* pSrcHigh, Zor8s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsWTHaarInv_16s_Sfs(const Zor16s* pSrcLow, const Zor16s* pSrcHigh, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsWTHaarInv_32s_Sfs(const Zor32s* pSrcLow, const Zor32s* pSrcHigh, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsWTHaarInv_64s_Sfs(const Zor64s* pSrcLow, const Zor64s* pSrcHigh, Zor64s* pDst, int len, int scaleFactor);
+
 /* (end of transform) */
 
 /* ======================================================================== */
@@ -1530,6 +1782,14 @@ ZORAPI ZorStatus zorsUpdatePower_16s32s_I(const Zor16s* pSrc, int len, Zor32s* p
 /* ======================================================================== */
 /* trellis: modem trellis decoder support                                   */
 /* ======================================================================== */
+
+/* Trellis decoder support for 16-, 32- and 64-state 4-D codes: point
+   metrics of one 2-D point, 4-D subset metrics, add-compare-select, and the
+   path-metric normalisation (ties keep the lower index). */
+ZORAPI ZorStatus zorsGetVarPointDV_16sc(const Zor16sc* pSrc, Zor16sc* pBasePoint, Zor32u* pVarPointValue, const Zor8u* pLabel, int numStates);
+ZORAPI ZorStatus zorsBuildSymblTableDV4D_16sc(const Zor32u* pVarPointValue, Zor32u* pSubsetValue, int numStates, int subsetXor);
+ZORAPI ZorStatus zorsCalcStatesDV_16sc(const Zor16u* pPathMetric, const Zor8u* pNextState, Zor16u* pNewMetric, const Zor16s* pSubsetValue, Zor32u* pSurvivor, int numStates, int survivorOffset);
+ZORAPI ZorStatus zorsUpdatePathMetricsDV_16u(Zor16u* pNewMetric, Zor16u* pMinMetric, Zor8u* pMinState, Zor16u* pPathMetric, int numStates);
 
 /* (end of trellis) */
 
