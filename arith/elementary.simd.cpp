@@ -1,0 +1,292 @@
+// Wide bodies of the elementary functions, compiled once per dispatch level.
+//
+// Every function is one branch-free kernel over vectors of doubles; the
+// single-precision members widen their elements, evaluate in double with
+// shorter polynomials and round once. The tail is evaluated by the same
+// vector code on a padded copy, so that every element gets the same result
+// wherever it lies. The exports set nearest rounding and mask the
+// exceptions for the call.
+//
+// exp: x = k*ln2 + r with |r| <= ln2/2 (ln2 in two parts, the first exact
+//   in k*ln2hi), e^r by its Taylor polynomial (degree 13 in double, 8 for
+//   single precision), scaled by 2^k in two steps so that overflow and
+//   gradual underflow round once.
+// ln: x = 2^e*m with m in [sqrt(1/2), sqrt(2)), f = m - 1, s = f/(2 + f);
+//   ln m = f - f^2/2 + s*(f^2/2 + R(s^2)), R the series of 2*atanh(s)/s - 2.
+//   Elements are classified by their bits: sign set gives the negative quiet
+//   NaN (counted negative), +0 gives -inf (counted zero), a quiet NaN is
+//   returned as it is, +inf and signalling NaNs give +inf.
+// atan: t = |x|, or 1/t (as a sum of two doubles) beyond 1; below 1/4 the
+//   series of atan is used directly, above it the nearest c = k/16 and
+//   atan(t) = atan(c) + atan((t - c)/(1 + c*t)) with atan(c) in two parts.
+// cube root: a first guess from the exponent bits, five Newton steps.
+#include "frame/isa.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "arith/elementary.h"
+#include "frame/simd.h"
+
+namespace zors::ZORS_ISA {
+namespace {
+
+using VD = vec<double>;
+using VI = vec<std::int64_t>;
+constexpr std::size_t LD = lanes<double>;
+// LD floats.
+typedef float VFh __attribute__((vector_size(kVectorBytes / 2)));
+
+inline VI as_i(VD v) { VI r; std::memcpy(&r, &v, sizeof r); return r; }
+inline VD as_d(VI v) { VD r; std::memcpy(&r, &v, sizeof r); return r; }
+inline VD splat(double x) { return VD{} + x; }
+inline VI splat_i(std::int64_t x) { return VI{} + x; }
+inline VD sel(VI mask, VD a, VD b) { return as_d((mask & as_i(a)) | (~mask & as_i(b))); }
+inline VI sel_i(VI mask, VI a, VI b) { return (mask & a) | (~mask & b); }
+
+constexpr double kMagic = 6755399441055744.0;  // 1.5 * 2^52: adding it rounds to an integer
+constexpr double kLn2Hi = 0x1.62e42fefa3000p-1;
+constexpr double kLn2Lo = 0x1.3de6af278ece6p-42;
+constexpr double kLog2e = 0x1.71547652b82fep+0;
+
+// Horner's rule with the highest coefficient first.
+template <std::size_t N>
+inline VD horner(VD x, const double (&c)[N]) {
+    VD p = splat(c[0]);
+    for (std::size_t i = 1; i < N; ++i) p = p * x + c[i];
+    return p;
+}
+
+// Loads LD elements as doubles, stores doubles as LD elements.
+template <class S>
+inline VD load_d(const S* p) {
+    if constexpr (sizeof(S) == 8) return load(p);
+    else {
+        VFh h;
+        std::memcpy(&h, p, sizeof h);
+        return __builtin_convertvector(h, VD);
+    }
+}
+template <class D>
+inline void store_d(D* p, VD v) {
+    if constexpr (sizeof(D) == 8) store(p, v);
+    else {
+        const VFh h = __builtin_convertvector(v, VFh);
+        std::memcpy(p, &h, sizeof h);
+    }
+}
+
+// Runs body(v, p) over the n elements of x (v the LD elements at p as
+// doubles): two vectors per step, then one, then the tail padded with ones.
+template <class S, class D, class Body>
+void run(const ElemArgs& x, Body&& body) {
+    const S* s = static_cast<const S*>(x.a);
+    D* d = static_cast<D*>(x.d);
+    std::size_t i = 0;
+    for (; i + 2 * LD <= x.n; i += 2 * LD) {
+        const VD a = body(load_d(s + i), s + i), b = body(load_d(s + i + LD), s + i + LD);
+        store_d(d + i, a);
+        store_d(d + i + LD, b);
+    }
+    for (; i + LD <= x.n; i += LD) store_d(d + i, body(load_d(s + i), s + i));
+    if (i < x.n) {
+        S in[LD];
+        D out[LD];
+        for (std::size_t j = 0; j < LD; ++j) in[j] = j < x.n - i ? s[i + j] : S(1);
+        store_d(out, body(load_d(in), static_cast<const S*>(in)));
+        for (std::size_t j = 0; i + j < x.n; ++j) d[i + j] = out[j];
+    }
+}
+
+// ---- exponential -------------------------------------------------------
+
+constexpr double kExpPoly64[] = {1.0 / 6227020800, 1.0 / 479001600, 1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880,
+                                 1.0 / 40320, 1.0 / 5040, 1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5};
+constexpr double kExpPoly32[] = {1.0 / 40320, 1.0 / 5040, 1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5};
+
+// 2^k for integers -1022 <= k <= 1023.
+inline VD pow2(VI k) { return as_d((k + 1023) << 52); }
+
+template <bool Single>
+inline VD exp_core(VD x) {
+    // Beyond these limits the result is 0 or +inf in the destination type.
+    const double lo = Single ? -110.0 : -746.0, hi = Single ? 89.0 : 710.0;
+    x = x < lo ? splat(lo) : x;
+    x = x > hi ? splat(hi) : x;
+    const VD t = x * kLog2e + kMagic;
+    const VD kd = t - kMagic;
+    const VI k = as_i(t) - as_i(splat(kMagic));
+    VD q;
+    if constexpr (Single) {
+        const VD r = x - kd * 0x1.62e42fefa39efp-1;
+        q = r + r * r * horner(r, kExpPoly32);
+    } else {
+        const VD rhi = x - kd * kLn2Hi, rlo = kd * kLn2Lo;
+        const VD r = rhi - rlo;
+        q = rhi + (r * r * horner(r, kExpPoly64) - rlo);
+    }
+    const VD y = 1.0 + q;
+    const VI k1 = k >> 1;
+    return (y * pow2(k1)) * pow2(k - k1);
+}
+
+template <class S, class D>
+int exp_kernel(const ElemArgs& x) {
+    run<S, D>(x, [](VD v, const S*) { return exp_core<sizeof(D) == 4>(v); });
+    return 0;
+}
+
+// ---- logarithm ---------------------------------------------------------
+
+constexpr double kLnPoly64[] = {2.0 / 23, 2.0 / 21, 2.0 / 19, 2.0 / 17, 2.0 / 15, 2.0 / 13,
+                                2.0 / 11, 2.0 / 9, 2.0 / 7, 2.0 / 5, 2.0 / 3};
+constexpr double kLnPoly32[] = {2.0 / 13, 2.0 / 11, 2.0 / 9, 2.0 / 7, 2.0 / 5, 2.0 / 3};
+
+// ln x for positive finite x (subnormals included).
+template <bool Single>
+inline VD ln_core(VD x) {
+    const VI sub = as_i(x) < 0x0010000000000000;
+    x = sel(sub, x * 0x1p54, x);
+    const VI b = as_i(x);
+    VI e = (b >> 52) - 1023 + (sub & -54);
+    const VI mb = b & 0x000FFFFFFFFFFFFF;
+    const VI big = mb > 0x6A09E667F3BCC;  // m > sqrt(2)
+    e -= big;                             // big is -1 where true
+    const VD m = as_d(mb | sel_i(big, splat_i(0x3FE0000000000000), splat_i(0x3FF0000000000000)));
+    const VD f = m - 1.0;
+    const VD s = f / (2.0 + f);
+    const VD z = s * s;
+    const VD r = z * (Single ? horner(z, kLnPoly32) : horner(z, kLnPoly64));
+    const VD hf = 0.5 * f * f;
+    const VD ed = as_d(e + as_i(splat(kMagic))) - kMagic;
+    return ed * kLn2Hi + (f - (hf - (s * (hf + r) + ed * kLn2Lo)));
+}
+
+// Signalling NaNs among the LD source elements at p, by their own bits
+// (widening a single-precision value quiets it).
+template <class S>
+inline VI signalling(VD v, const S* p) {
+    if constexpr (sizeof(S) == 4) {
+        typedef std::int32_t VIh __attribute__((vector_size(kVectorBytes / 2)));
+        VIh h;
+        std::memcpy(&h, p, sizeof h);
+        const VI b = __builtin_convertvector(h, VI);
+        return ((b & 0x7FC00000) == 0x7F800000) & ((b & 0x003FFFFF) != 0);
+    } else {
+        (void)p;
+        const VI b = as_i(v);
+        return ((b & 0x7FF8000000000000) == 0x7FF0000000000000) & ((b & 0x0007FFFFFFFFFFFF) != 0);
+    }
+}
+
+template <class S, class D>
+int ln_kernel(const ElemArgs& x) {
+    constexpr bool single = sizeof(D) == 4;
+    VI neg = {}, zero = {};
+    run<S, D>(x, [&](VD v, const S* p) {
+        const VI b = as_i(v);
+        const VI is_neg = b < 0;
+        const VI is_zero = b == 0;
+        neg |= is_neg;
+        zero |= is_zero;
+        const VI snan = signalling(v, p);
+        const VI to_inf = (b == 0x7FF0000000000000) | snan;
+        const VI qnan = (v != v) & ~snan;
+        VD r = ln_core<single>(v);
+        r = sel(is_zero, splat(-INFINITY), r);
+        r = sel(qnan, v, r);
+        r = sel(to_inf, splat(INFINITY), r);
+        return sel(is_neg, as_d(splat_i(static_cast<std::int64_t>(0xFFF8000000000000ull))), r);
+    });
+    bool any_zero = false;
+    for (std::size_t j = 0; j < LD; ++j) {
+        if (neg[j]) return zorStsLnNegArg;
+        if (zero[j]) any_zero = true;
+    }
+    return any_zero ? zorStsLnZeroArg : 0;
+}
+
+// ---- arctangent --------------------------------------------------------
+
+// atan(k/16) and pi/2 - atan(k/16), each as a rounded value and its error.
+constexpr double kAtanHi[17] = {0x0.0p+0, 0x1.ff55bb72cfdeap-5, 0x1.fd5ba9aac2f6ep-4, 0x1.7b97b4bce5b02p-3, 0x1.f5b75f92c80ddp-3, 0x1.362773707ebccp-2, 0x1.6f61941e4def1p-2, 0x1.a64eec3cc23fdp-2, 0x1.dac670561bb4fp-2, 0x1.0657e94db30d0p-1, 0x1.1e00babdefeb4p-1, 0x1.345f01cce37bbp-1, 0x1.4978fa3269ee1p-1, 0x1.5d58987169b18p-1, 0x1.700a7c5784634p-1, 0x1.819d0b7158a4dp-1, 0x1.921fb54442d18p-1};
+constexpr double kAtanLo[17] = {0x0.0p+0, -0x1.c934d86d23f1dp-60, -0x1.cd37686760c17p-59, 0x1.347b0b4f881cap-58, 0x1.8ab6e3cf7afbdp-57, -0x1.963a544b672d8p-57, -0x1.c63aae6f6e918p-56, -0x1.24dec1b50b7ffp-56, 0x1.a2b7f222f65e2p-56, -0x1.d5b495f6349e6p-56, -0x1.928df287a668fp-58, 0x1.1021137c71102p-55, 0x1.2419a87f2a458p-56, 0x1.0028e4bc5e7cap-57, -0x1.8c34d25aadef6p-56, -0x1.bf76229d3b917p-56, 0x1.1a62633145c07p-55};
+constexpr double kCompHi[17] = {0x1.921fb54442d18p+0, 0x1.82250768ac529p+0, 0x1.7249faa996a21p+0, 0x1.62acbeaca61b8p+0, 0x1.5368c951e9cfdp+0, 0x1.4495d86823225p+0, 0x1.3647503caf55cp+0, 0x1.288bfa3512419p+0, 0x1.1b6e192ebbe44p+0, 0x1.0ef3c09d694b0p+0, 0x1.031f57e54adbep+0, 0x1.efe068bba2275p-1, 0x1.dac670561bb4fp-1, 0x1.c6e6d2171bf18p-1, 0x1.b434ee31013fdp-1, 0x1.a2a25f172cfe4p-1, 0x1.921fb54442d18p-1};
+constexpr double kCompLo[17] = {0x1.1a62633145c07p-54, -0x1.e78c96d05afcbp-58, 0x1.a8cc1e7480c68p-54, 0x1.c6ac9f134fa91p-60, -0x1.96f47948a99f1p-54, 0x1.4d29adbab2a62p-54, 0x1.17e21d9a42c9ap-55, 0x1.8e684e7a2281bp-56, 0x1.b1b466a88828ep-54, 0x1.8fcf88aed2e80p-54, 0x1.338b4259c0270p-54, 0x1.24a3b2e61a70bp-55, 0x1.a2b7f222f65e2p-55, 0x1.f4ba8d3373e1bp-55, -0x1.0520d0701d877p-55, -0x1.d700509dad6cep-56, 0x1.1a62633145c07p-55};
+
+// Series of (atan(v) - v)/v in z = v^2, for |v| <= 1/4.
+constexpr double kAtanPoly64[] = {-1.0 / 27, 1.0 / 25, -1.0 / 23, 1.0 / 21, -1.0 / 19, 1.0 / 17, -1.0 / 15,
+                                  1.0 / 13, -1.0 / 11, 1.0 / 9, -1.0 / 7, 1.0 / 5, -1.0 / 3};
+constexpr double kAtanPoly32[] = {-1.0 / 15, 1.0 / 13, -1.0 / 11, 1.0 / 9, -1.0 / 7, 1.0 / 5, -1.0 / 3};
+
+inline VD gather(const double (&t)[17], VI k) {
+    VD r;
+    for (std::size_t j = 0; j < LD; ++j) r[j] = t[k[j]];
+    return r;
+}
+
+// The upper 26 bits of a (Veltkamp's split).
+inline VD upper(VD a) {
+    const VD c = a * 134217729.0;
+    return c - (c - a);
+}
+
+template <bool Single>
+inline VD atan_core(VD x) {
+    const VI sign = as_i(x) & static_cast<std::int64_t>(0x8000000000000000ull);
+    const VD t = as_d(as_i(x) ^ sign);
+    const VI inv = t > 1.0;
+    const VD y = 1.0 / t;
+    // The error of y: (1 - y*t)/t with y*t formed exactly (t kept below 2^60,
+    // where the correction no longer matters).
+    const VD tc = t > 0x1p60 ? splat(0x1p60) : t;
+    const VD th = upper(tc), tl = tc - th, yh = upper(y), yl = y - yh;
+    const VD p = y * tc;
+    const VD pl = ((yh * th - p) + yh * tl + yl * th) + yl * tl;
+    const VD ylo = ((1.0 - p) - pl) / tc;
+    const VD u = sel(inv, y, t);
+    const VD ulo = sel(inv, ylo, splat(0.0));
+    VI k = as_i(u * 16.0 + kMagic) - as_i(splat(kMagic));
+    k = sel_i(u < 0.25, splat_i(0), k);
+    k = sel_i((k < 0) | (k > 16), splat_i(0), k);
+    const VD kc = as_d(k + as_i(splat(kMagic))) - kMagic;
+    const VD cc = kc * 0.0625;
+    const VD v = ((u - cc) + ulo) / (1.0 + cc * u);
+    const VD z = v * v;
+    const VD a = v + v * z * (Single ? horner(z, kAtanPoly32) : horner(z, kAtanPoly64));
+    const VD hi = sel(inv, gather(kCompHi, k), gather(kAtanHi, k));
+    const VD lo = sel(inv, gather(kCompLo, k), gather(kAtanLo, k));
+    const VD r = hi + sel(inv, lo - a, lo + a);
+    return sel(x != x, x, as_d(as_i(r) | sign));
+}
+
+template <class T>
+int atan_kernel(const ElemArgs& x) {
+    run<T, T>(x, [](VD v, const T*) { return atan_core<sizeof(T) == 4>(v); });
+    return 0;
+}
+
+// ---- cube root ---------------------------------------------------------
+
+int cbrt_kernel(const ElemArgs& x) {
+    run<Zor32f, Zor32f>(x, [](VD v, const Zor32f*) {
+        const VI sign = as_i(v) & static_cast<std::int64_t>(0x8000000000000000ull);
+        const VD a = as_d(as_i(v) ^ sign);
+        VD y = as_d(as_i(a) / 3 + 0x2AA0000000000000);
+        for (int i = 0; i < 5; ++i) y = (2.0 * y + a / (y * y)) * (1.0 / 3);
+        const VI special = (a == 0.0) | (a == INFINITY) | (a != a);
+        return sel(special, v, as_d(as_i(y) | sign));
+    });
+    return 0;
+}
+
+}  // namespace
+
+extern const ElementaryKernels elementary_kernels = {{
+#define ZORS_ELEMENTARY_ENTRY(id, ...) __VA_ARGS__,
+    ZORS_ELEMENTARY_KERNELS(ZORS_ELEMENTARY_ENTRY)
+#undef ZORS_ELEMENTARY_ENTRY
+}};
+
+}  // namespace zors::ZORS_ISA
