@@ -50,13 +50,13 @@ void apply(const T* src, T* dst, int len, W&& weight, Rounding rounding, int sf 
                                        : gen::to_part<P>(static_cast<double>(s[half * np + k]) * scale, rounding);
 }
 
-// cos(n*theta) for n = 0, 1, ... by rotation, restarted every 64 steps.
+// cos(n*theta) for n = 0, 1, ... by rotation, restarted every 16 steps.
 class Cosines {
 public:
     explicit Cosines(double theta) : theta_(theta), c1_(std::cos(theta)), s1_(std::sin(theta)) {}
     // The cosine of the next angle, starting with n = 0.
     double next() {
-        if ((n_ & 63) == 0) {
+        if ((n_ & 15) == 0) {
             c_ = std::cos(theta_ * n_);
             s_ = std::sin(theta_ * n_);
         } else {
