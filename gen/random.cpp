@@ -211,14 +211,16 @@ ZorStatus gauss_alloc(S** pp, T mean, T sd, unsigned int seed) {
 
 template <class T, class S>
 ZorStatus uniform_state(T* dst, int len, S* s) {
-    ZORS_CHECK(nonnull(dst, s), positive(len), require(s->id == kUniId<T>, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(dst, s), positive(len));
+    ZORS_CHECK(require(s->id == kUniId<T>, zorStsContextMatchErr));
     uniform_fill(dst, len, s->mean, s->scale, s->g);
     return zorStsNoErr;
 }
 
 template <class T, class S>
 ZorStatus gauss_state(T* dst, int len, S* s) {
-    ZORS_CHECK(nonnull(dst, s), positive(len), require(s->id == kGaussId<T>, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(dst, s), positive(len));
+    ZORS_CHECK(require(s->id == kGaussId<T>, zorStsContextMatchErr));
     Spare spare{s->empty == 0, s->u, s->f};
     gauss_fill(dst, len, static_cast<double>(s->params.v[0]), static_cast<double>(s->params.v[1]), s->g, spare);
     s->empty = spare.held ? 0 : 1;
@@ -230,7 +232,8 @@ ZorStatus gauss_state(T* dst, int len, S* s) {
 
 template <class S>
 ZorStatus state_free(S* s, std::int32_t id) {
-    ZORS_CHECK(nonnull(s), require(s->id == id, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(s));
+    ZORS_CHECK(require(s->id == id, zorStsContextMatchErr));
     s->id = 0;
     aligned_free(s);
     return zorStsNoErr;

@@ -152,8 +152,10 @@ void tone_fast(T* dst, int len, double magn, double w, double phase, int part) {
 
 template <class T, class M, class F>
 ZorStatus tone(T* dst, int len, M magn, F rfreq, F* pphase, ZorHintAlgorithm hint) {
-    ZORS_CHECK(nonnull(pphase), require(magn > 0, zorStsToneMagnErr),
-               require(in_range(rfreq, 0, 0.5), zorStsToneFreqErr),
+    // The checks' arguments are all evaluated: the phase is read only once
+    // its pointer has passed.
+    ZORS_CHECK(nonnull(pphase));
+    ZORS_CHECK(require(magn > 0, zorStsToneMagnErr), require(in_range(rfreq, 0, 0.5), zorStsToneFreqErr),
                require(in_range(*pphase, 0, kTwoPi), zorStsTonePhaseErr), nonnull(dst), positive(len));
     const double w = kTwoPi * static_cast<double>(rfreq);
     const double phase = *pphase;
@@ -198,7 +200,8 @@ void triangle_fill(T* dst, int len, double magn, double rfreq, double h, double 
 
 template <class T, class M, class F>
 ZorStatus triangle(T* dst, int len, M magn, F rfreq, F asym, F* pphase) {
-    ZORS_CHECK(nonnull(pphase), require(magn > 0, zorStsTrnglMagnErr),
+    ZORS_CHECK(nonnull(pphase));
+    ZORS_CHECK(require(magn > 0, zorStsTrnglMagnErr),
                require(in_range(rfreq, 0, 0.5), zorStsTrnglFreqErr),
                require(in_range(asym, -kPi, kPi), zorStsTrnglAsymErr),
                require(in_range(*pphase, 0, kTwoPi), zorStsTrnglPhaseErr), nonnull(dst), positive(len));
@@ -239,7 +242,8 @@ std::int32_t advance(std::int32_t index, int len) {
 
 template <class S>
 ZorStatus state_free(S* s, std::uint32_t id) {
-    ZORS_CHECK(nonnull(s), require(s->id == id, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(s));
+    ZORS_CHECK(require(s->id == id, zorStsContextMatchErr));
     if (s->allocated == 1) {
         s->id = 0;
         aligned_free(s);
@@ -308,7 +312,8 @@ ZorStatus zorsToneInitAllocQ15_16s(ZorsToneState_16s** ppState, Zor16s magn, Zor
 }
 
 ZorStatus zorsToneQ15_16s(Zor16s* pDst, int len, ZorsToneState_16s* pState) {
-    ZORS_CHECK(nonnull(pDst, pState), positive(len), require(pState->id == kToneId, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(pDst, pState), positive(len));
+    ZORS_CHECK(require(pState->id == kToneId, zorStsContextMatchErr));
     const double k0 = pState->started ? state_index(pState->index) : 0;
     tone_q15_fill(pDst, len, pState->magn, pState->rfreq, pState->phase, k0);
     pState->index = advance(pState->started ? pState->index : 0, len);
@@ -347,7 +352,8 @@ ZorStatus zorsTriangleInitAllocQ15_16s(ZorsTriangleState_16s** ppState, Zor16s m
 }
 
 ZorStatus zorsTriangleQ15_16s(Zor16s* pDst, int len, ZorsTriangleState_16s* pState) {
-    ZORS_CHECK(nonnull(pDst, pState), positive(len), require(pState->id == kTriangleId, zorStsContextMatchErr));
+    ZORS_CHECK(nonnull(pDst, pState), positive(len));
+    ZORS_CHECK(require(pState->id == kTriangleId, zorStsContextMatchErr));
     const double k0 = pState->started ? state_index(pState->index) : 0;
     triangle_fill(pDst, len, pState->magn, pState->rfreq, pState->asym, pState->phase, k0, Rounding::away);
     pState->index = advance(pState->started ? pState->index : 0, len);
