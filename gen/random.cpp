@@ -189,22 +189,13 @@ void gauss_init(S* s, T mean, T sd, unsigned int seed) {
     s->empty = 1;
 }
 
+// A state in library memory built by init(state, a, b, seed).
 template <class T, class S>
-ZorStatus uniform_alloc(S** pp, T low, T high, unsigned int seed) {
+ZorStatus state_alloc(S** pp, T a, T b, unsigned int seed, void (*init)(S*, T, T, unsigned int)) {
     ZORS_CHECK(nonnull(pp));
     auto* s = static_cast<S*>(aligned_alloc_bytes(sizeof(S)));
     if (s == nullptr) return zorStsMemAllocErr;
-    uniform_init<T>(s, low, high, seed);
-    *pp = s;
-    return zorStsNoErr;
-}
-
-template <class T, class S>
-ZorStatus gauss_alloc(S** pp, T mean, T sd, unsigned int seed) {
-    ZORS_CHECK(nonnull(pp));
-    auto* s = static_cast<S*>(aligned_alloc_bytes(sizeof(S)));
-    if (s == nullptr) return zorStsMemAllocErr;
-    gauss_init<T>(s, mean, sd, seed);
+    init(s, a, b, seed);
     *pp = s;
     return zorStsNoErr;
 }
@@ -278,10 +269,10 @@ ZorStatus zorsRandGauss_Direct_64f(Zor64f* pDst, int len, double mean, double st
 ZorStatus zorsRandGauss_Direct_16s(Zor16s* pDst, int len, Zor16s mean, Zor16s stdDev, unsigned int* pSeed) { return gauss_direct(pDst, len, mean, stdDev, pSeed); }
 
 #define ZORS_RAND_EXPORTS(S, T)                                                                                              \
-    ZorStatus zorsRandUniformInitAlloc_##S(ZorsRandUniState_##S** ppState, T low, T high, unsigned int seed) { return uniform_alloc<T>(ppState, low, high, seed); } \
+    ZorStatus zorsRandUniformInitAlloc_##S(ZorsRandUniState_##S** ppState, T low, T high, unsigned int seed) { return state_alloc<T>(ppState, low, high, seed, uniform_init<T>); } \
     ZorStatus zorsRandUniform_##S(T* pDst, int len, ZorsRandUniState_##S* pState) { return uniform_state(pDst, len, pState); } \
     ZorStatus zorsRandUniformFree_##S(ZorsRandUniState_##S* pState) { return state_free(pState, kUniId<T>); }                \
-    ZorStatus zorsRandGaussInitAlloc_##S(ZorsRandGaussState_##S** ppState, T mean, T stdDev, unsigned int seed) { return gauss_alloc<T>(ppState, mean, stdDev, seed); } \
+    ZorStatus zorsRandGaussInitAlloc_##S(ZorsRandGaussState_##S** ppState, T mean, T stdDev, unsigned int seed) { return state_alloc<T>(ppState, mean, stdDev, seed, gauss_init<T>); } \
     ZorStatus zorsRandGauss_##S(T* pDst, int len, ZorsRandGaussState_##S* pState) { return gauss_state(pDst, len, pState); } \
     ZorStatus zorsRandGaussFree_##S(ZorsRandGaussState_##S* pState) { return state_free(pState, kGaussId<T>); }
 ZORS_RAND_EXPORTS(8u, Zor8u)

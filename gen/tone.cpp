@@ -264,6 +264,30 @@ void triangle_init(ZorsTriangleState_16s* s, Zor16s magn, Zor16s rfreq, Zor32s p
     s->asym = q15(asym);
 }
 
+// A state in library memory, built by init and marked as allocated.
+template <class S, class Init>
+ZorStatus state_alloc(S** pp, Init&& init) {
+    auto* s = static_cast<S*>(aligned_alloc_bytes(sizeof(S)));
+    if (s == nullptr) return zorStsMemAllocErr;
+    init(s);
+    s->allocated = 1;
+    *pp = s;
+    return zorStsNoErr;
+}
+
+// The next len samples of a state: fill(dst, len, first index); the first
+// call after Init starts at index 0.
+template <class S, class Fill>
+ZorStatus state_generate(Zor16s* dst, int len, S* s, std::uint32_t id, Fill&& fill) {
+    ZORS_CHECK(nonnull(dst, s), positive(len));
+    ZORS_CHECK(require(s->id == id, zorStsContextMatchErr));
+    const std::int32_t index = s->started ? s->index : 0;
+    fill(dst, len, state_index(index));
+    s->index = advance(index, len);
+    s->started = 1;
+    return zorStsNoErr;
+}
+
 }  // namespace
 }  // namespace zors
 
@@ -303,22 +327,13 @@ ZorStatus zorsToneInitQ15_16s(ZorsToneState_16s* pState, Zor16s magn, Zor16s rFr
 
 ZorStatus zorsToneInitAllocQ15_16s(ZorsToneState_16s** ppState, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15) {
     ZORS_CHECK(nonnull(ppState), tone_q15_checks(magn, rFreqQ15, phaseQ15));
-    auto* s = static_cast<ZorsToneState_16s*>(aligned_alloc_bytes(sizeof(ZorsToneState_16s)));
-    if (s == nullptr) return zorStsMemAllocErr;
-    tone_init(s, magn, rFreqQ15, phaseQ15);
-    s->allocated = 1;
-    *ppState = s;
-    return zorStsNoErr;
+    return state_alloc(ppState, [&](ZorsToneState_16s* s) { tone_init(s, magn, rFreqQ15, phaseQ15); });
 }
 
 ZorStatus zorsToneQ15_16s(Zor16s* pDst, int len, ZorsToneState_16s* pState) {
-    ZORS_CHECK(nonnull(pDst, pState), positive(len));
-    ZORS_CHECK(require(pState->id == kToneId, zorStsContextMatchErr));
-    const double k0 = pState->started ? state_index(pState->index) : 0;
-    tone_q15_fill(pDst, len, pState->magn, pState->rfreq, pState->phase, k0);
-    pState->index = advance(pState->started ? pState->index : 0, len);
-    pState->started = 1;
-    return zorStsNoErr;
+    return state_generate(pDst, len, pState, kToneId, [pState](Zor16s* d, int n, double k0) {
+        tone_q15_fill(d, n, pState->magn, pState->rfreq, pState->phase, k0);
+    });
 }
 
 ZorStatus zorsToneFree(ZorsToneState_16s* pState) { return state_free(pState, kToneId); }
@@ -343,22 +358,13 @@ ZorStatus zorsTriangleInitQ15_16s(ZorsTriangleState_16s* pState, Zor16s magn, Zo
 
 ZorStatus zorsTriangleInitAllocQ15_16s(ZorsTriangleState_16s** ppState, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15, Zor32s asymQ15) {
     ZORS_CHECK(nonnull(ppState), triangle_q15_checks(magn, rFreqQ15, phaseQ15, asymQ15));
-    auto* s = static_cast<ZorsTriangleState_16s*>(aligned_alloc_bytes(sizeof(ZorsTriangleState_16s)));
-    if (s == nullptr) return zorStsMemAllocErr;
-    triangle_init(s, magn, rFreqQ15, phaseQ15, asymQ15);
-    s->allocated = 1;
-    *ppState = s;
-    return zorStsNoErr;
+    return state_alloc(ppState, [&](ZorsTriangleState_16s* s) { triangle_init(s, magn, rFreqQ15, phaseQ15, asymQ15); });
 }
 
 ZorStatus zorsTriangleQ15_16s(Zor16s* pDst, int len, ZorsTriangleState_16s* pState) {
-    ZORS_CHECK(nonnull(pDst, pState), positive(len));
-    ZORS_CHECK(require(pState->id == kTriangleId, zorStsContextMatchErr));
-    const double k0 = pState->started ? state_index(pState->index) : 0;
-    triangle_fill(pDst, len, pState->magn, pState->rfreq, pState->asym, pState->phase, k0, Rounding::away);
-    pState->index = advance(pState->started ? pState->index : 0, len);
-    pState->started = 1;
-    return zorStsNoErr;
+    return state_generate(pDst, len, pState, kTriangleId, [pState](Zor16s* d, int n, double k0) {
+        triangle_fill(d, n, pState->magn, pState->rfreq, pState->asym, pState->phase, k0, Rounding::away);
+    });
 }
 
 ZorStatus zorsTriangleFree(ZorsTriangleState_16s* pState) { return state_free(pState, kTriangleId); }

@@ -216,18 +216,15 @@ ZORS_WIN_FORMS(32fc, Zor32fc)
 ZORS_WIN_FORMS(64f, Zor64f)
 ZORS_WIN_FORMS(64fc, Zor64fc)
 
-ZorStatus zorsWinBlackman_16s(const Zor16s* pSrc, Zor16s* pDst, int len, float alpha) { return blackman(pSrc, pDst, len, alpha); }
-ZorStatus zorsWinBlackman_16s_I(Zor16s* pSrcDst, int len, float alpha) { return blackman<Zor16s>(pSrcDst, pSrcDst, len, alpha); }
-ZorStatus zorsWinBlackman_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, float alpha) { return blackman(pSrc, pDst, len, alpha); }
-ZorStatus zorsWinBlackman_16sc_I(Zor16sc* pSrcDst, int len, float alpha) { return blackman<Zor16sc>(pSrcDst, pSrcDst, len, alpha); }
-ZorStatus zorsWinBlackman_32f(const Zor32f* pSrc, Zor32f* pDst, int len, float alpha) { return blackman(pSrc, pDst, len, alpha); }
-ZorStatus zorsWinBlackman_32f_I(Zor32f* pSrcDst, int len, float alpha) { return blackman<Zor32f>(pSrcDst, pSrcDst, len, alpha); }
-ZorStatus zorsWinBlackman_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, float alpha) { return blackman(pSrc, pDst, len, alpha); }
-ZorStatus zorsWinBlackman_32fc_I(Zor32fc* pSrcDst, int len, float alpha) { return blackman<Zor32fc>(pSrcDst, pSrcDst, len, alpha); }
-ZorStatus zorsWinBlackman_64f(const Zor64f* pSrc, Zor64f* pDst, int len, double alpha) { return blackman(pSrc, pDst, len, alpha); }
-ZorStatus zorsWinBlackman_64f_I(Zor64f* pSrcDst, int len, double alpha) { return blackman<Zor64f>(pSrcDst, pSrcDst, len, alpha); }
-ZorStatus zorsWinBlackman_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, double alpha) { return blackman(pSrc, pDst, len, alpha); }
-ZorStatus zorsWinBlackman_64fc_I(Zor64fc* pSrcDst, int len, double alpha) { return blackman<Zor64fc>(pSrcDst, pSrcDst, len, alpha); }
+#define ZORS_WIN_BLACKMAN(S, T, A)                                                                           \
+    ZorStatus zorsWinBlackman_##S(const T* pSrc, T* pDst, int len, A alpha) { return blackman(pSrc, pDst, len, alpha); } \
+    ZorStatus zorsWinBlackman_##S##_I(T* pSrcDst, int len, A alpha) { return blackman<T>(pSrcDst, pSrcDst, len, alpha); }
+ZORS_WIN_BLACKMAN(16s, Zor16s, float)
+ZORS_WIN_BLACKMAN(16sc, Zor16sc, float)
+ZORS_WIN_BLACKMAN(32f, Zor32f, float)
+ZORS_WIN_BLACKMAN(32fc, Zor32fc, float)
+ZORS_WIN_BLACKMAN(64f, Zor64f, double)
+ZORS_WIN_BLACKMAN(64fc, Zor64fc, double)
 
 ZorStatus zorsWinBlackmanQ15_16s(const Zor16s* pSrc, Zor16s* pDst, int len, int alphaQ15) { return blackman(pSrc, pDst, len, q15(alphaQ15)); }
 ZorStatus zorsWinBlackmanQ15_16s_I(Zor16s* pSrcDst, int len, int alphaQ15) { return blackman<Zor16s>(pSrcDst, pSrcDst, len, q15(alphaQ15)); }
