@@ -34,7 +34,10 @@ namespace {
 
 using VD = vec<double>;
 using VI = vec<std::int64_t>;
+using VF = vec<float>;
+using VI32 = vec<std::int32_t>;
 constexpr std::size_t LD = lanes<double>;
+constexpr std::size_t LF = lanes<float>;
 // LD floats.
 typedef float VFh __attribute__((vector_size(kVectorBytes / 2)));
 
@@ -43,6 +46,10 @@ inline VD as_d(VI v) { VD r; std::memcpy(&r, &v, sizeof r); return r; }
 inline VD splat(double x) { return VD{} + x; }
 inline VI splat_i(std::int64_t x) { return VI{} + x; }
 inline VD sel(VI mask, VD a, VD b) { return as_d((mask & as_i(a)) | (~mask & as_i(b))); }
+inline VI32 as_i(VF v) { VI32 r; std::memcpy(&r, &v, sizeof r); return r; }
+inline VF as_f(VI32 v) { VF r; std::memcpy(&r, &v, sizeof r); return r; }
+inline VF splat_f(float x) { return VF{} + x; }
+inline VF sel(VI32 mask, VF a, VF b) { return as_f((mask & as_i(a)) | (~mask & as_i(b))); }
 inline VI sel_i(VI mask, VI a, VI b) { return (mask & a) | (~mask & b); }
 
 constexpr double kMagic = 6755399441055744.0;  // 1.5 * 2^52: adding it rounds to an integer
@@ -99,7 +106,54 @@ void run(const ElemArgs& x, Body&& body) {
     }
 }
 
+// Runs body(v) over the n floats of x in single-precision vectors: two per
+// step, then one, then the tail padded with ones.
+template <class Body>
+void run_f(const ElemArgs& x, Body&& body) {
+    const float* s = static_cast<const float*>(x.a);
+    float* d = static_cast<float*>(x.d);
+    std::size_t i = 0;
+    for (; i + 2 * LF <= x.n; i += 2 * LF) {
+        const VF a = body(load(s + i)), b = body(load(s + i + LF));
+        store(d + i, a);
+        store(d + i + LF, b);
+    }
+    for (; i + LF <= x.n; i += LF) store(d + i, body(load(s + i)));
+    if (i < x.n) {
+        float buf[LF];
+        for (std::size_t j = 0; j < LF; ++j) buf[j] = j < x.n - i ? s[i + j] : 1.0f;
+        store(buf, body(load(buf)));
+        for (std::size_t j = 0; i + j < x.n; ++j) d[i + j] = buf[j];
+    }
+}
+
+template <std::size_t N>
+inline VF horner_f(VF x, const float (&c)[N]) {
+    VF p = splat_f(c[0]);
+    for (std::size_t i = 1; i < N; ++i) p = p * x + c[i];
+    return p;
+}
+
 // ---- exponential -------------------------------------------------------
+
+// Single precision throughout: k*ln2 in two parts (k*ln2hi exact), e^r by
+// its Taylor polynomial of degree 7, the sum formed as r + (r^2*P - r_lo).
+constexpr float kExpPolyF[] = {1.0f / 5040, 1.0f / 720, 1.0f / 120, 1.0f / 24, 1.0f / 6, 0.5f};
+
+inline VF exp_core_f(VF x) {
+    x = x < -104.0f ? splat_f(-104.0f) : x;
+    x = x > 89.0f ? splat_f(89.0f) : x;
+    constexpr float magic = 12582912.0f;  // 1.5 * 2^23
+    const VF t = x * 0x1.715476p+0f + magic;
+    const VF kf = t - magic;
+    const VI32 k = as_i(t) - as_i(splat_f(magic));
+    const VF rhi = x - kf * 0x1.62ep-1f, rlo = kf * 0x1.0bfbe8p-15f;
+    const VF r = rhi - rlo;
+    const VF q = rhi + (r * r * horner_f(r, kExpPolyF) - rlo);
+    const VF y = 1.0f + q;
+    const VI32 k1 = k >> 1;
+    return (y * as_f((k1 + 127) << 23)) * as_f((k - k1 + 127) << 23);
+}
 
 constexpr double kExpPoly64[] = {1.0 / 6227020800, 1.0 / 479001600, 1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880,
                                  1.0 / 40320, 1.0 / 5040, 1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5};
@@ -133,7 +187,8 @@ inline VD exp_core(VD x) {
 
 template <class S, class D>
 int exp_kernel(const ElemArgs& x) {
-    run<S, D>(x, [](VD v, const S*) { return exp_core<sizeof(D) == 4>(v); });
+    if constexpr (sizeof(S) == 4 && sizeof(D) == 4) run_f(x, exp_core_f);
+    else run<S, D>(x, [](VD v, const S*) { return exp_core<sizeof(D) == 4>(v); });
     return 0;
 }
 
@@ -163,6 +218,53 @@ inline VD ln_core(VD x) {
     return ed * kLn2Hi + (f - (hf - (s * (hf + r) + ed * kLn2Lo)));
 }
 
+// Single precision throughout, the same formulation with R of degree 4.
+constexpr float kLnPolyF[] = {2.0f / 9, 2.0f / 7, 2.0f / 5, 2.0f / 3};
+
+inline VF ln_core_f(VF x) {
+    const VI32 sub = as_i(x) < 0x00800000;
+    x = sel(sub, x * 0x1p23f, x);
+    const VI32 b = as_i(x);
+    VI32 e = (b >> 23) - 127 - (sub & 23);
+    const VI32 mb = b & 0x007FFFFF;
+    const VI32 big = mb > 0x3504F3;  // m > sqrt(2)
+    e -= big;
+    const VF m = as_f(mb | ((big & 0x3F000000) | (~big & 0x3F800000)));
+    const VF f = m - 1.0f;
+    const VF s = f / (2.0f + f);
+    const VF z = s * s;
+    const VF r = z * horner_f(z, kLnPolyF);
+    const VF hf = 0.5f * f * f;
+    const VF ef = __builtin_convertvector(e, VF);
+    return ef * 0x1.62ep-1f + (f - (hf - (s * (hf + r) + ef * 0x1.0bfbe8p-15f)));
+}
+
+// Ln_32f on its own bits: the classes of ln_kernel below.
+int ln_kernel_f(const ElemArgs& x) {
+    VI32 neg = {}, zero = {};
+    run_f(x, [&](VF v) {
+        const VI32 b = as_i(v);
+        const VI32 is_neg = b < 0;
+        const VI32 is_zero = b == 0;
+        neg |= is_neg;
+        zero |= is_zero;
+        const VI32 snan = ((b & 0x7FC00000) == 0x7F800000) & ((b & 0x003FFFFF) != 0);
+        const VI32 to_inf = (b == 0x7F800000) | snan;
+        const VI32 qnan = (v != v) & ~snan;
+        VF r = ln_core_f(v);
+        r = sel(is_zero, splat_f(-INFINITY), r);
+        r = sel(qnan, v, r);
+        r = sel(to_inf, splat_f(INFINITY), r);
+        return sel(is_neg, as_f(VI32{} + static_cast<std::int32_t>(0xFFC00000u)), r);
+    });
+    bool any_zero = false;
+    for (std::size_t j = 0; j < LF; ++j) {
+        if (neg[j]) return zorStsLnNegArg;
+        if (zero[j]) any_zero = true;
+    }
+    return any_zero ? zorStsLnZeroArg : 0;
+}
+
 // Signalling NaNs among the LD source elements at p, by their own bits
 // (widening a single-precision value quiets it).
 template <class S>
@@ -182,6 +284,7 @@ inline VI signalling(VD v, const S* p) {
 
 template <class S, class D>
 int ln_kernel(const ElemArgs& x) {
+    if constexpr (sizeof(S) == 4 && sizeof(D) == 4) return ln_kernel_f(x);
     constexpr bool single = sizeof(D) == 4;
     VI neg = {}, zero = {};
     run<S, D>(x, [&](VD v, const S* p) {
@@ -261,9 +364,29 @@ inline VD atan_core(VD x) {
     return sel(x != x, x, as_d(as_i(r) | sign));
 }
 
+// For single-precision results, in double: t below tan(pi/8) directly,
+// up to tan(3pi/8) as pi/4 + atan((t - 1)/(t + 1)), beyond it as
+// pi/2 - atan(1/t); one division, the series over |v| <= tan(pi/8).
+constexpr double kAtanPolyS[] = {1.0 / 23, -1.0 / 21, 1.0 / 19, -1.0 / 17, 1.0 / 15, -1.0 / 13,
+                                 1.0 / 11, -1.0 / 9, 1.0 / 7, -1.0 / 5, 1.0 / 3};
+
+inline VD atan_core_single(VD x) {
+    const VI sign = as_i(x) & static_cast<std::int64_t>(0x8000000000000000ull);
+    const VD t = as_d(as_i(x) ^ sign);
+    const VI mid = t > 0.41421356237309503, far = t > 2.414213562373095;
+    const VD num = sel(far, splat(-1.0), sel(mid, t - 1.0, t));
+    const VD den = sel(far, t, sel(mid, t + 1.0, splat(1.0)));
+    const VD base = sel(far, splat(1.5707963267948966), sel(mid, splat(0.7853981633974483), splat(0.0)));
+    const VD v = num / den;
+    const VD z = v * v;
+    const VD r = base + (v - v * z * horner(z, kAtanPolyS));
+    return sel(x != x, x, as_d(as_i(r) | sign));
+}
+
 template <class T>
 int atan_kernel(const ElemArgs& x) {
-    run<T, T>(x, [](VD v, const T*) { return atan_core<sizeof(T) == 4>(v); });
+    if constexpr (sizeof(T) == 4) run<T, T>(x, [](VD v, const T*) { return atan_core_single(v); });
+    else run<T, T>(x, [](VD v, const T*) { return atan_core<false>(v); });
     return 0;
 }
 
