@@ -45,24 +45,68 @@ inline VI as_i(VD v) { VI r; std::memcpy(&r, &v, sizeof r); return r; }
 inline VD as_d(VI v) { VD r; std::memcpy(&r, &v, sizeof r); return r; }
 inline VD splat(double x) { return VD{} + x; }
 inline VI splat_i(std::int64_t x) { return VI{} + x; }
-inline VD sel(VI mask, VD a, VD b) { return as_d((mask & as_i(a)) | (~mask & as_i(b))); }
+inline VD sel(VI mask, VD a, VD b) { return mask ? a : b; }
 inline VI32 as_i(VF v) { VI32 r; std::memcpy(&r, &v, sizeof r); return r; }
 inline VF as_f(VI32 v) { VF r; std::memcpy(&r, &v, sizeof r); return r; }
 inline VF splat_f(float x) { return VF{} + x; }
-inline VF sel(VI32 mask, VF a, VF b) { return as_f((mask & as_i(a)) | (~mask & as_i(b))); }
-inline VI sel_i(VI mask, VI a, VI b) { return (mask & a) | (~mask & b); }
+inline VF sel(VI32 mask, VF a, VF b) { return mask ? a : b; }
+inline VI sel_i(VI mask, VI a, VI b) { return mask ? a : b; }
+
+// Whether any bit of the vector is set.
+template <class V>
+inline bool any(V m) {
+#if defined(__AVX512F__)
+    return _mm512_test_epi64_mask((__m512i)m, (__m512i)m) != 0;
+#elif defined(__AVX2__)
+    return !_mm256_testz_si256((__m256i)m, (__m256i)m);
+#else
+    return _mm_movemask_epi8((__m128i)m) != 0;
+#endif
+}
 
 constexpr double kMagic = 6755399441055744.0;  // 1.5 * 2^52: adding it rounds to an integer
 constexpr double kLn2Hi = 0x1.62e42fefa3000p-1;
 constexpr double kLn2Lo = 0x1.3de6af278ece6p-42;
 constexpr double kLog2e = 0x1.71547652b82fep+0;
 
+// a*b + c, fused where the level has the instruction: polynomial values
+// may then differ from the baseline level's in the last place.
+template <class V>
+inline V fmadd(V a, V b, V c) {
+#if defined(__FMA__)
+    using E = elem_t<V>;
+    if constexpr (sizeof(V) == 64 && sizeof(E) == 8) return (V)_mm512_fmadd_pd((__m512d)a, (__m512d)b, (__m512d)c);
+    else if constexpr (sizeof(V) == 64) return (V)_mm512_fmadd_ps((__m512)a, (__m512)b, (__m512)c);
+    else if constexpr (sizeof(V) == 32 && sizeof(E) == 8) return (V)_mm256_fmadd_pd((__m256d)a, (__m256d)b, (__m256d)c);
+    else if constexpr (sizeof(V) == 32) return (V)_mm256_fmadd_ps((__m256)a, (__m256)b, (__m256)c);
+#endif
+    return a * b + c;
+}
+
 // Horner's rule with the highest coefficient first.
 template <std::size_t N>
 inline VD horner(VD x, const double (&c)[N]) {
     VD p = splat(c[0]);
-    for (std::size_t i = 1; i < N; ++i) p = p * x + c[i];
+    for (std::size_t i = 1; i < N; ++i) p = fmadd(p, x, splat(c[i]));
     return p;
+}
+
+// 1/d to double precision: a first approximation (the level's reciprocal
+// instruction, or a single-precision quotient) and two Newton steps; the
+// baseline level divides.
+inline VD recip(VD d) {
+#if defined(__AVX512F__)
+    VD y = (VD)_mm512_rcp14_pd((__m512d)d);
+#elif defined(__AVX2__)
+    VFh h = __builtin_convertvector(d, VFh);
+    VD y = __builtin_convertvector(1.0f / h, VD);
+#else
+    return 1.0 / d;
+#endif
+#if defined(__AVX512F__) || defined(__AVX2__)
+    for (int i = 0; i < 2; ++i) y = fmadd(y, fmadd(-d, y, splat(1.0)), y);
+    return y;
+#endif
 }
 
 // Loads LD elements as doubles, stores doubles as LD elements.
@@ -127,10 +171,24 @@ void run_f(const ElemArgs& x, Body&& body) {
     }
 }
 
+// 1/d to single precision: the level's reciprocal instruction and one
+// Newton step; the baseline level divides.
+inline VF recip_f(VF d) {
+#if defined(__AVX512F__)
+    const VF y = (VF)_mm512_rcp14_ps((__m512)d);
+    return fmadd(y, fmadd(-d, y, splat_f(1.0f)), y);
+#elif defined(__AVX2__)
+    const VF y = (VF)_mm256_rcp_ps((__m256)d);
+    return fmadd(y, fmadd(-d, y, splat_f(1.0f)), y);
+#else
+    return 1.0f / d;
+#endif
+}
+
 template <std::size_t N>
 inline VF horner_f(VF x, const float (&c)[N]) {
     VF p = splat_f(c[0]);
-    for (std::size_t i = 1; i < N; ++i) p = p * x + c[i];
+    for (std::size_t i = 1; i < N; ++i) p = fmadd(p, x, splat_f(c[i]));
     return p;
 }
 
@@ -155,8 +213,12 @@ inline VF exp_core_f(VF x) {
     return (y * as_f((k1 + 127) << 23)) * as_f((k - k1 + 127) << 23);
 }
 
-constexpr double kExpPoly64[] = {1.0 / 6227020800, 1.0 / 479001600, 1.0 / 39916800, 1.0 / 3628800, 1.0 / 362880,
-                                 1.0 / 40320, 1.0 / 5040, 1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5};
+// (e^r - 1 - r)/r^2: near-minimax fits (Chebyshev interpolation) of degree
+// 10 (double) and the Taylor polynomial of degree 6 (single precision).
+constexpr double kExpPoly64[] = {2.0914898727175524e-09, 2.5105513541847086e-08, 2.755727313289604e-07,
+                                 2.7557254685728803e-06, 2.480158732595111e-05, 0.0001984126987538548,
+                                 0.0013888888888883633, 0.008333333333325973, 0.04166666666666667,
+                                 0.1666666666666667, 0.5};
 constexpr double kExpPoly32[] = {1.0 / 40320, 1.0 / 5040, 1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5};
 
 // 2^k for integers -1022 <= k <= 1023.
@@ -194,15 +256,21 @@ int exp_kernel(const ElemArgs& x) {
 
 // ---- logarithm ---------------------------------------------------------
 
-constexpr double kLnPoly64[] = {2.0 / 23, 2.0 / 21, 2.0 / 19, 2.0 / 17, 2.0 / 15, 2.0 / 13,
-                                2.0 / 11, 2.0 / 9, 2.0 / 7, 2.0 / 5, 2.0 / 3};
-constexpr double kLnPoly32[] = {2.0 / 13, 2.0 / 11, 2.0 / 9, 2.0 / 7, 2.0 / 5, 2.0 / 3};
+// (2*atanh(s) - 2s)/s^3 in z = s^2 over [0, 0.0295]: near-minimax fits of
+// degree 6 (double) and 2 (single precision).
+constexpr double kLnPoly64[] = {0.14616576421644387, 0.15331711346672997, 0.18182889433757515,
+                                0.22222211130560726, 0.28571428626001427, 0.3999999999989945,
+                                0.666666666666667};
+constexpr double kLnPoly32[] = {0.29580046168312196, 0.3998877843365144, 0.6666668504478588};
 
 // ln x for positive finite x (subnormals included).
-template <bool Single>
+template <bool Single, bool Subnormal = true>
 inline VD ln_core(VD x) {
-    const VI sub = as_i(x) < 0x0010000000000000;
-    x = sel(sub, x * 0x1p54, x);
+    VI sub = {};
+    if constexpr (Subnormal) {
+        sub = as_i(x) < 0x0010000000000000;
+        x = sel(sub, x * 0x1p54, x);
+    }
     const VI b = as_i(x);
     VI e = (b >> 52) - 1023 + (sub & -54);
     const VI mb = b & 0x000FFFFFFFFFFFFF;
@@ -210,7 +278,7 @@ inline VD ln_core(VD x) {
     e -= big;                             // big is -1 where true
     const VD m = as_d(mb | sel_i(big, splat_i(0x3FE0000000000000), splat_i(0x3FF0000000000000)));
     const VD f = m - 1.0;
-    const VD s = f / (2.0 + f);
+    const VD s = f * recip(2.0 + f);
     const VD z = s * s;
     const VD r = z * (Single ? horner(z, kLnPoly32) : horner(z, kLnPoly64));
     const VD hf = 0.5 * f * f;
@@ -219,11 +287,15 @@ inline VD ln_core(VD x) {
 }
 
 // Single precision throughout, the same formulation with R of degree 4.
-constexpr float kLnPolyF[] = {2.0f / 9, 2.0f / 7, 2.0f / 5, 2.0f / 3};
+constexpr float kLnPolyF[] = {0.29580046168312196f, 0.3998877843365144f, 0.6666668504478588f};
 
+template <bool Subnormal = true>
 inline VF ln_core_f(VF x) {
-    const VI32 sub = as_i(x) < 0x00800000;
-    x = sel(sub, x * 0x1p23f, x);
+    VI32 sub = {};
+    if constexpr (Subnormal) {
+        sub = as_i(x) < 0x00800000;
+        x = sel(sub, x * 0x1p23f, x);
+    }
     const VI32 b = as_i(x);
     VI32 e = (b >> 23) - 127 - (sub & 23);
     const VI32 mb = b & 0x007FFFFF;
@@ -231,7 +303,7 @@ inline VF ln_core_f(VF x) {
     e -= big;
     const VF m = as_f(mb | ((big & 0x3F000000) | (~big & 0x3F800000)));
     const VF f = m - 1.0f;
-    const VF s = f / (2.0f + f);
+    const VF s = f * recip_f(2.0f + f);
     const VF z = s * s;
     const VF r = z * horner_f(z, kLnPolyF);
     const VF hf = 0.5f * f * f;
@@ -244,6 +316,9 @@ int ln_kernel_f(const ElemArgs& x) {
     VI32 neg = {}, zero = {};
     run_f(x, [&](VF v) {
         const VI32 b = as_i(v);
+        // Positive normal numbers only: no class to look at.
+        using U = vec<std::uint32_t>;
+        if (!any((U)(b - 0x00800000) >= 0x7F000000u)) return ln_core_f<false>(v);
         const VI32 is_neg = b < 0;
         const VI32 is_zero = b == 0;
         neg |= is_neg;
@@ -289,6 +364,8 @@ int ln_kernel(const ElemArgs& x) {
     VI neg = {}, zero = {};
     run<S, D>(x, [&](VD v, const S* p) {
         const VI b = as_i(v);
+        using U = vec<std::uint64_t>;
+        if (!any((U)(b - 0x0010000000000000) >= 0x7FE0000000000000ull)) return ln_core<single, false>(v);
         const VI is_neg = b < 0;
         const VI is_zero = b == 0;
         neg |= is_neg;
@@ -367,8 +444,9 @@ inline VD atan_core(VD x) {
 // For single-precision results, in double: t below tan(pi/8) directly,
 // up to tan(3pi/8) as pi/4 + atan((t - 1)/(t + 1)), beyond it as
 // pi/2 - atan(1/t); one division, the series over |v| <= tan(pi/8).
-constexpr double kAtanPolyS[] = {1.0 / 23, -1.0 / 21, 1.0 / 19, -1.0 / 17, 1.0 / 15, -1.0 / 13,
-                                 1.0 / 11, -1.0 / 9, 1.0 / 7, -1.0 / 5, 1.0 / 3};
+// (v - atan(v))/v^3 in z = v^2 over [0, tan^2(pi/8)], near-minimax of degree 5.
+constexpr double kAtanPolyS[] = {-0.05048055010223574, 0.08624643784438366, -0.11071360682318138,
+                                 0.14284150959481018, -0.19999977254347343, 0.33333333279242233};
 
 inline VD atan_core_single(VD x) {
     const VI sign = as_i(x) & static_cast<std::int64_t>(0x8000000000000000ull);

@@ -18,6 +18,7 @@
 // |alpha|*(N-1)/2 above 38 (32f data) or 308 (other data) gives -39.
 #include <cmath>
 
+#include "arith/elementary.h"
 #include "frame/check.h"
 #include "gen/gen.h"
 
@@ -133,11 +134,7 @@ ZorStatus blackman_opt(const T* src, T* dst, int len) {
 
 // The modified Bessel function I0 in two evaluations: the accurate one of
 // the floating windows and the classical handbook fit of the integer ones.
-double exp_of(double x) {
-    double y = 0;
-    zorsExp_64f(&x, &y, 1);
-    return y;
-}
+double exp_of(double x) { return elem::exp(x); }
 
 double i0_accurate(double x) {
     const double ax = std::fabs(x);

@@ -93,8 +93,12 @@ void check_accuracy(const FloatCase<S, D>& c) {
             if (e > worst) { worst = e; where = in[i]; }
         }
         EXPECT_LE(worst, 1.0) << "at " << std::hexfloat << static_cast<double>(where);
+        // Levels with fused multiply-add may differ from the baseline in the
+        // last place, never by more than one unit.
         if (base.empty()) base = out;
-        else EXPECT_EQ(std::memcmp(base.data(), out.data(), n * sizeof(D)), 0) << "levels differ";
+        for (int i = 0; i < n; ++i)
+            if (!(std::isnan(out[i]) && std::isnan(base[i])))
+                ASSERT_LE(zref::ulp_error(out[i], static_cast<ld>(base[i])), 1.0) << "levels at " << static_cast<double>(in[i]);
         if constexpr (std::is_same_v<S, D>) {
             if (c.fn_i) {
                 std::vector<D> io(in.begin(), in.end());
