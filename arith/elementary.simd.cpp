@@ -224,12 +224,14 @@ constexpr double kExpPoly32[] = {1.0 / 40320, 1.0 / 5040, 1.0 / 720, 1.0 / 120, 
 // 2^k for integers -1022 <= k <= 1023.
 inline VD pow2(VI k) { return as_d((k + 1023) << 52); }
 
-template <bool Single>
+template <bool Single, bool Edges = true>
 inline VD exp_core(VD x) {
     // Beyond these limits the result is 0 or +inf in the destination type.
-    const double lo = Single ? -110.0 : -746.0, hi = Single ? 89.0 : 710.0;
-    x = x < lo ? splat(lo) : x;
-    x = x > hi ? splat(hi) : x;
+    if constexpr (Edges) {
+        const double lo = Single ? -110.0 : -746.0, hi = Single ? 89.0 : 710.0;
+        x = x < lo ? splat(lo) : x;
+        x = x > hi ? splat(hi) : x;
+    }
     const VD t = x * kLog2e + kMagic;
     const VD kd = t - kMagic;
     const VI k = as_i(t) - as_i(splat(kMagic));
@@ -243,14 +245,20 @@ inline VD exp_core(VD x) {
         q = rhi + (r * r * horner(r, kExpPoly64) - rlo);
     }
     const VD y = 1.0 + q;
+    if constexpr (!Edges) return y * pow2(k);
     const VI k1 = k >> 1;
     return (y * pow2(k1)) * pow2(k - k1);
 }
 
+// Whether every lane of x gives a normal result (one scaling suffices).
+inline bool ordinary_exp(VD x) { return !any((x < -708.0) | (x > 709.0) | (x != x)); }
+
 template <class S, class D>
 int exp_kernel(const ElemArgs& x) {
     if constexpr (sizeof(S) == 4 && sizeof(D) == 4) run_f(x, exp_core_f);
-    else run<S, D>(x, [](VD v, const S*) { return exp_core<sizeof(D) == 4>(v); });
+    else run<S, D>(x, [](VD v, const S*) {
+        return ordinary_exp(v) ? exp_core<sizeof(D) == 4, false>(v) : exp_core<sizeof(D) == 4>(v);
+    });
     return 0;
 }
 
