@@ -28,22 +28,32 @@ namespace {
 using gen::Rounding;
 
 // Applies the weights w(n), n < N/2, to both ends; the middle of an odd N is
-// copied. sf scales integer products by 2^-sf before rounding.
-template <class T, class W>
-void apply(const T* src, T* dst, int len, W&& weight, Rounding rounding, int sf = 0) {
+// copied. fill(n0, m, w) writes the weights n0 .. n0+m-1 to w. sf scales
+// integer products by 2^-sf before rounding.
+template <class T, class Fill>
+void apply(const T* src, T* dst, int len, Fill&& fill, Rounding rounding, int sf = 0) {
     using P = part_t<T>;
     constexpr int np = gen::parts_v<T>;
     const P* s = gen::parts(src);
     P* d = gen::parts(dst);
     const double scale = std::ldexp(1.0, sf > 2000 ? -2000 : (sf < -2000 ? 2000 : -sf));
     const int half = len / 2;
-    for (int n = 0; n < half; ++n) {
-        const double w = weight(n) * scale;
-        const int m = len - 1 - n;
-        for (int k = 0; k < np; ++k) {
-            d[n * np + k] = gen::to_part<P>(static_cast<double>(s[n * np + k]) * w, rounding);
-            d[m * np + k] = gen::to_part<P>(static_cast<double>(s[m * np + k]) * w, rounding);
-        }
+    // The weights of a block first, then the two ends in plain loops.
+    constexpr int kBlock = 256;
+    double w[kBlock];
+    for (int n0 = 0; n0 < half; n0 += kBlock) {
+        const int m = half - n0 < kBlock ? half - n0 : kBlock;
+        fill(n0, m, w);
+        if (scale != 1.0)
+            for (int i = 0; i < m; ++i) w[i] *= scale;
+        const P* sf0 = s + n0 * np;
+        P* df0 = d + n0 * np;
+        for (int i = 0; i < m; ++i)
+            for (int k = 0; k < np; ++k) df0[i * np + k] = gen::to_part<P>(static_cast<double>(sf0[i * np + k]) * w[i], rounding);
+        const P* sb0 = s + (len - 1 - n0) * np;
+        P* db0 = d + (len - 1 - n0) * np;
+        for (int i = 0; i < m; ++i)
+            for (int k = 0; k < np; ++k) db0[-i * np + k] = gen::to_part<P>(static_cast<double>(sb0[-i * np + k]) * w[i], rounding);
     }
     if (len & 1)
         for (int k = 0; k < np; ++k)
@@ -51,38 +61,55 @@ void apply(const T* src, T* dst, int len, W&& weight, Rounding rounding, int sf 
                                        : gen::to_part<P>(static_cast<double>(s[half * np + k]) * scale, rounding);
 }
 
-// cos(n*theta) for n = 0, 1, ... by rotation, restarted every 16 steps.
+// cos(n*theta) for n = 0, 1, ...: every 64 angles cos and sin are evaluated
+// directly, and the angles in between rotate that pair by k*theta from a
+// table of cos(k*theta) and sin(k*theta), k < 64, so that no error
+// accumulates and the weights of a run are independent of one another.
 class Cosines {
 public:
-    explicit Cosines(double theta) : theta_(theta), c1_(std::cos(theta)), s1_(std::sin(theta)) {}
-    // The cosine of the next angle, starting with n = 0.
-    double next() {
-        if ((n_ & 15) == 0) {
-            c_ = std::cos(theta_ * n_);
-            s_ = std::sin(theta_ * n_);
-        } else {
-            const double c = c_ * c1_ - s_ * s1_;
-            s_ = s_ * c1_ + c_ * s1_;
-            c_ = c;
+    // Angles n*theta for n < count.
+    Cosines(double theta, int count) : theta_(theta) {
+        const int k_end = count < kRun ? count : kRun;
+        for (int k = 0; k < k_end; ++k) {
+            cos_[k] = std::cos(theta * k);
+            sin_[k] = std::sin(theta * k);
         }
-        ++n_;
-        return c_;
+    }
+    // The cosines of the next m angles, starting with n = 0.
+    void fill(double* out, int m) {
+        for (int i = 0; i < m;) {
+            const int k0 = n_ % kRun;
+            if (k0 == 0) {
+                c0_ = std::cos(theta_ * n_);
+                s0_ = std::sin(theta_ * n_);
+            }
+            const int run = m - i < kRun - k0 ? m - i : kRun - k0;
+            for (int k = 0; k < run; ++k) out[i + k] = c0_ * cos_[k0 + k] - s0_ * sin_[k0 + k];
+            i += run;
+            n_ += run;
+        }
     }
 
 private:
-    double theta_, c1_, s1_, c_ = 1, s_ = 0;
+    static constexpr int kRun = 64;
+    double theta_, c0_ = 1, s0_ = 0;
     int n_ = 0;
+    double cos_[kRun], sin_[kRun];
 };
 
 // The ends of a three-element Hann or Blackman window are exactly zero.
-constexpr double zero_weight(int) { return 0.0; }
+void zero_weight(int, int m, double* w) {
+    for (int i = 0; i < m; ++i) w[i] = 0;
+}
 
 template <class T>
 ZorStatus bartlett(const T* src, T* dst, int len) {
     ZORS_CHECK(nonnull(src, dst), at_least(len, 3));
     const double step = 2.0 / (len - 1);
-    double w = 0;
-    apply(src, dst, len, [&](int) { const double v = w; w += step; return v; }, Rounding::even);
+    double acc = 0;
+    apply(src, dst, len, [&](int, int m, double* w) {
+        for (int i = 0; i < m; ++i, acc += step) w[i] = acc;
+    }, Rounding::even);
     return zorStsNoErr;
 }
 
@@ -94,8 +121,11 @@ ZorStatus raised_cosine(const T* src, T* dst, int len, double a, double b, bool 
         apply(src, dst, len, zero_weight, Rounding::even);
         return zorStsNoErr;
     }
-    Cosines c(gen::kTwoPi / (len - 1));
-    apply(src, dst, len, [&](int) { return a - b * c.next(); }, Rounding::even);
+    Cosines c(gen::kTwoPi / (len - 1), len / 2);
+    apply(src, dst, len, [&](int, int m, double* w) {
+        c.fill(w, m);
+        for (int i = 0; i < m; ++i) w[i] = a - b * w[i];
+    }, Rounding::even);
     return zorStsNoErr;
 }
 
@@ -108,11 +138,11 @@ ZorStatus blackman(const T* src, T* dst, int len, double alpha, int sf = 0) {
         apply(src, dst, len, zero_weight, Rounding::even, sf);
         return zorStsNoErr;
     }
-    Cosines c(gen::kTwoPi / (len - 1));
+    Cosines c(gen::kTwoPi / (len - 1), len / 2);
     const double a0 = (alpha + 1) * 0.5, a2 = alpha * 0.5;
-    apply(src, dst, len, [&](int) {
-        const double x = c.next();
-        return a0 - 0.5 * x - a2 * (2 * x * x - 1);
+    apply(src, dst, len, [&](int, int m, double* w) {
+        c.fill(w, m);
+        for (int i = 0; i < m; ++i) w[i] = a0 - 0.5 * w[i] - a2 * (2 * w[i] * w[i] - 1);
     }, Rounding::even, sf);
     return zorStsNoErr;
 }
@@ -173,7 +203,12 @@ ZorStatus kaiser(const T* src, T* dst, int len, double alpha, bool fine) {
     double (*i0)(double) = fine ? i0_accurate : i0_handbook;
     const double r = 1 / i0(alpha * (len - 1) * 0.5);
     const double nm1 = len - 1;
-    apply(src, dst, len, [&](int n) { return i0(alpha * std::sqrt(n * (nm1 - n))) * r; }, Rounding::away);
+    apply(src, dst, len, [&](int n0, int m, double* w) {
+        for (int i = 0; i < m; ++i) {
+            const double n = n0 + i;
+            w[i] = i0(alpha * std::sqrt(n * (nm1 - n))) * r;
+        }
+    }, Rounding::away);
     return zorStsNoErr;
 }
 
