@@ -96,7 +96,7 @@ inline VD horner(VD x, const double (&c)[N]) {
 // baseline level divides.
 inline VD recip(VD d) {
 #if defined(__AVX512F__)
-    VD y = (VD)_mm512_rcp14_pd((__m512d)d);
+    VD y = (VD)_mm512_maskz_rcp14_pd(static_cast<__mmask8>(0xFF), (__m512d)d);
 #elif defined(__AVX2__)
     VFh h = __builtin_convertvector(d, VFh);
     VD y = __builtin_convertvector(1.0f / h, VD);
@@ -175,7 +175,7 @@ void run_f(const ElemArgs& x, Body&& body) {
 // Newton step; the baseline level divides.
 inline VF recip_f(VF d) {
 #if defined(__AVX512F__)
-    const VF y = (VF)_mm512_rcp14_ps((__m512)d);
+    const VF y = (VF)_mm512_maskz_rcp14_ps(static_cast<__mmask16>(0xFFFF), (__m512)d);
     return fmadd(y, fmadd(-d, y, splat_f(1.0f)), y);
 #elif defined(__AVX2__)
     const VF y = (VF)_mm256_rcp_ps((__m256)d);
