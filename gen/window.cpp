@@ -193,14 +193,16 @@ double i0_handbook(double x) {
             u * (-0.02057706 + u * (0.02635537 + u * (-0.01647633 + u * 0.00392377))))))));
 }
 
-// Kaiser with beta = alpha*(N-1)/2; `fine` selects the accurate I0 and the
-// limit 38, otherwise the handbook I0 and the limit 308.
+// Kaiser with beta = alpha*(N-1)/2. Floating data use the accurate I0,
+// integer data (and the Q15 forms) the handbook fit; the limit of beta is
+// 38 for single-precision data and 308 otherwise.
 template <class T>
-ZorStatus kaiser(const T* src, T* dst, int len, double alpha, bool fine) {
-    const double limit = fine ? 38.0 : 308.0;
+ZorStatus kaiser(const T* src, T* dst, int len, double alpha) {
+    using P = part_t<T>;
+    const double limit = std::is_same_v<P, float> ? 38.0 : 308.0;
     ZORS_CHECK(nonnull(src, dst), positive(len),
                require(!(std::fabs(alpha) * (len - 1) * 0.5 > limit), zorStsHugeWinErr));
-    double (*i0)(double) = fine ? i0_accurate : i0_handbook;
+    double (*i0)(double) = std::is_floating_point_v<P> ? i0_accurate : i0_handbook;
     const double r = 1 / i0(alpha * (len - 1) * 0.5);
     const double nm1 = len - 1;
     apply(src, dst, len, [&](int n0, int m, double* w) {
@@ -212,8 +214,6 @@ ZorStatus kaiser(const T* src, T* dst, int len, double alpha, bool fine) {
     return zorStsNoErr;
 }
 
-template <class T>
-constexpr bool fine_kaiser() { return std::is_same_v<part_t<T>, float>; }
 
 double q15(int v) { return v * (1.0 / 32768); }
 
@@ -238,8 +238,8 @@ using namespace zors;
     ZorStatus zorsWinBlackmanStd_##S##_I(T* pSrcDst, int len) { return blackman<T>(pSrcDst, pSrcDst, len, static_cast<double>(static_cast<part_alpha_t<T>>(-0.16))); } \
     ZorStatus zorsWinBlackmanOpt_##S(const T* pSrc, T* pDst, int len) { return blackman_opt(pSrc, pDst, len); }           \
     ZorStatus zorsWinBlackmanOpt_##S##_I(T* pSrcDst, int len) { return blackman_opt<T>(pSrcDst, pSrcDst, len); }         \
-    ZorStatus zorsWinKaiser_##S(const T* pSrc, T* pDst, int len, float alpha) { return kaiser(pSrc, pDst, len, alpha, fine_kaiser<T>()); } \
-    ZorStatus zorsWinKaiser_##S##_I(T* pSrcDst, int len, float alpha) { return kaiser<T>(pSrcDst, pSrcDst, len, alpha, fine_kaiser<T>()); }
+    ZorStatus zorsWinKaiser_##S(const T* pSrc, T* pDst, int len, float alpha) { return kaiser(pSrc, pDst, len, alpha); } \
+    ZorStatus zorsWinKaiser_##S##_I(T* pSrcDst, int len, float alpha) { return kaiser<T>(pSrcDst, pSrcDst, len, alpha); }
 
 ZORS_WIN_FORMS(16s, Zor16s)
 ZORS_WIN_FORMS(16sc, Zor16sc)
@@ -264,7 +264,7 @@ ZorStatus zorsWinBlackmanQ15_16s_ISfs(Zor16s* pSrcDst, int len, int alphaQ15, in
 ZorStatus zorsWinBlackmanQ15_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, int alphaQ15) { return blackman(pSrc, pDst, len, q15(alphaQ15)); }
 ZorStatus zorsWinBlackmanQ15_16sc_I(Zor16sc* pSrcDst, int len, int alphaQ15) { return blackman<Zor16sc>(pSrcDst, pSrcDst, len, q15(alphaQ15)); }
 
-ZorStatus zorsWinKaiserQ15_16s(const Zor16s* pSrc, Zor16s* pDst, int len, int alphaQ15) { return kaiser(pSrc, pDst, len, q15(alphaQ15), false); }
-ZorStatus zorsWinKaiserQ15_16s_I(Zor16s* pSrcDst, int len, int alphaQ15) { return kaiser<Zor16s>(pSrcDst, pSrcDst, len, q15(alphaQ15), false); }
-ZorStatus zorsWinKaiserQ15_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, int alphaQ15) { return kaiser(pSrc, pDst, len, q15(alphaQ15), false); }
-ZorStatus zorsWinKaiserQ15_16sc_I(Zor16sc* pSrcDst, int len, int alphaQ15) { return kaiser<Zor16sc>(pSrcDst, pSrcDst, len, q15(alphaQ15), false); }
+ZorStatus zorsWinKaiserQ15_16s(const Zor16s* pSrc, Zor16s* pDst, int len, int alphaQ15) { return kaiser(pSrc, pDst, len, q15(alphaQ15)); }
+ZorStatus zorsWinKaiserQ15_16s_I(Zor16s* pSrcDst, int len, int alphaQ15) { return kaiser<Zor16s>(pSrcDst, pSrcDst, len, q15(alphaQ15)); }
+ZorStatus zorsWinKaiserQ15_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, int alphaQ15) { return kaiser(pSrc, pDst, len, q15(alphaQ15)); }
+ZorStatus zorsWinKaiserQ15_16sc_I(Zor16sc* pSrcDst, int len, int alphaQ15) { return kaiser<Zor16sc>(pSrcDst, pSrcDst, len, q15(alphaQ15)); }
