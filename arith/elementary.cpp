@@ -171,15 +171,18 @@ ZorStatus cbrt_int(const Zor32s* src, Zor16s* dst, int len, int sf) {
 
 namespace elem {
 
-// The baseline level's kernels: the same bits on every processor, so that
-// the Gaussian deviates and the Kaiser weights do not depend on the level.
+// The baseline level's kernels with nearest rounding: the same bits on
+// every processor and in every caller's mode, so that the Gaussian deviates
+// and the Kaiser weights depend on neither.
 double ln(double x) noexcept {
+    FloatEnv env;
     double y = 0;
     sse2::elementary_kernels.fn[k_ln_64f](elem_args(&x, nullptr, &y, 1, 0));
     return y;
 }
 
 double exp(double x) noexcept {
+    FloatEnv env;
     double y = 0;
     sse2::elementary_kernels.fn[k_exp_64f](elem_args(&x, nullptr, &y, 1, 0));
     return y;
