@@ -279,19 +279,19 @@ inline VD ln_core(VD x) {
         sub = as_i(x) < 0x0010000000000000;
         x = sel(sub, x * 0x1p54, x);
     }
-    const VI b = as_i(x);
-    VI e = (b >> 52) - 1023 + (sub & -54);
-    const VI mb = b & 0x000FFFFFFFFFFFFF;
-    const VI big = mb > 0x6A09E667F3BCC;  // m > sqrt(2)
-    e -= big;                             // big is -1 where true
-    const VD m = as_d(mb | sel_i(big, splat_i(0x3FE0000000000000), splat_i(0x3FF0000000000000)));
+    // Measured from the bits of sqrt(1/2), the exponent field is e directly
+    // and the rest, moved back, is m in [sqrt(1/2), sqrt(2)).
+    constexpr std::int64_t kHalfSqrt2 = 0x3FE6A09E667F3BCD;
+    const VI t = as_i(x) - kHalfSqrt2;
+    const VI e = (t >> 52) + (sub & -54);
+    const VD m = as_d((t & 0x000FFFFFFFFFFFFF) + kHalfSqrt2);
     const VD f = m - 1.0;
     const VD s = f * recip(2.0 + f);
     const VD z = s * s;
     const VD r = z * (Single ? horner(z, kLnPoly32) : horner(z, kLnPoly64));
     const VD hf = 0.5 * f * f;
     const VD ed = as_d(e + as_i(splat(kMagic))) - kMagic;
-    return ed * kLn2Hi + (f - (hf - (s * (hf + r) + ed * kLn2Lo)));
+    return fmadd(ed, splat(kLn2Hi), f - (hf - fmadd(s, hf + r, ed * kLn2Lo)));
 }
 
 // Single precision throughout, the same formulation with R of degree 4.
@@ -304,19 +304,17 @@ inline VF ln_core_f(VF x) {
         sub = as_i(x) < 0x00800000;
         x = sel(sub, x * 0x1p23f, x);
     }
-    const VI32 b = as_i(x);
-    VI32 e = (b >> 23) - 127 - (sub & 23);
-    const VI32 mb = b & 0x007FFFFF;
-    const VI32 big = mb > 0x3504F3;  // m > sqrt(2)
-    e -= big;
-    const VF m = as_f(mb | ((big & 0x3F000000) | (~big & 0x3F800000)));
+    constexpr std::int32_t kHalfSqrt2 = 0x3F3504F3;  // the exponent split as in ln_core
+    const VI32 t = as_i(x) - kHalfSqrt2;
+    const VI32 e = (t >> 23) - (sub & 23);
+    const VF m = as_f((t & 0x007FFFFF) + kHalfSqrt2);
     const VF f = m - 1.0f;
     const VF s = f * recip_f(2.0f + f);
     const VF z = s * s;
     const VF r = z * horner_f(z, kLnPolyF);
     const VF hf = 0.5f * f * f;
     const VF ef = __builtin_convertvector(e, VF);
-    return ef * 0x1.62ep-1f + (f - (hf - (s * (hf + r) + ef * 0x1.0bfbe8p-15f)));
+    return fmadd(ef, splat_f(0x1.62ep-1f), f - (hf - fmadd(s, hf + r, ef * 0x1.0bfbe8p-15f)));
 }
 
 // Ln_32f on its own bits: the classes of ln_kernel below.
