@@ -1,24 +1,33 @@
 // Wide bodies of the elementary functions, compiled once per dispatch level.
 //
-// Every function is one branch-free kernel over vectors of doubles; the
-// single-precision members widen their elements, evaluate in double with
-// shorter polynomials and round once. The tail is evaluated by the same
-// vector code on a padded copy, so that every element gets the same result
-// wherever it lies. The exports set nearest rounding and mask the
-// exceptions for the call.
+// Every function is a branch-free kernel over vectors (a vector whose
+// lanes are all ordinary may take a shorter path of the same kernel).
+// Exp and Ln of single precision work in single-precision vectors; the
+// other single-precision members widen to double, evaluate shorter
+// polynomials and round once. The tail is evaluated by the same vector code
+// on a padded copy, so that every element gets the same result wherever it
+// lies. Levels with fused multiply-add use it in the polynomials, the
+// Newton steps and the final sums (results may then differ from the
+// baseline level's in the last place). The exports set nearest rounding and
+// mask the exceptions for the call.
 //
 // exp: x = k*ln2 + r with |r| <= ln2/2 (ln2 in two parts, the first exact
-//   in k*ln2hi), e^r by its Taylor polynomial (degree 13 in double, 8 for
-//   single precision), scaled by 2^k in two steps so that overflow and
-//   gradual underflow round once.
-// ln: x = 2^e*m with m in [sqrt(1/2), sqrt(2)), f = m - 1, s = f/(2 + f);
-//   ln m = f - f^2/2 + s*(f^2/2 + R(s^2)), R the series of 2*atanh(s)/s - 2.
-//   Elements are classified by their bits: sign set gives the negative quiet
-//   NaN (counted negative), +0 gives -inf (counted zero), a quiet NaN is
-//   returned as it is, +inf and signalling NaNs give +inf.
-// atan: t = |x|, or 1/t (as a sum of two doubles) beyond 1; below 1/4 the
-//   series of atan is used directly, above it the nearest c = k/16 and
-//   atan(t) = atan(c) + atan((t - c)/(1 + c*t)) with atan(c) in two parts.
+//   in k*ln2hi), e^r = 1 + r + r^2*P(r), P a near-minimax fit of degree 10
+//   (double) or the Taylor polynomial of degree 5 (single precision),
+//   scaled by 2^k in two steps so that overflow and gradual underflow
+//   round once.
+// ln: x = 2^e*m with m in [sqrt(1/2), sqrt(2)) (one integer subtraction of
+//   the bits of sqrt(1/2) splits them), f = m - 1, s = f/(2 + f) (reciprocal
+//   estimate and Newton steps where the level has one);
+//   ln m = f - f^2/2 + s*(f^2/2 + R(s^2)), R a near-minimax fit of
+//   2*atanh(s)/s - 2. Elements are classified by their bits: sign set gives
+//   the negative quiet NaN (counted negative), +0 gives -inf (counted zero),
+//   a quiet NaN is returned as it is, +inf and signalling NaNs give +inf.
+// atan (double): t = |x|, or 1/t (as a sum of two doubles) beyond 1; below
+//   1/4 the series of atan is used directly, above it the nearest c = k/16
+//   and atan(t) = atan(c) + atan((t - c)/(1 + c*t)) with atan(c) in two
+//   parts. atan (single): three ranges split at tan(pi/8) and tan(3pi/8),
+//   one division, a near-minimax fit.
 // cube root: a first guess from the exponent bits, five Newton steps.
 #include "frame/isa.h"
 
@@ -213,38 +222,29 @@ inline VF exp_core_f(VF x) {
     return (y * as_f((k1 + 127) << 23)) * as_f((k - k1 + 127) << 23);
 }
 
-// (e^r - 1 - r)/r^2: near-minimax fits (Chebyshev interpolation) of degree
-// 10 (double) and the Taylor polynomial of degree 6 (single precision).
+// (e^r - 1 - r)/r^2: a near-minimax fit (Chebyshev interpolation) of
+// degree 10.
 constexpr double kExpPoly64[] = {2.0914898727175524e-09, 2.5105513541847086e-08, 2.755727313289604e-07,
                                  2.7557254685728803e-06, 2.480158732595111e-05, 0.0001984126987538548,
                                  0.0013888888888883633, 0.008333333333325973, 0.04166666666666667,
                                  0.1666666666666667, 0.5};
-constexpr double kExpPoly32[] = {1.0 / 40320, 1.0 / 5040, 1.0 / 720, 1.0 / 120, 1.0 / 24, 1.0 / 6, 0.5};
 
 // 2^k for integers -1022 <= k <= 1023.
 inline VD pow2(VI k) { return as_d((k + 1023) << 52); }
 
-template <bool Single, bool Edges = true>
+template <bool Edges = true>
 inline VD exp_core(VD x) {
-    // Beyond these limits the result is 0 or +inf in the destination type.
+    // Beyond these limits the result is 0 or +inf.
     if constexpr (Edges) {
-        const double lo = Single ? -110.0 : -746.0, hi = Single ? 89.0 : 710.0;
-        x = x < lo ? splat(lo) : x;
-        x = x > hi ? splat(hi) : x;
+        x = x < -746.0 ? splat(-746.0) : x;
+        x = x > 710.0 ? splat(710.0) : x;
     }
     const VD t = x * kLog2e + kMagic;
     const VD kd = t - kMagic;
     const VI k = as_i(t) - as_i(splat(kMagic));
-    VD q;
-    if constexpr (Single) {
-        const VD r = x - kd * 0x1.62e42fefa39efp-1;
-        q = r + r * r * horner(r, kExpPoly32);
-    } else {
-        const VD rhi = x - kd * kLn2Hi, rlo = kd * kLn2Lo;
-        const VD r = rhi - rlo;
-        q = rhi + (r * r * horner(r, kExpPoly64) - rlo);
-    }
-    const VD y = 1.0 + q;
+    const VD rhi = x - kd * kLn2Hi, rlo = kd * kLn2Lo;
+    const VD r = rhi - rlo;
+    const VD y = 1.0 + (rhi + (r * r * horner(r, kExpPoly64) - rlo));
     if constexpr (!Edges) return y * pow2(k);
     const VI k1 = k >> 1;
     return (y * pow2(k1)) * pow2(k - k1);
@@ -257,7 +257,7 @@ template <class S, class D>
 int exp_kernel(const ElemArgs& x) {
     if constexpr (sizeof(S) == 4 && sizeof(D) == 4) run_f(x, exp_core_f);
     else run<S, D>(x, [](VD v, const S*) {
-        return ordinary_exp(v) ? exp_core<sizeof(D) == 4, false>(v) : exp_core<sizeof(D) == 4>(v);
+        return ordinary_exp(v) ? exp_core<false>(v) : exp_core(v);
     });
     return 0;
 }
@@ -294,7 +294,7 @@ inline VD ln_core(VD x) {
     return fmadd(ed, splat(kLn2Hi), f - (hf - fmadd(s, hf + r, ed * kLn2Lo)));
 }
 
-// Single precision throughout, the same formulation with R of degree 4.
+// Single precision throughout, the same formulation with the fit of degree 2.
 constexpr float kLnPolyF[] = {0.29580046168312196f, 0.3998877843365144f, 0.6666668504478588f};
 
 template <bool Subnormal = true>
@@ -404,7 +404,6 @@ constexpr double kCompLo[17] = {0x1.1a62633145c07p-54, -0x1.e78c96d05afcbp-58, 0
 // Series of (atan(v) - v)/v in z = v^2, for |v| <= 1/4.
 constexpr double kAtanPoly64[] = {-1.0 / 27, 1.0 / 25, -1.0 / 23, 1.0 / 21, -1.0 / 19, 1.0 / 17, -1.0 / 15,
                                   1.0 / 13, -1.0 / 11, 1.0 / 9, -1.0 / 7, 1.0 / 5, -1.0 / 3};
-constexpr double kAtanPoly32[] = {-1.0 / 15, 1.0 / 13, -1.0 / 11, 1.0 / 9, -1.0 / 7, 1.0 / 5, -1.0 / 3};
 
 inline VD gather(const double (&t)[17], VI k) {
     VD r;
@@ -418,7 +417,6 @@ inline VD upper(VD a) {
     return c - (c - a);
 }
 
-template <bool Single>
 inline VD atan_core(VD x) {
     const VI sign = as_i(x) & static_cast<std::int64_t>(0x8000000000000000ull);
     const VD t = as_d(as_i(x) ^ sign);
@@ -440,7 +438,7 @@ inline VD atan_core(VD x) {
     const VD cc = kc * 0.0625;
     const VD v = ((u - cc) + ulo) / (1.0 + cc * u);
     const VD z = v * v;
-    const VD a = v + v * z * (Single ? horner(z, kAtanPoly32) : horner(z, kAtanPoly64));
+    const VD a = v + v * z * horner(z, kAtanPoly64);
     const VD hi = sel(inv, gather(kCompHi, k), gather(kAtanHi, k));
     const VD lo = sel(inv, gather(kCompLo, k), gather(kAtanLo, k));
     const VD r = hi + sel(inv, lo - a, lo + a);
@@ -470,7 +468,7 @@ inline VD atan_core_single(VD x) {
 template <class T>
 int atan_kernel(const ElemArgs& x) {
     if constexpr (sizeof(T) == 4) run<T, T>(x, [](VD v, const T*) { return atan_core_single(v); });
-    else run<T, T>(x, [](VD v, const T*) { return atan_core<false>(v); });
+    else run<T, T>(x, [](VD v, const T*) { return atan_core(v); });
     return 0;
 }
 
