@@ -167,24 +167,17 @@ __attribute__((optimize("no-tree-vectorize"))) void BM_WinHann_32f_cosf(benchmar
     }
     state.SetItemsProcessed(state.iterations() * kLen);
 }
-void BM_Tone_32f_zors(benchmark::State& state) {
+void tone_32f(benchmark::State& state, ZorHintAlgorithm hint) {
     std::vector<float> y(kLen);
     for (auto _ : state) {
         float phase = 0.5f;
-        zorsTone_Direct_32f(y.data(), kLen, 1.0f, 0.0123f, &phase, zorAlgHintNone);
+        zorsTone_Direct_32f(y.data(), kLen, 1.0f, 0.0123f, &phase, hint);
         benchmark::ClobberMemory();
     }
     state.SetItemsProcessed(state.iterations() * kLen);
 }
-void BM_Tone_32f_zors_fast(benchmark::State& state) {
-    std::vector<float> y(kLen);
-    for (auto _ : state) {
-        float phase = 0.5f;
-        zorsTone_Direct_32f(y.data(), kLen, 1.0f, 0.0123f, &phase, zorAlgHintFast);
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * kLen);
-}
+void BM_Tone_32f_zors(benchmark::State& state) { tone_32f(state, zorAlgHintNone); }
+void BM_Tone_32f_zors_fast(benchmark::State& state) { tone_32f(state, zorAlgHintFast); }
 __attribute__((optimize("no-tree-vectorize"))) void BM_Tone_32f_cosf(benchmark::State& state) {
     std::vector<float> y(kLen);
     const float w = 6.2831855f * 0.0123f;

@@ -91,20 +91,16 @@ MEMBERS(32f, Zor32f, 1.2e-5)
 MEMBERS(32fc, Zor32fc, 1.2e-5)
 MEMBERS(64f, Zor64f, 1.2e-5)
 MEMBERS(64fc, Zor64fc, 1.2e-5)
-template <> std::vector<Member<Zor16s>> members_of<Zor16s>() {
-    return {PLAIN(Bartlett, 16s, Zor16s, Win::bartlett), PLAIN(Hann, 16s, Zor16s, Win::hann),
-            PLAIN(Hamming, 16s, Zor16s, Win::hamming), PLAIN(BlackmanStd, 16s, Zor16s, Win::blackman_std),
-            PLAIN(BlackmanOpt, 16s, Zor16s, Win::blackman_opt), ALPHA(Blackman, 16s, Zor16s, Win::blackman, 0.25f, 0),
-            ALPHA(Kaiser, 16s, Zor16s, Win::kaiser, 0.375f, 6e-7), Q15(Blackman, 16s, Zor16s, Win::blackman, -5243, 0),
-            Q15(Kaiser, 16s, Zor16s, Win::kaiser, 12288, 6e-7)};
-}
-template <> std::vector<Member<Zor16sc>> members_of<Zor16sc>() {
-    return {PLAIN(Bartlett, 16sc, Zor16sc, Win::bartlett), PLAIN(Hann, 16sc, Zor16sc, Win::hann),
-            PLAIN(Hamming, 16sc, Zor16sc, Win::hamming), PLAIN(BlackmanStd, 16sc, Zor16sc, Win::blackman_std),
-            PLAIN(BlackmanOpt, 16sc, Zor16sc, Win::blackman_opt), ALPHA(Blackman, 16sc, Zor16sc, Win::blackman, 0.25f, 0),
-            ALPHA(Kaiser, 16sc, Zor16sc, Win::kaiser, 0.375f, 6e-7), Q15(Blackman, 16sc, Zor16sc, Win::blackman, -5243, 0),
-            Q15(Kaiser, 16sc, Zor16sc, Win::kaiser, 12288, 6e-7)};
-}
+#define MEMBERS_16(S, T)                                                                                        \
+    template <> std::vector<Member<T>> members_of<T>() {                                                        \
+        return {PLAIN(Bartlett, S, T, Win::bartlett), PLAIN(Hann, S, T, Win::hann),                            \
+                PLAIN(Hamming, S, T, Win::hamming), PLAIN(BlackmanStd, S, T, Win::blackman_std),                \
+                PLAIN(BlackmanOpt, S, T, Win::blackman_opt), ALPHA(Blackman, S, T, Win::blackman, 0.25f, 0),    \
+                ALPHA(Kaiser, S, T, Win::kaiser, 0.375f, 6e-7), Q15(Blackman, S, T, Win::blackman, -5243, 0),   \
+                Q15(Kaiser, S, T, Win::kaiser, 12288, 6e-7)};                                                   \
+    }
+MEMBERS_16(16s, Zor16s)
+MEMBERS_16(16sc, Zor16sc)
 
 // Source values: random, with some at the type's extremes.
 template <class P>
