@@ -61,6 +61,15 @@ inline VF splat_f(float x) { return VF{} + x; }
 inline VF sel(VI32 mask, VF a, VF b) { return mask ? a : b; }
 inline VI sel_i(VI mask, VI a, VI b) { return mask ? a : b; }
 
+// Integer lane arithmetic on bit patterns wraps (lanes of NaNs and other
+// specials carry any bits; their results are discarded).
+using VU = vec<std::uint64_t>;
+using VU32 = vec<std::uint32_t>;
+inline VI wsub(VI a, VI b) { return (VI)((VU)a - (VU)b); }
+inline VI32 wsub(VI32 a, VI32 b) { return (VI32)((VU32)a - (VU32)b); }
+inline VI wshl(VI a, int n) { return (VI)((VU)a << n); }
+inline VI32 wshl(VI32 a, int n) { return (VI32)((VU32)a << n); }
+
 // Whether any bit of the vector is set.
 template <class V>
 inline bool any(V m) {
@@ -213,13 +222,13 @@ inline VF exp_core_f(VF x) {
     constexpr float magic = 12582912.0f;  // 1.5 * 2^23
     const VF t = x * 0x1.715476p+0f + magic;
     const VF kf = t - magic;
-    const VI32 k = as_i(t) - as_i(splat_f(magic));
+    const VI32 k = wsub(as_i(t), as_i(splat_f(magic)));
     const VF rhi = x - kf * 0x1.62ep-1f, rlo = kf * 0x1.0bfbe8p-15f;
     const VF r = rhi - rlo;
     const VF q = rhi + (r * r * horner_f(r, kExpPolyF) - rlo);
     const VF y = 1.0f + q;
     const VI32 k1 = k >> 1;
-    return (y * as_f((k1 + 127) << 23)) * as_f((k - k1 + 127) << 23);
+    return (y * as_f(wshl(k1 + 127, 23))) * as_f(wshl(k - k1 + 127, 23));
 }
 
 // (e^r - 1 - r)/r^2: a near-minimax fit (Chebyshev interpolation) of
@@ -230,7 +239,7 @@ constexpr double kExpPoly64[] = {2.0914898727175524e-09, 2.5105513541847086e-08,
                                  0.1666666666666667, 0.5};
 
 // 2^k for integers -1022 <= k <= 1023.
-inline VD pow2(VI k) { return as_d((k + 1023) << 52); }
+inline VD pow2(VI k) { return as_d(wshl(k + 1023, 52)); }
 
 template <bool Edges = true>
 inline VD exp_core(VD x) {
@@ -241,7 +250,7 @@ inline VD exp_core(VD x) {
     }
     const VD t = x * kLog2e + kMagic;
     const VD kd = t - kMagic;
-    const VI k = as_i(t) - as_i(splat(kMagic));
+    const VI k = wsub(as_i(t), as_i(splat(kMagic)));
     const VD rhi = x - kd * kLn2Hi, rlo = kd * kLn2Lo;
     const VD r = rhi - rlo;
     const VD y = 1.0 + (rhi + (r * r * horner(r, kExpPoly64) - rlo));
@@ -282,7 +291,7 @@ inline VD ln_core(VD x) {
     // Measured from the bits of sqrt(1/2), the exponent field is e directly
     // and the rest, moved back, is m in [sqrt(1/2), sqrt(2)).
     constexpr std::int64_t kHalfSqrt2 = 0x3FE6A09E667F3BCD;
-    const VI t = as_i(x) - kHalfSqrt2;
+    const VI t = wsub(as_i(x), splat_i(kHalfSqrt2));
     const VI e = (t >> 52) + (sub & -54);
     const VD m = as_d((t & 0x000FFFFFFFFFFFFF) + kHalfSqrt2);
     const VD f = m - 1.0;
@@ -305,7 +314,7 @@ inline VF ln_core_f(VF x) {
         x = sel(sub, x * 0x1p23f, x);
     }
     constexpr std::int32_t kHalfSqrt2 = 0x3F3504F3;  // the exponent split as in ln_core
-    const VI32 t = as_i(x) - kHalfSqrt2;
+    const VI32 t = wsub(as_i(x), VI32{} + kHalfSqrt2);
     const VI32 e = (t >> 23) - (sub & 23);
     const VF m = as_f((t & 0x007FFFFF) + kHalfSqrt2);
     const VF f = m - 1.0f;
@@ -324,7 +333,7 @@ int ln_kernel_f(const ElemArgs& x) {
         const VI32 b = as_i(v);
         // Positive normal numbers only: no class to look at.
         using U = vec<std::uint32_t>;
-        if (!any((U)(b - 0x00800000) >= 0x7F000000u)) return ln_core_f<false>(v);
+        if (!any((U)b - 0x00800000u >= 0x7F000000u)) return ln_core_f<false>(v);
         const VI32 is_neg = b < 0;
         const VI32 is_zero = b == 0;
         neg |= is_neg;
@@ -371,7 +380,7 @@ int ln_kernel(const ElemArgs& x) {
     run<S, D>(x, [&](VD v, const S* p) {
         const VI b = as_i(v);
         using U = vec<std::uint64_t>;
-        if (!any((U)(b - 0x0010000000000000) >= 0x7FE0000000000000ull)) return ln_core<single, false>(v);
+        if (!any((U)b - 0x0010000000000000ull >= 0x7FE0000000000000ull)) return ln_core<single, false>(v);
         const VI is_neg = b < 0;
         const VI is_zero = b == 0;
         neg |= is_neg;
@@ -431,7 +440,7 @@ inline VD atan_core(VD x) {
     const VD ylo = ((1.0 - p) - pl) / tc;
     const VD u = sel(inv, y, t);
     const VD ulo = sel(inv, ylo, splat(0.0));
-    VI k = as_i(u * 16.0 + kMagic) - as_i(splat(kMagic));
+    VI k = wsub(as_i(u * 16.0 + kMagic), as_i(splat(kMagic)));
     k = sel_i(u < 0.25, splat_i(0), k);
     k = sel_i((k < 0) | (k > 16), splat_i(0), k);
     const VD kc = as_d(k + as_i(splat(kMagic))) - kMagic;

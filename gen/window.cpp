@@ -201,7 +201,7 @@ ZorStatus kaiser(const T* src, T* dst, int len, double alpha) {
     using P = part_t<T>;
     const double limit = std::is_same_v<P, float> ? 38.0 : 308.0;
     ZORS_CHECK(nonnull(src, dst), positive(len),
-               require(!(std::fabs(alpha) * (len - 1) * 0.5 > limit), zorStsHugeWinErr));
+               require(!(std::fabs(alpha) * (static_cast<double>(len) - 1) * 0.5 > limit), zorStsHugeWinErr));
     double (*i0)(double) = std::is_floating_point_v<P> ? i0_accurate : i0_handbook;
     const double r = 1 / i0(alpha * (len - 1) * 0.5);
     const double nm1 = len - 1;
