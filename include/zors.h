@@ -551,6 +551,44 @@ ZORAPI ZorStatus zorsSwapBytes_24u_I(Zor8u* pSrcDst, int len);
 ZORAPI ZorStatus zorsSwapBytes_32u(const Zor32u* pSrc, Zor32u* pDst, int len);
 ZORAPI ZorStatus zorsSwapBytes_32u_I(Zor32u* pSrcDst, int len);
 
+/* Elementary functions. Floating forms are accurate to 1 ulp and IEEE at
+   infinities, NaNs and overflow; integer forms are the exact function value
+   times 2^-scaleFactor, rounded to nearest and saturated. The logarithms
+   return 7 for zero and 8 for negative arguments (8 when both occur). */
+ZORAPI ZorStatus zorsExp_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsExp_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsExp_32f64f(const Zor32f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsExp_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsExp_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsExp_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsExp_16s_ISfs(Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsExp_32s_Sfs(const Zor32s* pSrc, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsExp_32s_ISfs(Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsExp_64s_Sfs(const Zor64s* pSrc, Zor64s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsExp_64s_ISfs(Zor64s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsLn_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsLn_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsLn_64f32f(const Zor64f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsLn_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsLn_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsLn_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsLn_32s_Sfs(const Zor32s* pSrc, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsLn_32s16s_Sfs(const Zor32s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsLn_16s_ISfs(Zor16s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsLn_32s_ISfs(Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zors10Log10_32s_Sfs(const Zor32s* pSrc, Zor32s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zors10Log10_32s_ISfs(Zor32s* pSrcDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsSumLn_32f(const Zor32f* pSrc, int len, Zor32f* pSum);
+ZORAPI ZorStatus zorsSumLn_64f(const Zor64f* pSrc, int len, Zor64f* pSum);
+ZORAPI ZorStatus zorsSumLn_32f64f(const Zor32f* pSrc, int len, Zor64f* pSum);
+ZORAPI ZorStatus zorsSumLn_16s32f(const Zor16s* pSrc, int len, Zor32f* pSum);
+ZORAPI ZorStatus zorsCubrt_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsCubrt_32s16s_Sfs(const Zor32s* pSrc, Zor16s* pDst, int len, int scaleFactor);
+ZORAPI ZorStatus zorsArctan_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsArctan_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsArctan_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsArctan_64f_I(Zor64f* pSrcDst, int len);
+
 /* (end of arith) */
 
 /* ======================================================================== */
@@ -1026,6 +1064,195 @@ ZORAPI ZorStatus zorsFindNearest_16u(const Zor16u* pVals, Zor16u* pOutVals, int*
 /* ======================================================================== */
 /* gen: tone and triangle generators, random generators, windows            */
 /* ======================================================================== */
+
+/* Generator and random states (opaque; the first word identifies the kind). */
+typedef struct ZorsToneState_16s ZorsToneState_16s;
+typedef struct ZorsTriangleState_16s ZorsTriangleState_16s;
+typedef struct ZorsRandUniState_8u ZorsRandUniState_8u;
+typedef struct ZorsRandUniState_16s ZorsRandUniState_16s;
+typedef struct ZorsRandUniState_32f ZorsRandUniState_32f;
+typedef struct ZorsRandGaussState_8u ZorsRandGaussState_8u;
+typedef struct ZorsRandGaussState_16s ZorsRandGaussState_16s;
+typedef struct ZorsRandGaussState_32f ZorsRandGaussState_32f;
+
+/* Tone_Direct: magn*cos(2*pi*rFreq*n + phase) (complex: cos + i*sin);
+   *pPhase receives the phase of the next block. Triangle_Direct: the
+   triangle wave of asymmetry asym in (-pi, pi). */
+ZORAPI ZorStatus zorsTone_Direct_32f(Zor32f* pDst, int len, float magn, float rFreq, float* pPhase, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsTone_Direct_32fc(Zor32fc* pDst, int len, float magn, float rFreq, float* pPhase, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsTone_Direct_64f(Zor64f* pDst, int len, double magn, double rFreq, double* pPhase, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsTone_Direct_64fc(Zor64fc* pDst, int len, double magn, double rFreq, double* pPhase, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsTone_Direct_16s(Zor16s* pDst, int len, Zor16s magn, float rFreq, float* pPhase, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsTone_Direct_16sc(Zor16sc* pDst, int len, Zor16s magn, float rFreq, float* pPhase, ZorHintAlgorithm hint);
+ZORAPI ZorStatus zorsTriangle_Direct_32f(Zor32f* pDst, int len, float magn, float rFreq, float asym, float* pPhase);
+ZORAPI ZorStatus zorsTriangle_Direct_32fc(Zor32fc* pDst, int len, float magn, float rFreq, float asym, float* pPhase);
+ZORAPI ZorStatus zorsTriangle_Direct_64f(Zor64f* pDst, int len, double magn, double rFreq, double asym, double* pPhase);
+ZORAPI ZorStatus zorsTriangle_Direct_64fc(Zor64fc* pDst, int len, double magn, double rFreq, double asym, double* pPhase);
+ZORAPI ZorStatus zorsTriangle_Direct_16s(Zor16s* pDst, int len, Zor16s magn, float rFreq, float asym, float* pPhase);
+ZORAPI ZorStatus zorsTriangle_Direct_16sc(Zor16sc* pDst, int len, Zor16s magn, float rFreq, float asym, float* pPhase);
+
+/* Q15 tone and triangle: parameters times 2^15; the state forms continue
+   the waveform across calls. */
+ZORAPI ZorStatus zorsToneQ15_Direct_16s(Zor16s* pDst, int len, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15);
+ZORAPI ZorStatus zorsToneGetStateSizeQ15_16s(int* pStateSize);
+ZORAPI ZorStatus zorsToneInitQ15_16s(ZorsToneState_16s* pState, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15);
+ZORAPI ZorStatus zorsToneInitAllocQ15_16s(ZorsToneState_16s** ppState, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15);
+ZORAPI ZorStatus zorsToneQ15_16s(Zor16s* pDst, int len, ZorsToneState_16s* pState);
+ZORAPI ZorStatus zorsToneFree(ZorsToneState_16s* pState);
+ZORAPI ZorStatus zorsTriangleQ15_Direct_16s(Zor16s* pDst, int len, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15, Zor32s asymQ15);
+ZORAPI ZorStatus zorsTriangleGetStateSizeQ15_16s(int* pStateSize);
+ZORAPI ZorStatus zorsTriangleInitQ15_16s(ZorsTriangleState_16s* pState, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15, Zor32s asymQ15);
+ZORAPI ZorStatus zorsTriangleInitAllocQ15_16s(ZorsTriangleState_16s** ppState, Zor16s magn, Zor16s rFreqQ15, Zor32s phaseQ15, Zor32s asymQ15);
+ZORAPI ZorStatus zorsTriangleQ15_16s(Zor16s* pDst, int len, ZorsTriangleState_16s* pState);
+ZORAPI ZorStatus zorsTriangleFree(ZorsTriangleState_16s* pState);
+
+/* Random numbers from one combined integer generator: uniform on
+   [low, high) and Gaussian (polar method); direct forms take and return a
+   seed, state forms continue their sequence across calls. */
+ZORAPI ZorStatus zorsRandUniform_Direct_32f(Zor32f* pDst, int len, float low, float high, unsigned int* pSeed);
+ZORAPI ZorStatus zorsRandUniform_Direct_64f(Zor64f* pDst, int len, double low, double high, unsigned int* pSeed);
+ZORAPI ZorStatus zorsRandUniform_Direct_16s(Zor16s* pDst, int len, Zor16s low, Zor16s high, unsigned int* pSeed);
+ZORAPI ZorStatus zorsRandGauss_Direct_32f(Zor32f* pDst, int len, float mean, float stdDev, unsigned int* pSeed);
+ZORAPI ZorStatus zorsRandGauss_Direct_64f(Zor64f* pDst, int len, double mean, double stdDev, unsigned int* pSeed);
+ZORAPI ZorStatus zorsRandGauss_Direct_16s(Zor16s* pDst, int len, Zor16s mean, Zor16s stdDev, unsigned int* pSeed);
+ZORAPI ZorStatus zorsRandUniformInitAlloc_8u(ZorsRandUniState_8u** ppState, Zor8u low, Zor8u high, unsigned int seed);
+ZORAPI ZorStatus zorsRandUniformInitAlloc_16s(ZorsRandUniState_16s** ppState, Zor16s low, Zor16s high, unsigned int seed);
+ZORAPI ZorStatus zorsRandUniformInitAlloc_32f(ZorsRandUniState_32f** ppState, Zor32f low, Zor32f high, unsigned int seed);
+ZORAPI ZorStatus zorsRandUniformInit_16s(ZorsRandUniState_16s* pState, Zor16s low, Zor16s high, unsigned int seed);
+ZORAPI ZorStatus zorsRandUniform_8u(Zor8u* pDst, int len, ZorsRandUniState_8u* pState);
+ZORAPI ZorStatus zorsRandUniform_16s(Zor16s* pDst, int len, ZorsRandUniState_16s* pState);
+ZORAPI ZorStatus zorsRandUniform_32f(Zor32f* pDst, int len, ZorsRandUniState_32f* pState);
+ZORAPI ZorStatus zorsRandUniformFree_8u(ZorsRandUniState_8u* pState);
+ZORAPI ZorStatus zorsRandUniformFree_16s(ZorsRandUniState_16s* pState);
+ZORAPI ZorStatus zorsRandUniformFree_32f(ZorsRandUniState_32f* pState);
+ZORAPI ZorStatus zorsRandUniformGetSize_16s(int* pSize);
+ZORAPI ZorStatus zorsRandGaussInitAlloc_8u(ZorsRandGaussState_8u** ppState, Zor8u mean, Zor8u stdDev, unsigned int seed);
+ZORAPI ZorStatus zorsRandGaussInitAlloc_16s(ZorsRandGaussState_16s** ppState, Zor16s mean, Zor16s stdDev, unsigned int seed);
+ZORAPI ZorStatus zorsRandGaussInitAlloc_32f(ZorsRandGaussState_32f** ppState, Zor32f mean, Zor32f stdDev, unsigned int seed);
+ZORAPI ZorStatus zorsRandGaussInit_16s(ZorsRandGaussState_16s* pState, Zor16s mean, Zor16s stdDev, unsigned int seed);
+ZORAPI ZorStatus zorsRandGauss_8u(Zor8u* pDst, int len, ZorsRandGaussState_8u* pState);
+ZORAPI ZorStatus zorsRandGauss_16s(Zor16s* pDst, int len, ZorsRandGaussState_16s* pState);
+ZORAPI ZorStatus zorsRandGauss_32f(Zor32f* pDst, int len, ZorsRandGaussState_32f* pState);
+ZORAPI ZorStatus zorsRandGaussFree_8u(ZorsRandGaussState_8u* pState);
+ZORAPI ZorStatus zorsRandGaussFree_16s(ZorsRandGaussState_16s* pState);
+ZORAPI ZorStatus zorsRandGaussFree_32f(ZorsRandGaussState_32f* pState);
+ZORAPI ZorStatus zorsRandGaussGetSize_16s(int* pSize);
+
+/* VectorRamp: offset + slope*n in single precision; VectorJaehne:
+   magn*sin(0.5*pi*n^2/len). Integers rounded half away from zero, saturated. */
+ZORAPI ZorStatus zorsVectorRamp_8u(Zor8u* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorRamp_8s(Zor8s* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorRamp_16u(Zor16u* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorRamp_16s(Zor16s* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorRamp_32u(Zor32u* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorRamp_32s(Zor32s* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorRamp_32f(Zor32f* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorRamp_64f(Zor64f* pDst, int len, float offset, float slope);
+ZORAPI ZorStatus zorsVectorJaehne_8u(Zor8u* pDst, int len, Zor8u magn);
+ZORAPI ZorStatus zorsVectorJaehne_8s(Zor8s* pDst, int len, Zor8s magn);
+ZORAPI ZorStatus zorsVectorJaehne_16u(Zor16u* pDst, int len, Zor16u magn);
+ZORAPI ZorStatus zorsVectorJaehne_16s(Zor16s* pDst, int len, Zor16s magn);
+ZORAPI ZorStatus zorsVectorJaehne_32u(Zor32u* pDst, int len, Zor32u magn);
+ZORAPI ZorStatus zorsVectorJaehne_32s(Zor32s* pDst, int len, Zor32s magn);
+ZORAPI ZorStatus zorsVectorJaehne_32f(Zor32f* pDst, int len, Zor32f magn);
+ZORAPI ZorStatus zorsVectorJaehne_64f(Zor64f* pDst, int len, Zor64f magn);
+
+/* Windows: pDst[n] = pSrc[n]*w[n] for a symmetric window of length len.
+   Blackman takes alpha (Q15 forms alphaQ15); Kaiser takes alpha (float for
+   every type) and returns -39 when alpha*(len-1)/2 exceeds its limit. */
+ZORAPI ZorStatus zorsWinBartlett_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsWinBartlett_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHann_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsWinHann_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHann_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsWinHann_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHann_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsWinHann_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHann_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsWinHann_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHann_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsWinHann_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHann_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsWinHann_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHamming_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsWinHamming_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHamming_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsWinHamming_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHamming_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsWinHamming_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHamming_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsWinHamming_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHamming_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsWinHamming_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinHamming_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsWinHamming_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanStd_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_16s(const Zor16s* pSrc, Zor16s* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_16s_I(Zor16s* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_16sc_I(Zor16sc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_32f(const Zor32f* pSrc, Zor32f* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_32f_I(Zor32f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_32fc_I(Zor32fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_64f(const Zor64f* pSrc, Zor64f* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_64f_I(Zor64f* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len);
+ZORAPI ZorStatus zorsWinBlackmanOpt_64fc_I(Zor64fc* pSrcDst, int len);
+ZORAPI ZorStatus zorsWinBlackman_16s(const Zor16s* pSrc, Zor16s* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_16s_I(Zor16s* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_16sc_I(Zor16sc* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_32f(const Zor32f* pSrc, Zor32f* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_32f_I(Zor32f* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_32fc_I(Zor32fc* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackman_64f(const Zor64f* pSrc, Zor64f* pDst, int len, double alpha);
+ZORAPI ZorStatus zorsWinBlackman_64f_I(Zor64f* pSrcDst, int len, double alpha);
+ZORAPI ZorStatus zorsWinBlackman_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, double alpha);
+ZORAPI ZorStatus zorsWinBlackman_64fc_I(Zor64fc* pSrcDst, int len, double alpha);
+ZORAPI ZorStatus zorsWinKaiser_16s(const Zor16s* pSrc, Zor16s* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_16s_I(Zor16s* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_16sc_I(Zor16sc* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_32f(const Zor32f* pSrc, Zor32f* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_32f_I(Zor32f* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_32fc_I(Zor32fc* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_64f(const Zor64f* pSrc, Zor64f* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_64f_I(Zor64f* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinKaiser_64fc_I(Zor64fc* pSrcDst, int len, float alpha);
+ZORAPI ZorStatus zorsWinBlackmanQ15_16s(const Zor16s* pSrc, Zor16s* pDst, int len, int alphaQ15);
+ZORAPI ZorStatus zorsWinBlackmanQ15_16s_I(Zor16s* pSrcDst, int len, int alphaQ15);
+ZORAPI ZorStatus zorsWinBlackmanQ15_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, int alphaQ15);
+ZORAPI ZorStatus zorsWinBlackmanQ15_16sc_I(Zor16sc* pSrcDst, int len, int alphaQ15);
+ZORAPI ZorStatus zorsWinBlackmanQ15_16s_ISfs(Zor16s* pSrcDst, int len, int alphaQ15, int scaleFactor);
+ZORAPI ZorStatus zorsWinKaiserQ15_16s(const Zor16s* pSrc, Zor16s* pDst, int len, int alphaQ15);
+ZORAPI ZorStatus zorsWinKaiserQ15_16s_I(Zor16s* pSrcDst, int len, int alphaQ15);
+ZORAPI ZorStatus zorsWinKaiserQ15_16sc(const Zor16sc* pSrc, Zor16sc* pDst, int len, int alphaQ15);
+ZORAPI ZorStatus zorsWinKaiserQ15_16sc_I(Zor16sc* pSrcDst, int len, int alphaQ15);
 
 /* (end of gen) */
 
@@ -1776,6 +2003,21 @@ ZORAPI ZorStatus zorsPreemphasize_16s(Zor16s* pSrcDst, int len, Zor32f val);
    (v = x >> shift, or x*x >> shift), stored truncated and saturated. */
 ZORAPI ZorStatus zorsUpdateLinear_16s32s_I(const Zor16s* pSrc, int len, Zor32s* pSrcDst, int srcShiftRight, Zor16s alpha, ZorHintAlgorithm hint);
 ZORAPI ZorStatus zorsUpdatePower_16s32s_I(const Zor16s* pSrc, int len, Zor32s* pSrcDst, int srcShiftRight, Zor16s alpha, ZorHintAlgorithm hint);
+
+/* Window of the FIR design functions (other values: rectangular). */
+typedef enum ZOR_ENUM_BASE {
+    zorWinBartlett = 0,
+    zorWinBlackman = 1,
+    zorWinHamming = 2,
+    zorWinHann = 3
+} ZorWinType;
+
+/* FIRGen: linear-phase taps by the window method (frequencies relative to
+   the sampling rate, 0 < f <= 0.5); doNormal scales to unit gain. */
+ZORAPI ZorStatus zorsFIRGenLowpass_64f(Zor64f rFreq, Zor64f* pTaps, int tapsLen, ZorWinType winType, int doNormal);
+ZORAPI ZorStatus zorsFIRGenHighpass_64f(Zor64f rFreq, Zor64f* pTaps, int tapsLen, ZorWinType winType, int doNormal);
+ZORAPI ZorStatus zorsFIRGenBandpass_64f(Zor64f rLowFreq, Zor64f rHighFreq, Zor64f* pTaps, int tapsLen, ZorWinType winType, int doNormal);
+ZORAPI ZorStatus zorsFIRGenBandstop_64f(Zor64f rLowFreq, Zor64f rHighFreq, Zor64f* pTaps, int tapsLen, ZorWinType winType, int doNormal);
 
 /* (end of filter) */
 
