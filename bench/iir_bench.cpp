@@ -96,36 +96,27 @@ void report(benchmark::State& state, int n) {
 
 // zors ----------------------------------------------------------------------
 
-void zors_biquad_32f(benchmark::State& state) {
+template <class T, class S, class Init, class Filter, class Free>
+void zors_biquad(benchmark::State& state, Init init, Filter filter, Free release) {
     const int n = static_cast<int>(state.range(0));
-    std::vector<Zor32f> taps;
+    std::vector<T> taps;
     for (const auto& s : kBiquads) taps.insert(taps.end(), s, s + 6);
-    ZorsIIRState_32f* st = nullptr;
-    zorsIIRInitAlloc_BiQuad_32f(&st, taps.data(), kSections, nullptr);
-    auto x = input<Zor32f>(n);
-    std::vector<Zor32f> y(n);
+    S* st = nullptr;
+    init(&st, taps.data(), kSections, nullptr);
+    auto x = input<T>(n);
+    std::vector<T> y(n);
     for (auto _ : state) {
-        zorsIIR_32f(x.data(), y.data(), n, st);
+        filter(x.data(), y.data(), n, st);
         benchmark::DoNotOptimize(y.data());
     }
-    zorsIIRFree_32f(st);
+    release(st);
     report(state, n);
 }
-
-void zors_biquad_64f(benchmark::State& state) {
-    const int n = static_cast<int>(state.range(0));
-    std::vector<Zor64f> taps;
-    for (const auto& s : kBiquads) taps.insert(taps.end(), s, s + 6);
-    ZorsIIRState_64f* st = nullptr;
-    zorsIIRInitAlloc_BiQuad_64f(&st, taps.data(), kSections, nullptr);
-    auto x = input<Zor64f>(n);
-    std::vector<Zor64f> y(n);
-    for (auto _ : state) {
-        zorsIIR_64f(x.data(), y.data(), n, st);
-        benchmark::DoNotOptimize(y.data());
-    }
-    zorsIIRFree_64f(st);
-    report(state, n);
+void zors_biquad_32f(benchmark::State& s) {
+    zors_biquad<Zor32f, ZorsIIRState_32f>(s, zorsIIRInitAlloc_BiQuad_32f, zorsIIR_32f, zorsIIRFree_32f);
+}
+void zors_biquad_64f(benchmark::State& s) {
+    zors_biquad<Zor64f, ZorsIIRState_64f>(s, zorsIIRInitAlloc_BiQuad_64f, zorsIIR_64f, zorsIIRFree_64f);
 }
 
 template <class T, class S, class Init, class Filter, class Free>
