@@ -339,6 +339,11 @@ TYPED_TEST(Iir, InPlaceAndOneSampleAgreeWithBlocks) {
                     ASSERT_EQ(filt<R>(&x[i], y1.data(), 1, d.st, sf), zorStsNoErr);
                     ASSERT_EQ(0, std::memcmp(&yc[i], y1.data(), sizeof(y1[0])));
                 }
+                // Where the block is documented to run the per-sample
+                // recursion itself (double cascades and orders below 2; short
+                // single-precision chunks), the results are identical.
+                if (R::single ? len <= 4 * n : (bq || n < 2))
+                    ASSERT_EQ(0, std::memcmp(ya.data(), yc.data(), sizeof(ya[0]) * len));
                 std::vector<CL> ref;
                 for (const auto& v : ya) ref.push_back(val(v) * std::ldexp(1.0L, sf));
                 expect_close<R>(yc, ref, sf, "one sample vs block", bq ? 2 : n);
