@@ -300,7 +300,7 @@ TYPED_TEST(Iir, MatchesReferenceAtEveryLevel) {
                 std::vector<typename R::Data> base;
                 zt::for_each_isa([&](zors::Isa) {
                     Owned<R> s(taps, n, bq, &dly);
-                    zt::Guarded<typename R::Data> out(len, 4);
+                    zt::Guarded<typename R::Data> out(len, sizeof(part_t<typename R::Data>));
                     ASSERT_EQ(filt<R>(x.data(), out.data(), len, s.st, sf), zorStsNoErr);
                     ASSERT_TRUE(out.guards_intact());
                     std::vector<typename R::Data> y(out.data(), out.data() + len);
