@@ -2019,6 +2019,259 @@ ZORAPI ZorStatus zorsFIRGenHighpass_64f(Zor64f rFreq, Zor64f* pTaps, int tapsLen
 ZORAPI ZorStatus zorsFIRGenBandpass_64f(Zor64f rLowFreq, Zor64f rHighFreq, Zor64f* pTaps, int tapsLen, ZorWinType winType, int doNormal);
 ZORAPI ZorStatus zorsFIRGenBandstop_64f(Zor64f rLowFreq, Zor64f rHighFreq, Zor64f* pTaps, int tapsLen, ZorWinType winType, int doNormal);
 
+/* ------------------------------------------------------------------------ */
+/* Filtering: IIR                                                           */
+/* ------------------------------------------------------------------------ */
+
+/* IIR states (opaque; the first word identifies the kind, arbitrary order
+   or biquad cascade). */
+typedef struct ZorsIIRState_32f ZorsIIRState_32f;
+typedef struct ZorsIIRState_32fc ZorsIIRState_32fc;
+typedef struct ZorsIIRState32f_16s ZorsIIRState32f_16s;
+typedef struct ZorsIIRState32fc_16sc ZorsIIRState32fc_16sc;
+typedef struct ZorsIIRState32s_16s ZorsIIRState32s_16s;
+typedef struct ZorsIIRState32sc_16sc ZorsIIRState32sc_16sc;
+typedef struct ZorsIIRState_64f ZorsIIRState_64f;
+typedef struct ZorsIIRState_64fc ZorsIIRState_64fc;
+typedef struct ZorsIIRState64f_32f ZorsIIRState64f_32f;
+typedef struct ZorsIIRState64fc_32fc ZorsIIRState64fc_32fc;
+typedef struct ZorsIIRState64f_32s ZorsIIRState64f_32s;
+typedef struct ZorsIIRState64fc_32sc ZorsIIRState64fc_32sc;
+typedef struct ZorsIIRState64f_16s ZorsIIRState64f_16s;
+typedef struct ZorsIIRState64fc_16sc ZorsIIRState64fc_16sc;
+
+/* IIRGetStateSize: bytes for a state of the order (>= 0) or section count
+   (>= 1), 16 bytes of placement slack included. */
+ZORAPI ZorStatus zorsIIRGetStateSize_32f(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize_BiQuad_32f(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize_32fc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize_BiQuad_32fc(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32f_16s(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32f_BiQuad_16s(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32fc_16sc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32fc_BiQuad_16sc(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32s_16s(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32s_16s32f(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32s_BiQuad_16s(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32s_BiQuad_16s32f(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32sc_16sc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32sc_16sc32fc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32sc_BiQuad_16sc(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize32sc_BiQuad_16sc32fc(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize_64f(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize_BiQuad_64f(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize_64fc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize_BiQuad_64fc(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64f_32f(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64f_BiQuad_32f(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64fc_32fc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64fc_BiQuad_32fc(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64f_32s(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64f_BiQuad_32s(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64fc_32sc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64fc_BiQuad_32sc(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64f_16s(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64f_BiQuad_16s(int numBq, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64fc_16sc(int order, int* pBufferSize);
+ZORAPI ZorStatus zorsIIRGetStateSize64fc_BiQuad_16sc(int numBq, int* pBufferSize);
+
+/* IIRInitAlloc: a library-owned state from taps b0..bN, a0..aN (or six per
+   section) and a delay line (null: zeros); taps are normalised by a0 (-10 on a
+   zero a0 or section b0, the state still built). Integer taps stand for
+   v * 2^-tapsFactor. */
+ZORAPI ZorStatus zorsIIRInitAlloc_32f(ZorsIIRState_32f** ppState, const Zor32f* pTaps, int order, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc_BiQuad_32f(ZorsIIRState_32f** ppState, const Zor32f* pTaps, int numBq, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc_32fc(ZorsIIRState_32fc** ppState, const Zor32fc* pTaps, int order, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc_BiQuad_32fc(ZorsIIRState_32fc** ppState, const Zor32fc* pTaps, int numBq, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32f_16s(ZorsIIRState32f_16s** ppState, const Zor32f* pTaps, int order, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32f_BiQuad_16s(ZorsIIRState32f_16s** ppState, const Zor32f* pTaps, int numBq, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32fc_16sc(ZorsIIRState32fc_16sc** ppState, const Zor32fc* pTaps, int order, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32fc_BiQuad_16sc(ZorsIIRState32fc_16sc** ppState, const Zor32fc* pTaps, int numBq, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32s_16s(ZorsIIRState32s_16s** ppState, const Zor32s* pTaps, int order, int tapsFactor, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32s_16s32f(ZorsIIRState32s_16s** ppState, const Zor32f* pTaps, int order, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32s_BiQuad_16s(ZorsIIRState32s_16s** ppState, const Zor32s* pTaps, int numBq, int tapsFactor, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32s_BiQuad_16s32f(ZorsIIRState32s_16s** ppState, const Zor32f* pTaps, int numBq, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32sc_16sc(ZorsIIRState32sc_16sc** ppState, const Zor32sc* pTaps, int order, int tapsFactor, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32sc_16sc32fc(ZorsIIRState32sc_16sc** ppState, const Zor32fc* pTaps, int order, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32sc_BiQuad_16sc(ZorsIIRState32sc_16sc** ppState, const Zor32sc* pTaps, int numBq, int tapsFactor, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc32sc_BiQuad_16sc32fc(ZorsIIRState32sc_16sc** ppState, const Zor32fc* pTaps, int numBq, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc_64f(ZorsIIRState_64f** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc_BiQuad_64f(ZorsIIRState_64f** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc_64fc(ZorsIIRState_64fc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc_BiQuad_64fc(ZorsIIRState_64fc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64f_32f(ZorsIIRState64f_32f** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64f_BiQuad_32f(ZorsIIRState64f_32f** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64fc_32fc(ZorsIIRState64fc_32fc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64fc_BiQuad_32fc(ZorsIIRState64fc_32fc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64f_32s(ZorsIIRState64f_32s** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64f_BiQuad_32s(ZorsIIRState64f_32s** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64fc_32sc(ZorsIIRState64fc_32sc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64fc_BiQuad_32sc(ZorsIIRState64fc_32sc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64f_16s(ZorsIIRState64f_16s** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64f_BiQuad_16s(ZorsIIRState64f_16s** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64fc_16sc(ZorsIIRState64fc_16sc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRInitAlloc64fc_BiQuad_16sc(ZorsIIRState64fc_16sc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine);
+
+/* IIRInit: the same state in the caller's buffer (address rounded up to 16). */
+ZORAPI ZorStatus zorsIIRInit_32f(ZorsIIRState_32f** ppState, const Zor32f* pTaps, int order, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit_BiQuad_32f(ZorsIIRState_32f** ppState, const Zor32f* pTaps, int numBq, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit_32fc(ZorsIIRState_32fc** ppState, const Zor32fc* pTaps, int order, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit_BiQuad_32fc(ZorsIIRState_32fc** ppState, const Zor32fc* pTaps, int numBq, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32f_16s(ZorsIIRState32f_16s** ppState, const Zor32f* pTaps, int order, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32f_BiQuad_16s(ZorsIIRState32f_16s** ppState, const Zor32f* pTaps, int numBq, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32fc_16sc(ZorsIIRState32fc_16sc** ppState, const Zor32fc* pTaps, int order, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32fc_BiQuad_16sc(ZorsIIRState32fc_16sc** ppState, const Zor32fc* pTaps, int numBq, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32s_16s(ZorsIIRState32s_16s** ppState, const Zor32s* pTaps, int order, int tapsFactor, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32s_16s32f(ZorsIIRState32s_16s** ppState, const Zor32f* pTaps, int order, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32s_BiQuad_16s(ZorsIIRState32s_16s** ppState, const Zor32s* pTaps, int numBq, int tapsFactor, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32s_BiQuad_16s32f(ZorsIIRState32s_16s** ppState, const Zor32f* pTaps, int numBq, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32sc_16sc(ZorsIIRState32sc_16sc** ppState, const Zor32sc* pTaps, int order, int tapsFactor, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32sc_16sc32fc(ZorsIIRState32sc_16sc** ppState, const Zor32fc* pTaps, int order, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32sc_BiQuad_16sc(ZorsIIRState32sc_16sc** ppState, const Zor32sc* pTaps, int numBq, int tapsFactor, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit32sc_BiQuad_16sc32fc(ZorsIIRState32sc_16sc** ppState, const Zor32fc* pTaps, int numBq, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit_64f(ZorsIIRState_64f** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit_BiQuad_64f(ZorsIIRState_64f** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit_64fc(ZorsIIRState_64fc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit_BiQuad_64fc(ZorsIIRState_64fc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64f_32f(ZorsIIRState64f_32f** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64f_BiQuad_32f(ZorsIIRState64f_32f** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64fc_32fc(ZorsIIRState64fc_32fc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64fc_BiQuad_32fc(ZorsIIRState64fc_32fc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64f_32s(ZorsIIRState64f_32s** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64f_BiQuad_32s(ZorsIIRState64f_32s** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64fc_32sc(ZorsIIRState64fc_32sc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64fc_BiQuad_32sc(ZorsIIRState64fc_32sc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64f_16s(ZorsIIRState64f_16s** ppState, const Zor64f* pTaps, int order, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64f_BiQuad_16s(ZorsIIRState64f_16s** ppState, const Zor64f* pTaps, int numBq, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64fc_16sc(ZorsIIRState64fc_16sc** ppState, const Zor64fc* pTaps, int order, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsIIRInit64fc_BiQuad_16sc(ZorsIIRState64fc_16sc** ppState, const Zor64fc* pTaps, int numBq, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+
+/* IIRSetTaps: new taps, normalised by a0; order and delay line kept. */
+ZORAPI ZorStatus zorsIIRSetTaps_32f(const Zor32f* pTaps, ZorsIIRState_32f* pState);
+ZORAPI ZorStatus zorsIIRSetTaps_32fc(const Zor32fc* pTaps, ZorsIIRState_32fc* pState);
+ZORAPI ZorStatus zorsIIRSetTaps32f_16s(const Zor32f* pTaps, ZorsIIRState32f_16s* pState);
+ZORAPI ZorStatus zorsIIRSetTaps32fc_16sc(const Zor32fc* pTaps, ZorsIIRState32fc_16sc* pState);
+ZORAPI ZorStatus zorsIIRSetTaps32s_16s(const Zor32s* pTaps, ZorsIIRState32s_16s* pState, int tapsFactor);
+ZORAPI ZorStatus zorsIIRSetTaps32s_16s32f(const Zor32f* pTaps, ZorsIIRState32s_16s* pState);
+ZORAPI ZorStatus zorsIIRSetTaps32sc_16sc(const Zor32sc* pTaps, ZorsIIRState32sc_16sc* pState, int tapsFactor);
+ZORAPI ZorStatus zorsIIRSetTaps32sc_16sc32fc(const Zor32fc* pTaps, ZorsIIRState32sc_16sc* pState);
+ZORAPI ZorStatus zorsIIRSetTaps_64f(const Zor64f* pTaps, ZorsIIRState_64f* pState);
+ZORAPI ZorStatus zorsIIRSetTaps_64fc(const Zor64fc* pTaps, ZorsIIRState_64fc* pState);
+ZORAPI ZorStatus zorsIIRSetTaps64f_32f(const Zor64f* pTaps, ZorsIIRState64f_32f* pState);
+ZORAPI ZorStatus zorsIIRSetTaps64fc_32fc(const Zor64fc* pTaps, ZorsIIRState64fc_32fc* pState);
+ZORAPI ZorStatus zorsIIRSetTaps64f_32s(const Zor64f* pTaps, ZorsIIRState64f_32s* pState);
+ZORAPI ZorStatus zorsIIRSetTaps64fc_32sc(const Zor64fc* pTaps, ZorsIIRState64fc_32sc* pState);
+ZORAPI ZorStatus zorsIIRSetTaps64f_16s(const Zor64f* pTaps, ZorsIIRState64f_16s* pState);
+ZORAPI ZorStatus zorsIIRSetTaps64fc_16sc(const Zor64fc* pTaps, ZorsIIRState64fc_16sc* pState);
+
+/* IIRGetDlyLine / IIRSetDlyLine: the transposed-form delay values (N, or two
+   per section) in tap precision; a null source clears them. */
+ZORAPI ZorStatus zorsIIRGetDlyLine_32f(const ZorsIIRState_32f* pState, Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine_32fc(const ZorsIIRState_32fc* pState, Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine32f_16s(const ZorsIIRState32f_16s* pState, Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine32fc_16sc(const ZorsIIRState32fc_16sc* pState, Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine32s_16s(const ZorsIIRState32s_16s* pState, Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine32sc_16sc(const ZorsIIRState32sc_16sc* pState, Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine_64f(const ZorsIIRState_64f* pState, Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine_64fc(const ZorsIIRState_64fc* pState, Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine64f_32f(const ZorsIIRState64f_32f* pState, Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine64fc_32fc(const ZorsIIRState64fc_32fc* pState, Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine64f_32s(const ZorsIIRState64f_32s* pState, Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine64fc_32sc(const ZorsIIRState64fc_32sc* pState, Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine64f_16s(const ZorsIIRState64f_16s* pState, Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRGetDlyLine64fc_16sc(const ZorsIIRState64fc_16sc* pState, Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine_32f(ZorsIIRState_32f* pState, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine_32fc(ZorsIIRState_32fc* pState, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine32f_16s(ZorsIIRState32f_16s* pState, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine32fc_16sc(ZorsIIRState32fc_16sc* pState, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine32s_16s(ZorsIIRState32s_16s* pState, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine32sc_16sc(ZorsIIRState32sc_16sc* pState, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine_64f(ZorsIIRState_64f* pState, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine_64fc(ZorsIIRState_64fc* pState, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine64f_32f(ZorsIIRState64f_32f* pState, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine64fc_32fc(ZorsIIRState64fc_32fc* pState, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine64f_32s(ZorsIIRState64f_32s* pState, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine64fc_32sc(ZorsIIRState64fc_32sc* pState, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine64f_16s(ZorsIIRState64f_16s* pState, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsIIRSetDlyLine64fc_16sc(ZorsIIRState64fc_16sc* pState, const Zor64fc* pDlyLine);
+
+/* IIR: filter a block through the state (in place: _I); integer data scaled
+   by 2^-scaleFactor, rounded to nearest even and saturated. */
+ZORAPI ZorStatus zorsIIR_32f(const Zor32f* pSrc, Zor32f* pDst, int len, ZorsIIRState_32f* pState);
+ZORAPI ZorStatus zorsIIR_32f_I(Zor32f* pSrcDst, int len, ZorsIIRState_32f* pState);
+ZORAPI ZorStatus zorsIIR_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, ZorsIIRState_32fc* pState);
+ZORAPI ZorStatus zorsIIR_32fc_I(Zor32fc* pSrcDst, int len, ZorsIIRState_32fc* pState);
+ZORAPI ZorStatus zorsIIR32f_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, ZorsIIRState32f_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR32f_16s_ISfs(Zor16s* pSrcDst, int len, ZorsIIRState32f_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR32fc_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, ZorsIIRState32fc_16sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR32fc_16sc_ISfs(Zor16sc* pSrcDst, int len, ZorsIIRState32fc_16sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR32s_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, ZorsIIRState32s_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR32s_16s_ISfs(Zor16s* pSrcDst, int len, ZorsIIRState32s_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR32sc_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, ZorsIIRState32sc_16sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR32sc_16sc_ISfs(Zor16sc* pSrcDst, int len, ZorsIIRState32sc_16sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR_64f(const Zor64f* pSrc, Zor64f* pDst, int len, ZorsIIRState_64f* pState);
+ZORAPI ZorStatus zorsIIR_64f_I(Zor64f* pSrcDst, int len, ZorsIIRState_64f* pState);
+ZORAPI ZorStatus zorsIIR_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int len, ZorsIIRState_64fc* pState);
+ZORAPI ZorStatus zorsIIR_64fc_I(Zor64fc* pSrcDst, int len, ZorsIIRState_64fc* pState);
+ZORAPI ZorStatus zorsIIR64f_32f(const Zor32f* pSrc, Zor32f* pDst, int len, ZorsIIRState64f_32f* pState);
+ZORAPI ZorStatus zorsIIR64f_32f_I(Zor32f* pSrcDst, int len, ZorsIIRState64f_32f* pState);
+ZORAPI ZorStatus zorsIIR64fc_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int len, ZorsIIRState64fc_32fc* pState);
+ZORAPI ZorStatus zorsIIR64fc_32fc_I(Zor32fc* pSrcDst, int len, ZorsIIRState64fc_32fc* pState);
+ZORAPI ZorStatus zorsIIR64f_32s_Sfs(const Zor32s* pSrc, Zor32s* pDst, int len, ZorsIIRState64f_32s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR64f_32s_ISfs(Zor32s* pSrcDst, int len, ZorsIIRState64f_32s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR64fc_32sc_Sfs(const Zor32sc* pSrc, Zor32sc* pDst, int len, ZorsIIRState64fc_32sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR64fc_32sc_ISfs(Zor32sc* pSrcDst, int len, ZorsIIRState64fc_32sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR64f_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int len, ZorsIIRState64f_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR64f_16s_ISfs(Zor16s* pSrcDst, int len, ZorsIIRState64f_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR64fc_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int len, ZorsIIRState64fc_16sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIR64fc_16sc_ISfs(Zor16sc* pSrcDst, int len, ZorsIIRState64fc_16sc* pState, int scaleFactor);
+
+/* IIROne: one sample through the state. */
+ZORAPI ZorStatus zorsIIROne_32f(Zor32f src, Zor32f* pDstVal, ZorsIIRState_32f* pState);
+ZORAPI ZorStatus zorsIIROne_32fc(Zor32fc src, Zor32fc* pDstVal, ZorsIIRState_32fc* pState);
+ZORAPI ZorStatus zorsIIROne32f_16s_Sfs(Zor16s src, Zor16s* pDstVal, ZorsIIRState32f_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIROne32fc_16sc_Sfs(Zor16sc src, Zor16sc* pDstVal, ZorsIIRState32fc_16sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIROne32s_16s_Sfs(Zor16s src, Zor16s* pDstVal, ZorsIIRState32s_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIROne32sc_16sc_Sfs(Zor16sc src, Zor16sc* pDstVal, ZorsIIRState32sc_16sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIROne_64f(Zor64f src, Zor64f* pDstVal, ZorsIIRState_64f* pState);
+ZORAPI ZorStatus zorsIIROne_64fc(Zor64fc src, Zor64fc* pDstVal, ZorsIIRState_64fc* pState);
+ZORAPI ZorStatus zorsIIROne64f_32f(Zor32f src, Zor32f* pDstVal, ZorsIIRState64f_32f* pState);
+ZORAPI ZorStatus zorsIIROne64fc_32fc(Zor32fc src, Zor32fc* pDstVal, ZorsIIRState64fc_32fc* pState);
+ZORAPI ZorStatus zorsIIROne64f_32s_Sfs(Zor32s src, Zor32s* pDstVal, ZorsIIRState64f_32s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIROne64fc_32sc_Sfs(Zor32sc src, Zor32sc* pDstVal, ZorsIIRState64fc_32sc* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIROne64f_16s_Sfs(Zor16s src, Zor16s* pDstVal, ZorsIIRState64f_16s* pState, int scaleFactor);
+ZORAPI ZorStatus zorsIIROne64fc_16sc_Sfs(Zor16sc src, Zor16sc* pDstVal, ZorsIIRState64fc_16sc* pState, int scaleFactor);
+
+/* IIRFree: releases a state made by InitAlloc (a caller-buffer state: nothing). */
+ZORAPI ZorStatus zorsIIRFree_32f(ZorsIIRState_32f* pState);
+ZORAPI ZorStatus zorsIIRFree_32fc(ZorsIIRState_32fc* pState);
+ZORAPI ZorStatus zorsIIRFree32f_16s(ZorsIIRState32f_16s* pState);
+ZORAPI ZorStatus zorsIIRFree32fc_16sc(ZorsIIRState32fc_16sc* pState);
+ZORAPI ZorStatus zorsIIRFree32s_16s(ZorsIIRState32s_16s* pState);
+ZORAPI ZorStatus zorsIIRFree32sc_16sc(ZorsIIRState32sc_16sc* pState);
+ZORAPI ZorStatus zorsIIRFree_64f(ZorsIIRState_64f* pState);
+ZORAPI ZorStatus zorsIIRFree_64fc(ZorsIIRState_64fc* pState);
+ZORAPI ZorStatus zorsIIRFree64f_32f(ZorsIIRState64f_32f* pState);
+ZORAPI ZorStatus zorsIIRFree64fc_32fc(ZorsIIRState64fc_32fc* pState);
+ZORAPI ZorStatus zorsIIRFree64f_32s(ZorsIIRState64f_32s* pState);
+ZORAPI ZorStatus zorsIIRFree64fc_32sc(ZorsIIRState64fc_32sc* pState);
+ZORAPI ZorStatus zorsIIRFree64f_16s(ZorsIIRState64f_16s* pState);
+ZORAPI ZorStatus zorsIIRFree64fc_16sc(ZorsIIRState64fc_16sc* pState);
+
+/* IIR_Direct, IIR_BiQuadDirect: integer filters with Q-format taps (the a0
+   slot holds the shift S) and a 32-bit delay line; the block forms run in
+   single precision, the one-sample forms in wrapping 32-bit integers with
+   rounding to nearest even. */
+ZORAPI ZorStatus zorsIIR_Direct_16s(const Zor16s* pSrc, Zor16s* pDst, int len, const Zor16s* pTaps, int order, Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsIIR_Direct_16s_I(Zor16s* pSrcDst, int len, const Zor16s* pTaps, int order, Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsIIROne_Direct_16s(Zor16s src, Zor16s* pDstVal, const Zor16s* pTaps, int order, Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsIIROne_Direct_16s_I(Zor16s* pSrcDstVal, const Zor16s* pTaps, int order, Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsIIR_BiQuadDirect_16s(const Zor16s* pSrc, Zor16s* pDst, int len, const Zor16s* pTaps, int numBq, Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsIIR_BiQuadDirect_16s_I(Zor16s* pSrcDst, int len, const Zor16s* pTaps, int numBq, Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsIIROne_BiQuadDirect_16s(Zor16s src, Zor16s* pDstVal, const Zor16s* pTaps, int numBq, Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsIIROne_BiQuadDirect_16s_I(Zor16s* pSrcDstVal, const Zor16s* pTaps, int numBq, Zor32s* pDlyLine);
+
+
 /* (end of filter) */
 
 /* ======================================================================== */
