@@ -63,8 +63,16 @@ inline V shifted(V lo, V hi) {
     } else {
         const __m512i a = reinterpret_cast<__m512i>(hi), b = reinterpret_cast<__m512i>(lo);
         if constexpr (sizeof(elem_t<V>) == 4) return reinterpret_cast<V>(_mm512_alignr_epi32(a, b, R));
-        else return reinterpret_cast<V>(_mm512_alignr_epi64(a, b, R));
+        else return reinterpret_cast<V>(_mm512_maskz_alignr_epi64(0xFF, a, b, R));
     }
+}
+
+// The vector at p without its last lane, which the windows never use: that
+// element may lie past the end of the input.
+template <class T>
+inline vec<T> load_head(const T* p) {
+    if constexpr (sizeof(T) == 4) return reinterpret_cast<vec<T>>(_mm512_maskz_loadu_ps(0x7FFF, p));
+    else return reinterpret_cast<vec<T>>(_mm512_maskz_loadu_pd(0x7F, p));
 }
 
 // One group of n taps for K output vectors: the K + 1 input vectors are
@@ -73,7 +81,8 @@ template <int K, class Fused, class V, int... R>
 inline void tap_group(const elem_t<V>* x, const elem_t<V>* t, V (&acc)[K], std::integer_sequence<int, R...>) {
     constexpr int n = static_cast<int>(lanes<elem_t<V>>);
     V w[K + 1];
-    for (int k = 0; k <= K; ++k) w[k] = load(x + k * n);
+    for (int k = 0; k < K; ++k) w[k] = load(x + k * n);
+    w[K] = load_head(x + K * n);
     const auto step = [&](auto r) {
         constexpr int q = decltype(r)::value;
         const V h = splat<V>(t[q]);
@@ -89,7 +98,8 @@ template <int K, class Fused, class V, int... R>
 inline void tap_pair(const elem_t<V>* x, const elem_t<V>* t, V (&acc)[K], std::integer_sequence<int, R...>) {
     constexpr int n = static_cast<int>(lanes<elem_t<V>>);
     V w[K + 2];
-    for (int k = 0; k <= K + 1; ++k) w[k] = load(x + k * n);
+    for (int k = 0; k <= K; ++k) w[k] = load(x + k * n);
+    w[K + 1] = load_head(x + (K + 1) * n);
     const auto step = [&](auto r) {
         constexpr int q = decltype(r)::value;
         const V h0 = splat<V>(t[q]), h1 = splat<V>(t[n + q]);
