@@ -14,6 +14,7 @@ namespace {
 using cld = std::complex<long double>;
 using firk::cl;
 using firk::from_cl;
+using firk::part_t;
 
 // out: 0 narrowed floating data, 1 ties away (floating taps, integer data),
 // 2 ties to even (integer taps). Exponent of the output scale: see expo().
@@ -69,17 +70,8 @@ template <class K>
 class FirDirect : public testing::Test {};
 using Kinds = testing::Types<D32f, D32fc, D64f, D64fc, D64f_32f, D64fc_32fc, DQ15, D32f_16s, D32fc_16sc, D64f_16s,
                              D64fc_16sc, D64f_32s, D64fc_32sc, D32s, D32sc>;
-struct KindName {
-    template <class K> static std::string GetName(int) { return K::name; }
-};
-TYPED_TEST_SUITE(FirDirect, Kinds, KindName);
+TYPED_TEST_SUITE(FirDirect, Kinds, firk::KindName);
 
-template <class T> struct part_of { using type = T; };
-template <> struct part_of<Zor16sc> { using type = Zor16s; };
-template <> struct part_of<Zor32sc> { using type = Zor32s; };
-template <> struct part_of<Zor32fc> { using type = Zor32f; };
-template <> struct part_of<Zor64fc> { using type = Zor64f; };
-template <class T> using part_t = typename part_of<T>::type;
 
 // Values in ±amp (integers when amp > 0, floats in ±1 otherwise).
 template <class T>

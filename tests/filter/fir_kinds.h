@@ -5,6 +5,7 @@
 
 #include <complex>
 #include <cstdint>
+#include <string>
 #include <type_traits>
 
 #include "zors.h"
@@ -80,6 +81,19 @@ FIR_SCALED(F64_32s, 64f_32s, ZorsFIRState64f_32s, Zor64f, Zor32s, 21)
 FIR_SCALED(F64c_32sc, 64fc_32sc, ZorsFIRState64fc_32sc, Zor64fc, Zor32sc, 22)
 FIR_SCALED(F64_16s, 64f_16s, ZorsFIRState64f_16s, Zor64f, Zor16s, 25)
 FIR_SCALED(F64c_16sc, 64fc_16sc, ZorsFIRState64fc_16sc, Zor64fc, Zor16sc, 26)
+
+// The component type of an element type.
+template <class T> struct part_of { using type = T; };
+template <> struct part_of<Zor16sc> { using type = Zor16s; };
+template <> struct part_of<Zor32sc> { using type = Zor32s; };
+template <> struct part_of<Zor32fc> { using type = Zor32f; };
+template <> struct part_of<Zor64fc> { using type = Zor64f; };
+template <class T> using part_t = typename part_of<T>::type;
+
+// Test names from the descriptors.
+struct KindName {
+    template <class K> static std::string GetName(int) { return K::name; }
+};
 
 // Element access as long double complex values.
 template <class T>

@@ -20,17 +20,8 @@ template <class K>
 class Fir : public testing::Test {};
 using Kinds = testing::Types<F32, F32c, F32_16s, F32c_16sc, I32_16s, I32c_16sc, F64, F64c, F64_32f, F64c_32fc,
                              F64_32s, F64c_32sc, F64_16s, F64c_16sc>;
-struct KindName {
-    template <class K> static std::string GetName(int) { return K::name; }
-};
-TYPED_TEST_SUITE(Fir, Kinds, KindName);
+TYPED_TEST_SUITE(Fir, Kinds, firk::KindName);
 
-template <class T> struct part_of { using type = T; };
-template <> struct part_of<Zor16sc> { using type = Zor16s; };
-template <> struct part_of<Zor32sc> { using type = Zor32s; };
-template <> struct part_of<Zor32fc> { using type = Zor32f; };
-template <> struct part_of<Zor64fc> { using type = Zor64f; };
-template <class T> using part_t = typename part_of<T>::type;
 template <class T> constexpr bool int_data = std::is_integral_v<part_t<T>>;
 template <class T> constexpr long double eps = sizeof(part_t<T>) == 4 ? 1.19e-7L : 2.22e-16L;
 
