@@ -99,6 +99,7 @@ struct IntState {
                 t16[i * kParts + c] = static_cast<Zor16s>(v);
             }
         r->taps_factor = clamp32(std::int64_t{factor} + shift);
+        mr_store(r);
     }
 
     // Stores floating taps, scaled to 16 bits.
@@ -125,13 +126,25 @@ struct IntState {
                 t16[i * kParts + c] = static_cast<Zor16s>(q);
             }
         r->taps_factor = factor;
+        mr_store(r);
     }
 
+    // The plan's copy of the 16-bit taps (multi-rate states).
+    static void mr_store(FirIntRec* r) {
+        if (r->id != kMr) return;
+        const D* t16 = taps16(r);
+        const int len = r->len;
+        mr_taps<D>(plan(r), [t16, len](int i) { return t16[len - 1 - i]; });
+    }
+
+    // The window is dly[0 .. dly_len - 1], newest last.
     static void store_dly(FirIntRec* r, const D* line) {
+        const int len = r->dly_len;
         D* d = dly(r);
-        std::memset(static_cast<void*>(d), 0, sizeof(D) * (3 * static_cast<std::size_t>(r->len) + 4));
+        const std::size_t n = r->id == kMr ? static_cast<std::size_t>(len) : 3 * static_cast<std::size_t>(len) + 4;
+        std::memset(static_cast<void*>(d), 0, sizeof(D) * n);
         if (line != nullptr)
-            for (int j = 0; j < r->dly_len; ++j) d[r->len - 1 - j] = line[j];
+            for (int j = 0; j < len; ++j) d[len - 1 - j] = line[j];
         r->dly_index = 0;
     }
 
@@ -256,13 +269,18 @@ struct IntState {
     }
     static ZorStatus block(const D* src, D* dst, int n, void* s, int sf) {
         ZORS_CHECK(nonnull(s, src, dst), positive(n), kind(s, true));
-        run(static_cast<FirIntRec*>(s), src, dst, n, sf);
+        auto* r = static_cast<FirIntRec*>(s);
+        if (r->id == kMr) mr_run(r, src, dst, n, sf);
+        else run(r, src, dst, n, sf);
         return zorStsNoErr;
     }
     static ZorStatus block_inplace(D* p, int n, void* s, int sf) {
         ZORS_CHECK(nonnull(s, p), positive(n), kind(s, true));
         auto* r = static_cast<FirIntRec*>(s);
         D* scratch = piece<D>(r, r->scratch);
+        if (r->id == kMr)
+            return mr_inplace(plan(r)->up, plan(r)->down, p, n, scratch, kScratch / static_cast<int>(sizeof(D)),
+                              [&](const D* x, D* y, int k) { mr_run(r, x, y, k, sf); });
         for (int pos = 0; pos < n; pos += kChunk) {
             const int c = n - pos < kChunk ? n - pos : kChunk;
             run(r, p + pos, scratch, c, sf);
@@ -270,6 +288,95 @@ struct IntState {
         }
         return zorStsNoErr;
     }
+    // ---- multi-rate -------------------------------------------------------
+    // Layout: record, taps, 16-bit taps, history (dly_len samples), the plan
+    // with the phase-ordered 16-bit taps, one tile buffer, scratch. Factors 1
+    // and 1 make a multi-rate state too; the calling thread does the work.
+
+    struct MrBase {
+        StateLayout lay;
+        MrShape shape;
+        std::uint32_t taps = 0, taps16 = 0, dly = 0, plan = 0, bufs = 0, scratch = 0;
+        std::uint64_t size = 0;  // with the placement slack; 0 when too large
+        MrBase(int len, int up, int down) : shape(mr_shape<D, D, Acc>(len, up, down, mr_strategy<double>(len, up, down))) {
+            if (!shape.ok) return;
+            const auto l = static_cast<std::uint64_t>(len);
+            lay.add(sizeof(FirIntRec));
+            taps = lay.add(l * sizeof(Tap));
+            taps16 = lay.add(l * sizeof(D));
+            dly = lay.add(static_cast<std::uint64_t>(shape.hist) * sizeof(D));
+            plan = lay.add(shape.plan_bytes);
+            bufs = lay.add(shape.buf_bytes);
+            scratch = lay.add(kScratch);
+            if (lay.total() + 16 <= 0x7FFFFFFFull) size = lay.total() + 16;
+        }
+    };
+    static MrPlan* plan(FirIntRec* r) { return piece<MrPlan>(r, static_cast<std::uint32_t>(r->mr_index)); }
+
+    static ZorStatus mr_state_size(int len, int up, int down, int* size) {
+        ZORS_CHECK(nonnull(size), require(len >= 1, zorStsFIRLenErr), require(up >= 1 && down >= 1, zorStsFIRMRFactorErr));
+        const MrBase b(len, up, down);
+        ZORS_CHECK(require(b.size > 0, zorStsFIRMRFactorErr));
+        *size = static_cast<int>(b.size);
+        return zorStsNoErr;
+    }
+
+    template <class Store>
+    static ZorStatus mr_build(void** pp, int len, int up, int up_phase, int down, int down_phase, const D* line,
+                              Zor8u* buffer, Store store) {
+        const MrBase b(len, up, down);
+        if (b.size == 0) return buffer == nullptr ? zorStsMemAllocErr : zorStsFIRMRFactorErr;
+        auto* r = reinterpret_cast<FirIntRec*>(state_memory(buffer, b.lay.total()));
+        if (r == nullptr) return zorStsMemAllocErr;
+        r->id = kMr;
+        r->taps = b.taps;
+        r->taps16 = b.taps16;
+        r->dly = b.dly;
+        r->scratch = b.scratch;
+        r->len = len;
+        r->dly_len = b.shape.hist;
+        r->up_factor = up;
+        r->up_phase = up_phase;
+        r->down_factor = down;
+        r->down_phase = down_phase;
+        r->mr_index = static_cast<std::int32_t>(b.plan);
+        r->owns = buffer == nullptr ? 1 : 0;
+        mr_plan(plan(r), b.shape, len, up, up_phase, down, down_phase, 1, b.bufs - b.plan);
+        store(r);
+        store_dly(r, line);
+        *pp = r;
+        return zorStsNoErr;
+    }
+    static ZorStatus mr_init(void** pp, const Tap* h, int len, int factor, int u, int up, int d, int dp, const D* line,
+                             Zor8u* buffer, bool alloc) {
+        ZORS_CHECK(nonnull(pp, h), require(alloc || buffer != nullptr, zorStsNullPtrErr), mr_check(len, u, up, d, dp));
+        return mr_build(pp, len, u, up, d, dp, line, alloc ? nullptr : buffer,
+                        [&](FirIntRec* r) { store_int(r, h, factor); });
+    }
+    static ZorStatus mr_init_f(void** pp, const FTap* h, int len, int u, int up, int d, int dp, const D* line,
+                               Zor8u* buffer, bool alloc) {
+        ZORS_CHECK(nonnull(pp, h), require(alloc || buffer != nullptr, zorStsNullPtrErr), mr_check(len, u, up, d, dp));
+        return mr_build(pp, len, u, up, d, dp, line, alloc ? nullptr : buffer, [&](FirIntRec* r) { store_float(r, h); });
+    }
+
+    static void mr_run(FirIntRec* r, const D* src, D* dst, int n, int sf) {
+        MrPlan* pl = plan(r);
+        const std::int32_t e = clamp32(std::int64_t{sf} - r->taps_factor);
+        const int sfe = e > 200 ? 200 : e < -200 ? -200 : e;
+        const auto dot = [] {
+            if constexpr (cplx) return fir_kernels().dot_16sc;
+            else return fir_kernels().dot_16s;
+        }();
+        mr_block<D, D, Acc>(
+            pl, dot, mr_at<std::uint8_t>(pl, pl->bufs), dly(r), src, n, false,
+            [](const D* x, D* y, int k) { std::memcpy(y, x, sizeof(D) * static_cast<std::size_t>(k)); },
+            [dst, sfe](std::int64_t l, const Acc& a) {
+                const Zor32s* ap = parts(&a);
+                Zor16s* out = parts(dst + l);
+                for (int k = 0; k < kParts; ++k) out[k] = scale_sat<Zor16s>(std::int64_t{ap[k]}, sfe);
+            });
+    }
+
     static ZorStatus one(D x, D* y, void* s, int sf) {
         ZORS_CHECK(nonnull(s, y), kind(s, false));
         auto* r = static_cast<FirIntRec*>(s);
@@ -315,7 +422,21 @@ using zors::fir::S16c;
     ZorStatus zorsFIR##N##_Sfs(const D* x, D* y, int n, S* s, int sf) { return I::block(x, y, n, s, sf); }     \
     ZorStatus zorsFIR##N##_ISfs(D* p, int n, S* s, int sf) { return I::block_inplace(p, n, s, sf); }           \
     ZorStatus zorsFIROne##N##_Sfs(D x, D* y, S* s, int sf) { return I::one(x, y, s, sf); }                     \
-    ZorStatus zorsFIRFree##N(S* s) { return I::release(s); }
+    ZorStatus zorsFIRFree##N(S* s) { return I::release(s); }                                                   \
+    ZorStatus zorsFIRMRGetStateSize##N(int len, int u, int d, int* size) { return I::mr_state_size(len, u, d, size); } \
+    ZorStatus zorsFIRMRGetStateSize##FN(int len, int u, int d, int* size) { return I::mr_state_size(len, u, d, size); } \
+    ZorStatus zorsFIRMRInitAlloc##N(S** pp, const TAP* h, int len, int f, int u, int up, int d, int dp, const D* dl) { \
+        return I::mr_init(reinterpret_cast<void**>(pp), h, len, f, u, up, d, dp, dl, nullptr, true);           \
+    }                                                                                                          \
+    ZorStatus zorsFIRMRInit##N(S** pp, const TAP* h, int len, int f, int u, int up, int d, int dp, const D* dl, Zor8u* b) { \
+        return I::mr_init(reinterpret_cast<void**>(pp), h, len, f, u, up, d, dp, dl, b, false);                \
+    }                                                                                                          \
+    ZorStatus zorsFIRMRInitAlloc##FN(S** pp, const FTAP* h, int len, int u, int up, int d, int dp, const D* dl) { \
+        return I::mr_init_f(reinterpret_cast<void**>(pp), h, len, u, up, d, dp, dl, nullptr, true);            \
+    }                                                                                                          \
+    ZorStatus zorsFIRMRInit##FN(S** pp, const FTAP* h, int len, int u, int up, int d, int dp, const D* dl, Zor8u* b) { \
+        return I::mr_init_f(reinterpret_cast<void**>(pp), h, len, u, up, d, dp, dl, b, false);                 \
+    }
 
 ZORS_FIR_INT_STATE(32s_16s, 32s_16s32f, ZorsFIRState32s_16s, S16, Zor32s, Zor32f, Zor16s)
 ZORS_FIR_INT_STATE(32sc_16sc, 32sc_16sc32fc, ZorsFIRState32sc_16sc, S16c, Zor32sc, Zor32fc, Zor16sc)

@@ -60,6 +60,10 @@ struct Direct {
         A re{}, im{};
         const D* w = d + i;
         for (int j = 0; j < len; ++j) mac(re, im, h[len - 1 - j], w[j]);
+        return result(re, im, e);
+    }
+
+    static D result(A re, A im, int e) {
         if constexpr (cplx) return D{finish<part_t<D>>(re, e), finish<part_t<D>>(im, e)};
         else return finish<D>(re, e);
     }
@@ -98,6 +102,42 @@ struct Direct {
     static ZorStatus one_inplace(D* p, const T* h, int len, D* d, int* idx, int e) {
         ZORS_CHECK(nonnull(p));
         return one(*p, p, h, len, d, idx, e);
+    }
+
+    // Multi-rate: output l reads branch p = t mod U, t = l*D + downPhase -
+    // upPhase, against the inputs up to k = floor(t/U), summed in branch
+    // order; samples before the call come from the caller's line (newest
+    // first), which then takes the newest inputs.
+    static void mr(const D* src, D* dst, int n, const T* h, int len, int u, int up, int d, int dp, D* line, int e) {
+        const std::int64_t total = std::int64_t{n} * d, outs = std::int64_t{n} * u;
+        const int hist = (len - 1) / u + 1;
+        for (std::int64_t l = 0; l < outs; ++l) {
+            const std::int64_t t = l * d + dp - up;
+            const std::int64_t k = floor_div(t, u);
+            A re{}, im{};
+            std::int64_t m = k;
+            for (auto tap = static_cast<int>(t - k * u); tap < len; tap += u, --m)
+                mac(re, im, h[tap], m >= 0 ? src[m] : line[-m - 1]);
+            dst[l] = result(re, im, e);
+        }
+        for (int i = hist - 1; i >= 0; --i) line[i] = total - 1 - i >= 0 ? src[total - 1 - i] : line[i - total];
+    }
+    static ZorStatus mr_block(const D* src, D* dst, int n, const T* h, int len, int u, int up, int d, int dp, D* line,
+                              int e) {
+        ZORS_CHECK(nonnull(src, dst), positive(n), nonnull(h), mr_check(len, u, up, d, dp), nonnull(line));
+        mr(src, dst, n, h, len, u, up, d, dp, line, e);
+        return zorStsNoErr;
+    }
+    // In place: from a copy of the n * D input samples.
+    static ZorStatus mr_inplace(D* p, int n, const T* h, int len, int u, int up, int d, int dp, D* line, int e) {
+        ZORS_CHECK(nonnull(p), positive(n), nonnull(h), mr_check(len, u, up, d, dp), nonnull(line));
+        const std::uint64_t in = static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(d);
+        auto* copy = static_cast<D*>(aligned_alloc_bytes(in * sizeof(D)));
+        if (copy == nullptr) return zorStsMemAllocErr;
+        std::memcpy(copy, p, static_cast<std::size_t>(in * sizeof(D)));
+        mr(copy, p, n, h, len, u, up, d, dp, line, e);
+        aligned_free(copy);
+        return zorStsNoErr;
     }
 };
 
@@ -174,3 +214,48 @@ ZORS_FIR_DIRECT_S(64fc_Direct_32sc, double, Out::away, Zor64fc, Zor32sc, sf, blo
     }
 ZORS_FIR_DIRECT_I(32s_Direct_16s, Zor32s, Zor16s)
 ZORS_FIR_DIRECT_I(32sc_Direct_16sc, Zor32sc, Zor16sc)
+
+// Multi-rate direct forms: floating data, scaled data with floating taps,
+// 32-bit taps with their factor.
+#define ZORS_FIR_MR_DIRECT_F(N, T, D)                                                                          \
+    ZorStatus zorsFIRMR##N(const D* x, D* y, int n, const T* h, int l, int u, int up, int d, int dp, D* dl) {     \
+        return Direct<double, Out::narrow, T, D>::mr_block(x, y, n, h, l, u, up, d, dp, dl, 0);                 \
+    }                                                                                                          \
+    ZorStatus zorsFIRMR##N##_I(D* p, int n, const T* h, int l, int u, int up, int d, int dp, D* dl) {            \
+        return Direct<double, Out::narrow, T, D>::mr_inplace(p, n, h, l, u, up, d, dp, dl, 0);                  \
+    }
+ZORS_FIR_MR_DIRECT_F(_Direct_32f, Zor32f, Zor32f)
+ZORS_FIR_MR_DIRECT_F(_Direct_32fc, Zor32fc, Zor32fc)
+ZORS_FIR_MR_DIRECT_F(_Direct_64f, Zor64f, Zor64f)
+ZORS_FIR_MR_DIRECT_F(_Direct_64fc, Zor64fc, Zor64fc)
+ZORS_FIR_MR_DIRECT_F(64f_Direct_32f, Zor64f, Zor32f)
+ZORS_FIR_MR_DIRECT_F(64fc_Direct_32fc, Zor64fc, Zor32fc)
+
+#define ZORS_FIR_MR_DIRECT_S(N, A, T, D)                                                                       \
+    ZorStatus zorsFIRMR##N##_Sfs(const D* x, D* y, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, \
+                                 int sf) {                                                                     \
+        return Direct<A, Out::away, T, D>::mr_block(x, y, n, h, l, u, up, d, dp, dl, sf);                       \
+    }                                                                                                          \
+    ZorStatus zorsFIRMR##N##_ISfs(D* p, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, int sf) { \
+        return Direct<A, Out::away, T, D>::mr_inplace(p, n, h, l, u, up, d, dp, dl, sf);                        \
+    }
+ZORS_FIR_MR_DIRECT_S(32f_Direct_16s, float, Zor32f, Zor16s)
+ZORS_FIR_MR_DIRECT_S(32fc_Direct_16sc, float, Zor32fc, Zor16sc)
+ZORS_FIR_MR_DIRECT_S(64f_Direct_16s, double, Zor64f, Zor16s)
+ZORS_FIR_MR_DIRECT_S(64fc_Direct_16sc, double, Zor64fc, Zor16sc)
+ZORS_FIR_MR_DIRECT_S(64f_Direct_32s, double, Zor64f, Zor32s)
+ZORS_FIR_MR_DIRECT_S(64fc_Direct_32sc, double, Zor64fc, Zor32sc)
+
+#define ZORS_FIR_MR_DIRECT_I(N, T, D)                                                                          \
+    ZorStatus zorsFIRMR##N##_Sfs(const D* x, D* y, int n, const T* h, int l, int tf, int u, int up, int d, int dp, \
+                                 D* dl, int sf) {                                                              \
+        using M = Direct<std::uint32_t, Out::shift, T, D>;                                                     \
+        return M::mr_block(x, y, n, h, l, u, up, d, dp, dl, zors::fir::taps_exp(tf, sf));                      \
+    }                                                                                                          \
+    ZorStatus zorsFIRMR##N##_ISfs(D* p, int n, const T* h, int l, int tf, int u, int up, int d, int dp, D* dl,   \
+                                  int sf) {                                                                    \
+        using M = Direct<std::uint32_t, Out::shift, T, D>;                                                     \
+        return M::mr_inplace(p, n, h, l, u, up, d, dp, dl, zors::fir::taps_exp(tf, sf));                       \
+    }
+ZORS_FIR_MR_DIRECT_I(32s_Direct_16s, Zor32s, Zor16s)
+ZORS_FIR_MR_DIRECT_I(32sc_Direct_16sc, Zor32sc, Zor16sc)

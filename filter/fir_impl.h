@@ -27,6 +27,7 @@
 #include <limits>
 
 #include "filter/fir.h"
+#include "filter/fir_mr.h"
 #include "frame/dispatch.h"
 #include "frame/check.h"
 #include "frame/memory.h"
@@ -346,6 +347,10 @@ struct State {
         const int len = r->len;
         CT* t = taps(r);
         for (int i = 0; i < len; ++i) t[i] = h[len - 1 - i];
+        if (r->id == kMr) {
+            mr_taps<CT>(plan(r), [h](int i) { return h[i]; });
+            return zorStsNoErr;
+        }
         if constexpr (Ty::has_quad) {
             float* q = piece<float>(r, r->quad);
             for (int i = 0; i < len; ++i) q[4 * i] = q[4 * i + 1] = q[4 * i + 2] = q[4 * i + 3] = h[i];
@@ -359,12 +364,15 @@ struct State {
         return st;
     }
 
+    // The window is dly[0 .. dly_len - 1], newest last (the whole buffer is
+    // cleared for single-rate states).
     static void store_dly(FirRec* r, const Data* line) {
-        const int len = r->len;
+        const int len = r->dly_len;
         CT* d = dly(r);
-        std::memset(static_cast<void*>(d), 0, sizeof(CT) * (3 * static_cast<std::size_t>(len) + 4));
+        const std::size_t n = r->id == kMr ? static_cast<std::size_t>(len) : 3 * static_cast<std::size_t>(len) + 4;
+        std::memset(static_cast<void*>(d), 0, sizeof(CT) * n);
         if (line != nullptr)
-            for (int j = 0; j < r->dly_len; ++j) d[len - 1 - j] = widen<CT>(line[j]);
+            for (int j = 0; j < len; ++j) d[len - 1 - j] = widen<CT>(line[j]);
         r->dly_index = 0;
     }
 
@@ -512,13 +520,24 @@ struct State {
 
     static ZorStatus block(const Data* src, Data* dst, int n, void* s, int sf) {
         ZORS_CHECK(nonnull(s, src, dst), positive(n), kind(s, true));
-        return run(static_cast<FirRec*>(s), src, dst, n, sf);
+        auto* r = static_cast<FirRec*>(s);
+        if (r->id == kMr) {
+            mr_run(r, src, dst, n, sf);
+            return zorStsNoErr;
+        }
+        return run(r, src, dst, n, sf);
     }
 
     // In place: results through the scratch area, chunk by chunk.
     static ZorStatus block_inplace(Data* p, int n, void* s, int sf) {
         ZORS_CHECK(nonnull(s, p), positive(n), kind(s, true));
         auto* r = static_cast<FirRec*>(s);
+        if (r->id == kMr) {
+            const MrPlan* pl = plan(r);
+            return mr_inplace(pl->up, pl->down, p, n, piece<Data>(r, r->scratch),
+                              Ty::scratch_bytes / static_cast<int>(sizeof(Data)),
+                              [&](const Data* x, Data* y, int k) { mr_run(r, x, y, k, sf); });
+        }
         auto* scratch = piece<Data>(r, r->scratch);
         const bool fft = !Ty::same && takes_fft(r, n);
         const int chunk = fft ? kInPlaceFftChunk : kInPlaceChunk;
@@ -540,6 +559,89 @@ struct State {
             if (st != zorStsNoErr) return st;
         }
         return zorStsNoErr;
+    }
+
+    // ---- multi-rate -------------------------------------------------------
+    // Layout: record, reversed taps, history (dly_len samples), the plan
+    // with the phase-ordered taps, one tile buffer per thread, scratch.
+    // Real types take factors 1 and 1 as a single-rate state.
+
+    static std::int32_t mr_strategy_for(int len, int up, int down) {
+        if constexpr (std::is_same_v<typename Ty::part, float>) return mr_strategy<float>(len, up, down);
+        else return mr_strategy<double>(len, up, down);
+    }
+    static bool mr_single_rate(int up, int down) { return !Ty::cplx && up == 1 && down == 1; }
+
+    struct MrBase {
+        StateLayout lay;
+        MrShape shape;
+        std::uint32_t taps = 0, dly = 0, plan = 0, bufs = 0, scratch = 0;
+        std::uint64_t size = 0;  // with the placement slack; 0 when too large
+        MrBase(int len, int up, int down, int team) : shape(mr_shape<CT, CT, CT>(len, up, down, mr_strategy_for(len, up, down))) {
+            if (!shape.ok) return;
+            lay.add(sizeof(FirRec));
+            taps = lay.add(static_cast<std::uint64_t>(len) * sizeof(CT));
+            dly = lay.add(static_cast<std::uint64_t>(shape.hist) * sizeof(CT));
+            plan = lay.add(shape.plan_bytes);
+            bufs = lay.add(static_cast<std::uint64_t>(team) * shape.buf_bytes);
+            scratch = lay.add(Ty::scratch_bytes);
+            if (lay.total() + 16 <= 0x7FFFFFFFull) size = lay.total() + 16;
+        }
+    };
+
+    static MrPlan* plan(FirRec* r) { return piece<MrPlan>(r, static_cast<std::uint32_t>(r->mr_index)); }
+
+    static ZorStatus mr_state_size(int len, int up, int down, int* size) {
+        ZORS_CHECK(nonnull(size), require(len >= 1, zorStsFIRLenErr), require(up >= 1 && down >= 1, zorStsFIRMRFactorErr));
+        if (mr_single_rate(up, down)) return get_state_size(len, size);
+        const MrBase b(len, up, down, team_size());
+        ZORS_CHECK(require(b.size > 0, zorStsFIRMRFactorErr));
+        *size = static_cast<int>(b.size);
+        return zorStsNoErr;
+    }
+
+    // Init (buffer set) or InitAlloc (buffer null).
+    static ZorStatus mr_init(void** pp, const Tap* h, int len, int up, int up_phase, int down, int down_phase,
+                             const Data* dly_line, Zor8u* buffer, bool alloc) {
+        if (alloc) {
+            ZORS_CHECK(nonnull(pp, h), mr_check(len, up, up_phase, down, down_phase));
+            if (mr_single_rate(up, down)) return init_alloc(pp, h, len, dly_line);
+        } else {
+            ZORS_CHECK(nonnull(pp, h, buffer), mr_check(len, up, up_phase, down, down_phase));
+            if (mr_single_rate(up, down)) return init(pp, h, len, dly_line, buffer);
+        }
+        const int team = team_size();
+        const MrBase b(len, up, down, team);
+        if (b.size == 0) return alloc ? zorStsMemAllocErr : zorStsFIRMRFactorErr;
+        auto* r = reinterpret_cast<FirRec*>(state_memory(buffer, b.lay.total()));
+        if (r == nullptr) return zorStsMemAllocErr;
+        r->id = kMr;
+        r->taps = b.taps;
+        r->dly = b.dly;
+        r->len = len;
+        r->up_factor = up;
+        r->up_phase = up_phase;
+        r->down_factor = down;
+        r->down_phase = down_phase;
+        r->fft_len = -1;
+        r->mr_index = static_cast<std::int32_t>(b.plan);
+        r->dly_len = b.shape.hist;
+        r->scratch = b.scratch;
+        r->team = team;
+        r->owns = alloc ? 1 : 0;
+        mr_plan(plan(r), b.shape, len, up, up_phase, down, down_phase, team, b.bufs - b.plan);
+        store_taps(r, h);
+        store_dly(r, dly_line);
+        *pp = r;
+        return zorStsNoErr;
+    }
+
+    static void mr_run(FirRec* r, const Data* src, Data* dst, int n, int sf) {
+        MrPlan* pl = plan(r);
+        mr_block<CT, CT, CT>(
+            pl, fir_dot<CT>(kFused), mr_at<std::uint8_t>(pl, pl->bufs), dly(r), src, n, n > Ty::par_threshold,
+            [](const Data* x, CT* y, int k) { widen_n(x, y, k); },
+            [dst, sf](std::int64_t l, const CT& a) { dst[l] = narrow<Data>(a, sf, Ty::block_tie); });
     }
 
     static ZorStatus one(Data x, Data* y, void* s, int sf) {
@@ -572,7 +674,8 @@ struct State {
     ZorStatus zorsFIRGetTaps##N(const S* s, TAP* h) { return zors::fir::State<TAP, DATA>::get_taps(s, h); } \
     ZorStatus zorsFIRSetDlyLine##N(S* s, const DATA* d) { return zors::fir::State<TAP, DATA>::set_dly(s, d); } \
     ZorStatus zorsFIRGetDlyLine##N(const S* s, DATA* d) { return zors::fir::State<TAP, DATA>::get_dly(s, d); } \
-    ZorStatus zorsFIRFree##N(S* s) { return zors::fir::State<TAP, DATA>::release(s); }
+    ZorStatus zorsFIRFree##N(S* s) { return zors::fir::State<TAP, DATA>::release(s); }             \
+    ZORS_FIR_MR(N, S, TAP, DATA)
 
 // Floating data: no scale factor.
 #define ZORS_FIR_STATE_FLOAT(N, S, TAP, DATA)                                                           \
@@ -592,5 +695,17 @@ struct State {
     }                                                                                                   \
     ZorStatus zorsFIROne##N##_Sfs(DATA x, DATA* y, S* s, int sf) { return zors::fir::State<TAP, DATA>::one(x, y, s, sf); }
 
-#define ZORS_FIR_SIZE(N, TAP, DATA) \
-    ZorStatus zorsFIRGetStateSize##N(int len, int* size) { return zors::fir::State<TAP, DATA>::get_state_size(len, size); }
+#define ZORS_FIR_SIZE(N, TAP, DATA)                                                                     \
+    ZorStatus zorsFIRGetStateSize##N(int len, int* size) { return zors::fir::State<TAP, DATA>::get_state_size(len, size); } \
+    ZorStatus zorsFIRMRGetStateSize##N(int len, int up, int down, int* size) {                          \
+        return zors::fir::State<TAP, DATA>::mr_state_size(len, up, down, size);                         \
+    }
+
+// Multi-rate construction.
+#define ZORS_FIR_MR(N, S, TAP, DATA)                                                                    \
+    ZorStatus zorsFIRMRInitAlloc##N(S** pp, const TAP* h, int len, int u, int up, int d, int dp, const DATA* dl) { \
+        return zors::fir::State<TAP, DATA>::mr_init(reinterpret_cast<void**>(pp), h, len, u, up, d, dp, dl, nullptr, true); \
+    }                                                                                                   \
+    ZorStatus zorsFIRMRInit##N(S** pp, const TAP* h, int len, int u, int up, int d, int dp, const DATA* dl, Zor8u* b) { \
+        return zors::fir::State<TAP, DATA>::mr_init(reinterpret_cast<void**>(pp), h, len, u, up, d, dp, dl, b, false); \
+    }

@@ -1883,6 +1883,89 @@ ZORAPI ZorStatus zorsFIR32sc_Direct_16sc_ISfs(Zor16sc* pSrcDst, int numIters, co
 ZORAPI ZorStatus zorsFIROne32sc_Direct_16sc_Sfs(Zor16sc src, Zor16sc* pDstVal, const Zor32sc* pTaps, int tapsLen, int tapsFactor, Zor16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
 ZORAPI ZorStatus zorsFIROne32sc_Direct_16sc_ISfs(Zor16sc* pSrcDstVal, const Zor32sc* pTaps, int tapsLen, int tapsFactor, Zor16sc* pDlyLine, int* pDlyLineIndex, int scaleFactor);
 
+/* Multi-rate FIR states: the rate changes by upFactor/downFactor while
+   filtering (one block step reads downFactor samples and writes upFactor);
+   filtered by the block filters above. Delay lines hold
+   ceil(tapsLen/upFactor) samples, newest first. */
+ZORAPI ZorStatus zorsFIRMRGetStateSize_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc_32f(ZorsFIRState_32f** ppState, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit_32f(ZorsFIRState_32f** ppState, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize_32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc_32fc(ZorsFIRState_32fc** ppState, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit_32fc(ZorsFIRState_32fc** ppState, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize32f_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc32f_16s(ZorsFIRState32f_16s** ppState, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit32f_16s(ZorsFIRState32f_16s** ppState, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize32fc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc32fc_16sc(ZorsFIRState32fc_16sc** ppState, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit32fc_16sc(ZorsFIRState32fc_16sc** ppState, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize_64f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc_64f(ZorsFIRState_64f** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit_64f(ZorsFIRState_64f** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor64f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize_64fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc_64fc(ZorsFIRState_64fc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit_64fc(ZorsFIRState_64fc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor64fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize64f_32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc64f_32f(ZorsFIRState64f_32f** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit64f_32f(ZorsFIRState64f_32f** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32f* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize64fc_32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc64fc_32fc(ZorsFIRState64fc_32fc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit64fc_32fc(ZorsFIRState64fc_32fc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32fc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize64f_32s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc64f_32s(ZorsFIRState64f_32s** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32s* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit64f_32s(ZorsFIRState64f_32s** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32s* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize64fc_32sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc64fc_32sc(ZorsFIRState64fc_32sc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32sc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit64fc_32sc(ZorsFIRState64fc_32sc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor32sc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize64f_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc64f_16s(ZorsFIRState64f_16s** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit64f_16s(ZorsFIRState64f_16s** ppState, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize64fc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc64fc_16sc(ZorsFIRState64fc_16sc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit64fc_16sc(ZorsFIRState64fc_16sc** ppState, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize32s_16s(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRGetStateSize32s_16s32f(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc32s_16s(ZorsFIRState32s_16s** ppState, const Zor32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit32s_16s(ZorsFIRState32s_16s** ppState, const Zor32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRInitAlloc32s_16s32f(ZorsFIRState32s_16s** ppState, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit32s_16s32f(ZorsFIRState32s_16s** ppState, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16s* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRGetStateSize32sc_16sc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRGetStateSize32sc_16sc32fc(int tapsLen, int upFactor, int downFactor, int* pBufferSize);
+ZORAPI ZorStatus zorsFIRMRInitAlloc32sc_16sc(ZorsFIRState32sc_16sc** ppState, const Zor32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit32sc_16sc(ZorsFIRState32sc_16sc** ppState, const Zor32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine, Zor8u* pBuffer);
+ZORAPI ZorStatus zorsFIRMRInitAlloc32sc_16sc32fc(ZorsFIRState32sc_16sc** ppState, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMRInit32sc_16sc32fc(ZorsFIRState32sc_16sc** ppState, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, const Zor16sc* pDlyLine, Zor8u* pBuffer);
+/* Multi-rate direct forms: the caller keeps ceil(tapsLen/upFactor) samples,
+   newest first; the in-place forms copy their input first. */
+ZORAPI ZorStatus zorsFIRMR_Direct_32f(const Zor32f* pSrc, Zor32f* pDst, int numIters, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR_Direct_32f_I(Zor32f* pSrcDst, int numIters, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR_Direct_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int numIters, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR_Direct_32fc_I(Zor32fc* pSrcDst, int numIters, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR_Direct_64f(const Zor64f* pSrc, Zor64f* pDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR_Direct_64f_I(Zor64f* pSrcDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor64f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR_Direct_64fc(const Zor64fc* pSrc, Zor64fc* pDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR_Direct_64fc_I(Zor64fc* pSrcDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor64fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR64f_Direct_32f(const Zor32f* pSrc, Zor32f* pDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR64f_Direct_32f_I(Zor32f* pSrcDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32f* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR64fc_Direct_32fc(const Zor32fc* pSrc, Zor32fc* pDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR64fc_Direct_32fc_I(Zor32fc* pSrcDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32fc* pDlyLine);
+ZORAPI ZorStatus zorsFIRMR32f_Direct_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int numIters, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR32f_Direct_16s_ISfs(Zor16s* pSrcDst, int numIters, const Zor32f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR32fc_Direct_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int numIters, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16sc* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR32fc_Direct_16sc_ISfs(Zor16sc* pSrcDst, int numIters, const Zor32fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16sc* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64f_Direct_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64f_Direct_16s_ISfs(Zor16s* pSrcDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64fc_Direct_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16sc* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64fc_Direct_16sc_ISfs(Zor16sc* pSrcDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor16sc* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64f_Direct_32s_Sfs(const Zor32s* pSrc, Zor32s* pDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64f_Direct_32s_ISfs(Zor32s* pSrcDst, int numIters, const Zor64f* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64fc_Direct_32sc_Sfs(const Zor32sc* pSrc, Zor32sc* pDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32sc* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR64fc_Direct_32sc_ISfs(Zor32sc* pSrcDst, int numIters, const Zor64fc* pTaps, int tapsLen, int upFactor, int upPhase, int downFactor, int downPhase, Zor32sc* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR32s_Direct_16s_Sfs(const Zor16s* pSrc, Zor16s* pDst, int numIters, const Zor32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Zor16s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR32s_Direct_16s_ISfs(Zor16s* pSrcDst, int numIters, const Zor32s* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Zor16s* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR32sc_Direct_16sc_Sfs(const Zor16sc* pSrc, Zor16sc* pDst, int numIters, const Zor32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Zor16sc* pDlyLine, int scaleFactor);
+ZORAPI ZorStatus zorsFIRMR32sc_Direct_16sc_ISfs(Zor16sc* pSrcDst, int numIters, const Zor32sc* pTaps, int tapsLen, int tapsFactor, int upFactor, int upPhase, int downFactor, int downPhase, Zor16sc* pDlyLine, int scaleFactor);
+
 /* LMS: adaptive FIR filters, taps moved by 2*mu*e along the input window
    (e = reference - output). Taps in window order inside the direct forms
    (the last one meets the newest sample); delay arrays as the direct FIR

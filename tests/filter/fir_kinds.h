@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "zors.h"
 
@@ -31,16 +32,61 @@ template <> struct is_cplx<Zor64fc> : std::true_type {};
 
 // Floating taps: taps are given and read back in the taps' type.
 #define FIR_KIND_TAPS(N, S, T, D)                                                                          \
-    static constexpr bool int_taps = false;                                                                \
     static ZorStatus init_alloc(S** p, const T* h, int l, const D* d) { return zorsFIRInitAlloc##N(p, h, l, d); } \
     static ZorStatus init(S** p, const T* h, int l, const D* d, Zor8u* b) { return zorsFIRInit##N(p, h, l, d, b); } \
     static ZorStatus set_taps(const T* h, S* s) { return zorsFIRSetTaps##N(h, s); }                       \
-    static ZorStatus get_taps(const S* s, T* h) { return zorsFIRGetTaps##N(s, h); }
+    static ZorStatus get_taps(const S* s, T* h) { return zorsFIRGetTaps##N(s, h); }                       \
+    static ZorStatus mr_size(int l, int u, int d, int* s) { return zorsFIRMRGetStateSize##N(l, u, d, s); }  \
+    static ZorStatus mr_init_alloc(S** p, const T* h, int l, int u, int up, int d, int dp, const D* dl) { \
+        return zorsFIRMRInitAlloc##N(p, h, l, u, up, d, dp, dl);                                           \
+    }                                                                                                      \
+    static ZorStatus mr_init(S** p, const T* h, int l, int u, int up, int d, int dp, const D* dl, Zor8u* b) { \
+        return zorsFIRMRInit##N(p, h, l, u, up, d, dp, dl, b);                                             \
+    }
 
-#define FIR_FLOAT(K, N, S, T, D, KIND)                                                                     \
+// The multi-rate direct forms (DN: their name part), floating data.
+#define FIR_MR_DIRECT_F(DN, T, D)                                                                          \
+    static ZorStatus mr_direct(const D* x, D* y, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, int) { \
+        return zorsFIRMR##DN(x, y, n, h, l, u, up, d, dp, dl);                                            \
+    }                                                                                                      \
+    static ZorStatus mr_direct_i(D* p, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, int) { \
+        return zorsFIRMR##DN##_I(p, n, h, l, u, up, d, dp, dl);                                           \
+    }
+#define FIR_MR_DIRECT_S(DN, T, D)                                                                          \
+    static ZorStatus mr_direct(const D* x, D* y, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, int sf) { \
+        return zorsFIRMR##DN##_Sfs(x, y, n, h, l, u, up, d, dp, dl, sf);                                  \
+    }                                                                                                      \
+    static ZorStatus mr_direct_i(D* p, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, int sf) { \
+        return zorsFIRMR##DN##_ISfs(p, n, h, l, u, up, d, dp, dl, sf);                                    \
+    }
+// Integer taps: the tests' taps are integers held in the floating type,
+// passed with tapsFactor 0.
+#define FIR_MR_DIRECT_I(DN, IT, T, D)                                                                      \
+    static ZorStatus mr_direct(const D* x, D* y, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, int sf) { \
+        const auto t = int_taps_of<IT>(h, l);                                                              \
+        return zorsFIRMR##DN##_Sfs(x, y, n, h ? t.data() : nullptr, l, 0, u, up, d, dp, dl, sf);         \
+    }                                                                                                      \
+    static ZorStatus mr_direct_i(D* p, int n, const T* h, int l, int u, int up, int d, int dp, D* dl, int sf) { \
+        const auto t = int_taps_of<IT>(h, l);                                                              \
+        return zorsFIRMR##DN##_ISfs(p, n, h ? t.data() : nullptr, l, 0, u, up, d, dp, dl, sf);           \
+    }
+
+template <class IT, class T>
+std::vector<IT> int_taps_of(const T* h, int len) {
+    std::vector<IT> t(h == nullptr ? 0 : len > 0 ? len : 1);
+    for (std::size_t i = 0; i < t.size() && static_cast<int>(i) < len; ++i) {
+        if constexpr (std::is_same_v<T, Zor32fc>) t[i] = IT{static_cast<Zor32s>(h[i].re), static_cast<Zor32s>(h[i].im)};
+        else t[i] = static_cast<IT>(h[i]);
+    }
+    return t;
+}
+
+#define FIR_FLOAT(K, N, DN, S, T, D, KIND)                                                                 \
     struct K {                                                                                             \
         FIR_KIND_COMMON(K, N, S, T, D, KIND)                                                               \
         FIR_KIND_TAPS(N, S, T, D)                                                                          \
+        FIR_MR_DIRECT_F(DN, T, D)                                                                          \
+        static constexpr bool int_taps = false;                                                            \
         static ZorStatus block(const D* x, D* y, int n, S* s, int) { return zorsFIR##N(x, y, n, s); }      \
         static ZorStatus inplace(D* p, int n, S* s, int) { return zorsFIR##N##_I(p, n, s); }              \
         static ZorStatus one(D x, D* y, S* s, int) { return zorsFIROne##N(x, y, s); }                      \
@@ -51,36 +97,40 @@ template <> struct is_cplx<Zor64fc> : std::true_type {};
     static ZorStatus inplace(D* p, int n, S* s, int sf) { return zorsFIR##N##_ISfs(p, n, s, sf); }        \
     static ZorStatus one(D x, D* y, S* s, int sf) { return zorsFIROne##N##_Sfs(x, y, s, sf); }
 
-#define FIR_SCALED(K, N, S, T, D, KIND)                                                                    \
+#define FIR_SCALED(K, N, DN, S, T, D, KIND)                                                                \
     struct K {                                                                                             \
         FIR_KIND_COMMON(K, N, S, T, D, KIND)                                                               \
         FIR_KIND_TAPS(N, S, T, D)                                                                          \
+        FIR_MR_DIRECT_S(DN, T, D)                                                                          \
+        static constexpr bool int_taps = false;                                                            \
         FIR_SCALED_BODY(N, S, D)                                                                           \
     };
 
 // Integer taps: the tests give and read floating taps through the
 // floating-tap entries (the stored taps are exactly representable).
-#define FIR_INT(K, N, FN, S, T, D, KIND)                                                                   \
+#define FIR_INT(K, N, FN, DN, IT, S, T, D, KIND)                                                           \
     struct K {                                                                                             \
         FIR_KIND_COMMON(K, N, S, T, D, KIND)                                                               \
         FIR_KIND_TAPS(FN, S, T, D)                                                                         \
+        FIR_MR_DIRECT_I(DN, IT, T, D)                                                                      \
+        static constexpr bool int_taps = true;                                                             \
         FIR_SCALED_BODY(N, S, D)                                                                           \
     };
 
-FIR_FLOAT(F32, _32f, ZorsFIRState_32f, Zor32f, Zor32f, 1)
-FIR_FLOAT(F32c, _32fc, ZorsFIRState_32fc, Zor32fc, Zor32fc, 2)
-FIR_SCALED(F32_16s, 32f_16s, ZorsFIRState32f_16s, Zor32f, Zor16s, 5)
-FIR_SCALED(F32c_16sc, 32fc_16sc, ZorsFIRState32fc_16sc, Zor32fc, Zor16sc, 6)
-FIR_INT(I32_16s, 32s_16s, 32s_16s32f, ZorsFIRState32s_16s, Zor32f, Zor16s, 9)
-FIR_INT(I32c_16sc, 32sc_16sc, 32sc_16sc32fc, ZorsFIRState32sc_16sc, Zor32fc, Zor16sc, 10)
-FIR_FLOAT(F64, _64f, ZorsFIRState_64f, Zor64f, Zor64f, 13)
-FIR_FLOAT(F64c, _64fc, ZorsFIRState_64fc, Zor64fc, Zor64fc, 14)
-FIR_FLOAT(F64_32f, 64f_32f, ZorsFIRState64f_32f, Zor64f, Zor32f, 17)
-FIR_FLOAT(F64c_32fc, 64fc_32fc, ZorsFIRState64fc_32fc, Zor64fc, Zor32fc, 18)
-FIR_SCALED(F64_32s, 64f_32s, ZorsFIRState64f_32s, Zor64f, Zor32s, 21)
-FIR_SCALED(F64c_32sc, 64fc_32sc, ZorsFIRState64fc_32sc, Zor64fc, Zor32sc, 22)
-FIR_SCALED(F64_16s, 64f_16s, ZorsFIRState64f_16s, Zor64f, Zor16s, 25)
-FIR_SCALED(F64c_16sc, 64fc_16sc, ZorsFIRState64fc_16sc, Zor64fc, Zor16sc, 26)
+FIR_FLOAT(F32, _32f, _Direct_32f, ZorsFIRState_32f, Zor32f, Zor32f, 1)
+FIR_FLOAT(F32c, _32fc, _Direct_32fc, ZorsFIRState_32fc, Zor32fc, Zor32fc, 2)
+FIR_SCALED(F32_16s, 32f_16s, 32f_Direct_16s, ZorsFIRState32f_16s, Zor32f, Zor16s, 5)
+FIR_SCALED(F32c_16sc, 32fc_16sc, 32fc_Direct_16sc, ZorsFIRState32fc_16sc, Zor32fc, Zor16sc, 6)
+FIR_INT(I32_16s, 32s_16s, 32s_16s32f, 32s_Direct_16s, Zor32s, ZorsFIRState32s_16s, Zor32f, Zor16s, 9)
+FIR_INT(I32c_16sc, 32sc_16sc, 32sc_16sc32fc, 32sc_Direct_16sc, Zor32sc, ZorsFIRState32sc_16sc, Zor32fc, Zor16sc, 10)
+FIR_FLOAT(F64, _64f, _Direct_64f, ZorsFIRState_64f, Zor64f, Zor64f, 13)
+FIR_FLOAT(F64c, _64fc, _Direct_64fc, ZorsFIRState_64fc, Zor64fc, Zor64fc, 14)
+FIR_FLOAT(F64_32f, 64f_32f, 64f_Direct_32f, ZorsFIRState64f_32f, Zor64f, Zor32f, 17)
+FIR_FLOAT(F64c_32fc, 64fc_32fc, 64fc_Direct_32fc, ZorsFIRState64fc_32fc, Zor64fc, Zor32fc, 18)
+FIR_SCALED(F64_32s, 64f_32s, 64f_Direct_32s, ZorsFIRState64f_32s, Zor64f, Zor32s, 21)
+FIR_SCALED(F64c_32sc, 64fc_32sc, 64fc_Direct_32sc, ZorsFIRState64fc_32sc, Zor64fc, Zor32sc, 22)
+FIR_SCALED(F64_16s, 64f_16s, 64f_Direct_16s, ZorsFIRState64f_16s, Zor64f, Zor16s, 25)
+FIR_SCALED(F64c_16sc, 64fc_16sc, 64fc_Direct_16sc, ZorsFIRState64fc_16sc, Zor64fc, Zor16sc, 26)
 
 // The component type of an element type.
 template <class T> struct part_of { using type = T; };

@@ -463,4 +463,195 @@ TEST(FirPaths, DirectAndTransformAgree) {
     zorsFIRFree_32f(b);
 }
 
+// ---------------------------------------------------------------------------
+// Multi-rate states and direct forms.
+
+template <class K>
+class FirMR : public testing::Test {};
+TYPED_TEST_SUITE(FirMR, Kinds, firk::KindName);
+
+constexpr std::uint32_t kind_word(int k) { return 0x46490000u | (0x30u + k / 10) << 8 | (0x30u + k % 10); }
+
+// Factor pairs and phases for both engines (long filters by lanes, short
+// ones by output), common factors, branches without taps, and 1/1.
+struct MrCase {
+    int len, up, up_phase, down, down_phase;
+};
+constexpr MrCase kMrCases[] = {
+    {8, 1, 0, 4, 1}, {40, 1, 0, 4, 3}, {48, 3, 1, 2, 0}, {5, 3, 2, 7, 4},     {10, 3, 0, 1, 0},
+    {30, 4, 1, 6, 5}, {2, 5, 3, 10, 0}, {7, 1, 0, 1, 0}, {120, 2, 1, 3, 2},
+};
+
+template <class K>
+std::vector<cld> cls(const std::vector<K>& v) {
+    std::vector<cld> r;
+    for (auto& e : v) r.push_back(cl(e));
+    return r;
+}
+
+// Runs `calls` steps counts (negative: in place) through f(in, out, n,
+// in_place), collecting inputs and outputs.
+template <class D, class F>
+void mr_calls(zt::Rng& g, const MrCase& c, const std::vector<int>& calls, std::vector<D>& x, std::vector<D>& y, F&& f) {
+    for (int n : calls) {
+        const int m = std::abs(n);
+        auto in = draws<D>(g, m * c.down);
+        std::vector<D> out(std::max(m * c.down, m * c.up));
+        if (n < 0) std::copy(in.begin(), in.end(), out.begin());
+        f(n < 0 ? out.data() : in.data(), out.data(), m, n < 0);
+        x.insert(x.end(), in.begin(), in.end());
+        y.insert(y.end(), out.begin(), out.begin() + m * c.up);
+    }
+}
+
+// Chained block and in-place calls (above the thread thresholds, in place
+// through the scratch chunks and through the input copy) equal the
+// definition over the whole input; the delay line ends with the newest
+// inputs. Taps and history come through SetTaps and SetDlyLine.
+template <class K>
+void mr_stream(const MrCase& c, bool caller_memory) {
+    using D = typename K::Data;
+    SCOPED_TRACE(testing::Message() << "taps " << c.len << ", " << c.up << "/" << c.down << ", phases " << c.up_phase
+                                    << "/" << c.down_phase << (caller_memory ? ", Init" : ", InitAlloc"));
+    zt::Rng g(c.len * 7 + c.up * 131 + c.down);
+    const auto h = make_taps<K>(g, c.len), first = make_taps<K>(g, c.len);
+    const int hl = (c.len - 1) / c.up + 1;
+    const auto hist = draws<D>(g, hl);
+    typename K::State* s = nullptr;
+    std::vector<Zor8u> mem;
+    if (caller_memory) {
+        int size = 0;
+        ASSERT_EQ(K::mr_size(c.len, c.up, c.down, &size), zorStsNoErr);
+        mem.resize(size + 3);
+        ASSERT_EQ(K::mr_init(&s, first.data(), c.len, c.up, c.up_phase, c.down, c.down_phase, nullptr, mem.data() + 3),
+                  zorStsNoErr);
+    } else {
+        ASSERT_EQ(K::mr_init_alloc(&s, first.data(), c.len, c.up, c.up_phase, c.down, c.down_phase, nullptr), zorStsNoErr);
+    }
+    ASSERT_EQ(K::set_taps(h.data(), s), zorStsNoErr);
+    ASSERT_EQ(K::set_dly(s, hist.data()), zorStsNoErr);
+    const int sf = 1;
+    std::vector<D> x, y;
+    const std::vector<int> calls = {1, 3, 2000, -5, 17, c.up == 1 ? -4200 : -300, 1};
+    mr_calls<D>(g, c, calls, x, y, [&](const D* in, D* out, int n, bool in_place) {
+        ASSERT_EQ(in_place ? K::inplace(out, n, s, sf) : K::block(in, out, n, s, sf), zorStsNoErr);
+    });
+    const auto want = zref::fir_mr(taps_of<K>(s, c.len), cls(hist), cls(x), c.up, c.up_phase, c.down, c.down_phase);
+    ASSERT_EQ(want.y.size(), y.size());
+    for (std::size_t i = 0; i < y.size(); ++i) ASSERT_TRUE(near<K>(y[i], want.y[i], want.mag[i], sf)) << "output " << i;
+    std::vector<D> line(hl + 2, draw<D>(g));
+    const D guard = line[hl];
+    ASSERT_EQ(K::get_dly(s, line.data()), zorStsNoErr);
+    for (int j = 0; j < hl; ++j) ASSERT_TRUE(zt::same_bits(line[j], x[x.size() - 1 - j])) << "delay " << j;
+    EXPECT_TRUE(zt::same_bits(line[hl], guard)) << "the delay line holds ceil(tapsLen/upFactor) samples";
+    // Real floating taps with factors 1 and 1 give a single-rate state.
+    const bool single = !K::int_taps && !is_cplx<typename K::Tap>::value && c.up == 1 && c.down == 1;
+    std::uint32_t id;
+    std::memcpy(&id, s, 4);
+    EXPECT_EQ(id, kind_word(single ? K::kind : K::kind + 2));
+    D one{};
+    EXPECT_EQ(K::one(x[0], &one, s, 0), single ? zorStsNoErr : zorStsContextMatchErr);
+    EXPECT_EQ(K::release(s), zorStsNoErr);
+}
+
+TYPED_TEST(FirMR, ChainedCallsMatchDefinition) {
+    for (std::size_t i = 0; i < std::size(kMrCases); ++i) mr_stream<TypeParam>(kMrCases[i], i % 2 == 1);
+}
+
+// The direct forms against the same definition: chained calls, in place,
+// and the caller's delay line (newest first) carried between them. Integer
+// taps are given as integers with tapsFactor 0.
+TYPED_TEST(FirMR, DirectFormsMatchDefinition) {
+    using K = TypeParam;
+    using D = typename K::Data;
+    using T = typename K::Tap;
+    for (const MrCase& c : kMrCases) {
+        SCOPED_TRACE(testing::Message() << "taps " << c.len << ", " << c.up << "/" << c.down);
+        zt::Rng g(c.len + 100 * c.up + 10000 * c.down);
+        auto h = make_taps<K>(g, c.len);
+        if (K::int_taps)
+            for (auto& v : h) v = from_cl<T>(cld{std::round(cl(v).real() * c.len * 300), std::round(cl(v).imag() * c.len * 300)});
+        const int hl = (c.len - 1) / c.up + 1, sf = K::int_taps ? 10 : 1;
+        auto line = draws<D>(g, hl);
+        const auto hist = line;
+        std::vector<D> x, y;
+        mr_calls<D>(g, c, {1, 3, 40, -5, 17, -30}, x, y, [&](const D* in, D* out, int n, bool in_place) {
+            ASSERT_EQ(in_place ? K::mr_direct_i(out, n, h.data(), c.len, c.up, c.up_phase, c.down, c.down_phase,
+                                                line.data(), sf)
+                               : K::mr_direct(in, out, n, h.data(), c.len, c.up, c.up_phase, c.down, c.down_phase,
+                                              line.data(), sf),
+                      zorStsNoErr);
+        });
+        const auto want = zref::fir_mr(cls(h), cls(hist), cls(x), c.up, c.up_phase, c.down, c.down_phase);
+        for (std::size_t i = 0; i < y.size(); ++i) ASSERT_TRUE(near<K>(y[i], want.y[i], want.mag[i], sf)) << "output " << i;
+        for (int j = 0; j < hl; ++j) ASSERT_TRUE(zt::same_bits(line[j], x[x.size() - 1 - j])) << "delay " << j;
+    }
+}
+
+// Every check in order, for construction, sizes and the direct forms;
+// nothing written on failure.
+TYPED_TEST(FirMR, ArgumentChecks) {
+    using K = TypeParam;
+    using D = typename K::Data;
+    zt::Rng g(17);
+    const auto h = make_taps<K>(g, 4);
+    const auto x = draws<D>(g, 64);
+    const D mark = draw<D>(g);
+    std::vector<D> y(64, mark), line(4, mark);
+    std::vector<Zor8u> mem(1 << 16);
+    typename K::State* s = nullptr;
+    int size = -1;
+    const auto untouched = [&] {
+        return s == nullptr && size == -1 &&
+               std::all_of(y.begin(), y.end(), [&](const D& v) { return zt::same_bits(v, mark); }) &&
+               std::all_of(line.begin(), line.end(), [&](const D& v) { return zt::same_bits(v, mark); });
+    };
+    struct Row {
+        int len, up, up_phase, down, down_phase;
+        ZorStatus want;
+    };
+    const Row rows[] = {
+        {0, 0, 5, 0, 5, zorStsFIRLenErr},      {4, 0, 0, 1, 0, zorStsFIRMRFactorErr}, {4, 1, 0, 0, 3, zorStsFIRMRFactorErr},
+        {4, 2, 2, 1, 0, zorStsFIRMRPhaseErr},  {4, 2, -1, 1, 0, zorStsFIRMRPhaseErr}, {4, 1, 0, 3, 3, zorStsFIRMRPhaseErr},
+        {4, 1, 0, 3, -1, zorStsFIRMRPhaseErr},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.len << " " << r.up << " " << r.up_phase << " " << r.down << " " << r.down_phase);
+        EXPECT_EQ(K::mr_init_alloc(&s, h.data(), r.len, r.up, r.up_phase, r.down, r.down_phase, nullptr), r.want);
+        EXPECT_EQ(K::mr_init(&s, h.data(), r.len, r.up, r.up_phase, r.down, r.down_phase, nullptr, mem.data()), r.want);
+        EXPECT_EQ(K::mr_size(r.len, r.up, r.down, &size), r.want == zorStsFIRMRPhaseErr ? zorStsNoErr : r.want);
+        size = -1;
+        EXPECT_EQ(K::mr_direct(x.data(), y.data(), 4, h.data(), r.len, r.up, r.up_phase, r.down, r.down_phase, line.data(), 0), r.want);
+        EXPECT_EQ(K::mr_direct_i(y.data(), 4, h.data(), r.len, r.up, r.up_phase, r.down, r.down_phase, line.data(), 0), r.want);
+        EXPECT_TRUE(untouched());
+    }
+    // Pointers come first, then the step count (direct forms), then the rest.
+    EXPECT_EQ(K::mr_init_alloc(nullptr, h.data(), 4, 1, 0, 2, 0, nullptr), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_init_alloc(&s, nullptr, 0, 0, 0, 0, 0, nullptr), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_init(&s, h.data(), 0, 1, 0, 2, 0, nullptr, nullptr), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_size(0, 1, 1, nullptr), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_direct(nullptr, y.data(), 0, h.data(), 4, 1, 0, 2, 0, line.data(), 0), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_direct(x.data(), y.data(), 0, nullptr, 0, 1, 0, 2, 0, line.data(), 0), zorStsSizeErr);
+    EXPECT_EQ(K::mr_direct(x.data(), y.data(), 4, nullptr, 0, 1, 0, 2, 0, line.data(), 0), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_direct(x.data(), y.data(), 4, h.data(), 4, 1, 0, 2, 0, nullptr, 0), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_direct_i(nullptr, 4, h.data(), 4, 1, 0, 2, 0, line.data(), 0), zorStsNullPtrErr);
+    EXPECT_EQ(K::mr_direct_i(y.data(), -1, h.data(), 4, 1, 0, 2, 0, line.data(), 0), zorStsSizeErr);
+    EXPECT_TRUE(untouched());
+}
+
+// Up-sampling by 2 with taps (1, 1) holds every sample for two outputs; an
+// up-phase of 1 takes the first output from the delay line.
+TEST(FirMRWorked, SampleAndHold) {
+    const Zor32f h[] = {1, 1}, x[] = {1, 2, 3}, hist[] = {9};
+    for (int phase : {0, 1}) {
+        ZorsFIRState_32f* s = nullptr;
+        ASSERT_EQ(zorsFIRMRInitAlloc_32f(&s, h, 2, 2, phase, 1, 0, hist), zorStsNoErr);
+        Zor32f y[6];
+        ASSERT_EQ(zorsFIR_32f(x, y, 3, s), zorStsNoErr);
+        const std::vector<Zor32f> want = phase == 0 ? std::vector<Zor32f>{1, 1, 2, 2, 3, 3} : std::vector<Zor32f>{9, 1, 1, 2, 2, 3};
+        EXPECT_EQ(std::vector<Zor32f>(y, y + 6), want) << "phase " << phase;
+        zorsFIRFree_32f(s);
+    }
+}
+
 }  // namespace

@@ -30,4 +30,26 @@ inline FirOut fir(const std::vector<cl>& h, const std::vector<cl>& hist, const s
     return o;
 }
 
+// Multi-rate filter from its definition: the input zero-stuffed to `up`
+// times its rate (x[k] at high-rate time k*up + upPhase, the history at
+// negative k), filtered at that rate, and every down-th result kept from
+// downPhase on: y[l] = sum over j of h[j] * u[l*down + downPhase - j].
+inline FirOut fir_mr(const std::vector<cl>& h, const std::vector<cl>& hist, const std::vector<cl>& x, int up,
+                     int up_phase, int down, int down_phase) {
+    const long long outs = static_cast<long long>(x.size()) / down * up;
+    FirOut o{std::vector<cl>(outs), std::vector<long double>(outs)};
+    for (long long l = 0; l < outs; ++l) {
+        for (std::size_t j = 0; j < h.size(); ++j) {
+            const long long m = l * down + down_phase - static_cast<long long>(j) - up_phase;
+            if (m % up != 0) continue;
+            const long long k = m / up;
+            const auto back = static_cast<std::size_t>(-k - 1);
+            const cl v = k >= 0 ? x[k] : back < hist.size() ? hist[back] : cl{};
+            o.y[l] += h[j] * v;
+            o.mag[l] += std::abs(h[j]) * std::abs(v);
+        }
+    }
+    return o;
+}
+
 }  // namespace zref
