@@ -104,7 +104,7 @@ inline MrShape mr_shape(int len, int up, int down, std::int32_t strategy) noexce
     s.hist = (len - 1) / up + 1;
     const std::int64_t d = down, u = up, h = s.hist;
     const std::int64_t wmax = d + h + 1;  // bounds the width for every pair of phases
-    const std::int64_t target = wmax * 2 > 4096 ? wmax * 2 : 4096;
+    const std::int64_t target = wmax * 2 > 8192 ? wmax * 2 : 8192;
     std::int64_t g = (target - wmax) / d + 1;
     g = g < 1 ? 1 : g > 4096 ? 4096 : g;
     const std::int64_t span = (g - 1) * d + wmax;
@@ -285,6 +285,19 @@ inline void mr_add(A* a, const A* b, int n) noexcept {
     }
 }
 
+// Splits x[0 .. span) into its `down` residue classes, class r at
+// y + r * lanes (the stride a constant for the common small factors).
+template <int K, class E>
+inline void mr_split(const E* __restrict x, E* __restrict y, int down, int lanes, int span) noexcept {
+    const int d = K > 0 ? K : down;
+    for (int r = 0; r < d; ++r) {
+        E* __restrict yr = y + static_cast<std::ptrdiff_t>(r) * lanes;
+        const E* __restrict xr = x + r;
+        const int n = (span - r + d - 1) / d;
+        for (int m = 0; m < n; ++m) yr[m] = xr[static_cast<std::ptrdiff_t>(m) * d];
+    }
+}
+
 // The single-rate kernel: y[j] = sum over i < len of t[i] * x[j + i], j < n.
 template <class E, class T, class A>
 using MrDot = void (*)(const E* x, const T* t, int len, A* y, int n);
@@ -320,9 +333,11 @@ void mr_steps(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* buf, std::int64
         E* comp = lin;
         if (down > 1) {
             comp = reinterpret_cast<E*>(buf + p->comp_off);
-            for (int r = 0; r < down; ++r) {
-                E* cr = comp + static_cast<std::ptrdiff_t>(r) * p->lanes;
-                for (int e = r, m = 0; e < span; e += down) cr[m++] = lin[e];
+            switch (down) {
+                case 2: mr_split<2>(lin, comp, 2, p->lanes, span); break;
+                case 3: mr_split<3>(lin, comp, 3, p->lanes, span); break;
+                case 4: mr_split<4>(lin, comp, 4, p->lanes, span); break;
+                default: mr_split<0>(lin, comp, down, p->lanes, span); break;
             }
         }
         A* acc = reinterpret_cast<A*>(buf + p->acc_off);
@@ -333,9 +348,19 @@ void mr_steps(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* buf, std::int64
             for (int k = 0; k < o.count; ++k) {
                 const MrPiece& pc = pieces[o.first + k];
                 dot(comp + pc.at, taps + pc.off, pc.m, k == 0 ? acc : tmp, g);
-                if (k > 0) mr_add(acc, tmp, g);
+                if (k > 0 && k + 1 < o.count) mr_add(acc, tmp, g);
             }
-            for (int i = 0; i < g; ++i) emit((j + i) * up + c, acc[i]);
+            if (o.count > 1) {
+                A* __restrict a = acc;
+                const A* __restrict b = tmp;
+                for (int i = 0; i < g; ++i) {
+                    A v = a[i];
+                    mr_add(&v, b + i, 1);
+                    emit((j + i) * up + c, v);
+                }
+            } else {
+                for (int i = 0; i < g; ++i) emit((j + i) * up + c, acc[i]);
+            }
         }
     }
 }
