@@ -4,16 +4,21 @@
 // reduced by one and the call returns warning 5 after filtering; a mask of 1
 // or fewer than 3 samples leaves the data as they are.
 //
-// Masks 3, 5, 7 and 9: fixed compare-exchange networks evaluated for a block
-// of outputs at a time over a small copy of the input (no allocation).
-// Larger masks: a sorted window updated by one removal and one insertion per
-// output (positions by counting), plus a ring of the window's input values, in a work array
-// allocated per call (-9 when it cannot be had, before anything is written).
+// Masks 3, 5, 7 and 9: fixed compare-exchange networks; masks up to 63: the
+// median part of an odd-even merge sort. Both run on rows of 64 outputs at a
+// time (the dispatched kernels), over a small copy of the input. Larger
+// masks: a sorted window updated by one removal and one insertion per output
+// (positions by counting), plus a ring of the window's input values. Masks
+// above 9 work in an array allocated per call (-9 when it cannot be had,
+// before anything is written).
 //
 // Checks, in order: null pointers (-8), then len < 1 or maskSize < 1 (-6).
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <type_traits>
 
+#include "filter/median.h"
 #include "frame/check.h"
 #include "frame/memory.h"
 #include "frame/types.h"
@@ -21,43 +26,47 @@
 namespace zors::median {
 namespace {
 
-template <class T>
-inline void cx(T& a, T& b) {
-    const T lo = b < a ? b : a;
-    const T hi = b < a ? a : b;
-    a = lo;
-    b = hi;
-}
+// The dedicated networks of the small masks, as (min, max) pairs.
+constexpr std::int16_t kNet3[] = {0, 1, 1, 2, 0, 1};
+constexpr std::int16_t kNet5[] = {0, 1, 3, 4, 0, 3, 1, 4, 1, 2, 2, 3, 1, 2};
+constexpr std::int16_t kNet7[] = {0, 5, 0, 3, 1, 6, 2, 4, 0, 1, 3, 5, 2, 6, 2, 3, 3, 6, 4, 5, 1, 4, 1, 3, 3, 4};
+constexpr std::int16_t kNet9[] = {1, 2, 4, 5, 7, 8, 0, 1, 3, 4, 6, 7, 1, 2, 4, 5, 7, 8, 0, 3,
+                                  5, 8, 4, 7, 3, 6, 1, 4, 2, 5, 4, 7, 4, 2, 6, 4, 4, 2};
 
-// The median of p[0 .. M-1]; p is scratch.
-template <int M, class T>
-inline T network(T* p) {
-    if constexpr (M == 3) {
-        cx(p[0], p[1]); cx(p[1], p[2]); cx(p[0], p[1]);
-        return p[1];
-    } else if constexpr (M == 5) {
-        cx(p[0], p[1]); cx(p[3], p[4]); cx(p[0], p[3]);
-        cx(p[1], p[4]); cx(p[1], p[2]); cx(p[2], p[3]);
-        cx(p[1], p[2]);
-        return p[2];
-    } else if constexpr (M == 7) {
-        cx(p[0], p[5]); cx(p[0], p[3]); cx(p[1], p[6]);
-        cx(p[2], p[4]); cx(p[0], p[1]); cx(p[3], p[5]);
-        cx(p[2], p[6]); cx(p[2], p[3]); cx(p[3], p[6]);
-        cx(p[4], p[5]); cx(p[1], p[4]); cx(p[1], p[3]);
-        cx(p[3], p[4]);
-        return p[3];
-    } else {
-        static_assert(M == 9);
-        cx(p[1], p[2]); cx(p[4], p[5]); cx(p[7], p[8]);
-        cx(p[0], p[1]); cx(p[3], p[4]); cx(p[6], p[7]);
-        cx(p[1], p[2]); cx(p[4], p[5]); cx(p[7], p[8]);
-        cx(p[0], p[3]); cx(p[5], p[8]); cx(p[4], p[7]);
-        cx(p[3], p[6]); cx(p[1], p[4]); cx(p[2], p[5]);
-        cx(p[4], p[7]); cx(p[4], p[2]); cx(p[6], p[4]);
-        cx(p[4], p[2]);
-        return p[4];
+// Masks up to this size use a network; larger ones the sorted window.
+constexpr int kNetMax = 63;
+constexpr int kNetPairsMax = 543;  // odd-even merge sort of 64 values
+
+// The median network of m values (m odd, 11 <= m <= 64): the odd-even merge
+// sort of the next power of two, without the comparators that touch the
+// values past m (they would hold +inf and never move) and without those the
+// middle output does not depend on. Returns the number of pairs.
+int build_network(int m, std::int16_t* net) {
+    int n = 1;
+    while (n < m) n *= 2;
+    int count = 0;
+    for (int p = 1; p < n; p *= 2)
+        for (int k = p; k >= 1; k /= 2)
+            for (int j = k % p; j + k < n; j += 2 * k)
+                for (int i = 0; i < k && i + j + k < n; ++i)
+                    if ((i + j) / (2 * p) == (i + j + k) / (2 * p) && i + j + k < m) {
+                        net[2 * count] = static_cast<std::int16_t>(i + j);
+                        net[2 * count + 1] = static_cast<std::int16_t>(i + j + k);
+                        ++count;
+                    }
+    bool needed[64] = {};
+    needed[(m - 1) / 2] = true;
+    int kept = 0;  // kept pairs are gathered at the end, in order
+    for (int c = count - 1; c >= 0; --c) {
+        const int a = net[2 * c], b = net[2 * c + 1];
+        if (!needed[a] && !needed[b]) continue;
+        needed[a] = needed[b] = true;
+        ++kept;
+        net[2 * (count - kept)] = static_cast<std::int16_t>(a);
+        net[2 * (count - kept) + 1] = static_cast<std::int16_t>(b);
     }
+    std::memmove(net, net + 2 * (count - kept), sizeof(std::int16_t) * 2 * static_cast<std::size_t>(kept));
+    return kept;
 }
 
 // x[i] with the index clamped to [0, len).
@@ -66,25 +75,46 @@ inline T at(const T* x, std::int64_t i, int len) {
     return x[i < 0 ? 0 : i >= len ? len - 1 : i];
 }
 
-constexpr int kBlock = 512;
+// x[from .. from + count) with the indices clamped to [0, len).
+template <class T>
+inline void fetch(const T* x, int len, std::int64_t from, int count, T* dst) {
+    int j = 0;
+    for (; j < count && from + j < 0; ++j) dst[j] = x[0];
+    const std::int64_t end = from + count < len ? from + count : len;
+    if (from + j < end) {
+        std::memcpy(dst + j, x + from + j, sizeof(T) * static_cast<std::size_t>(end - from - j));
+        j = static_cast<int>(end - from);
+    }
+    for (; j < count; ++j) dst[j] = x[len - 1];
+}
 
-// Small masks: w holds the input x[i-h .. i+B-1+h] of the current block; its
-// last 2h values carry over to the next block before the block's outputs
-// overwrite their inputs.
-template <int M, class T>
-void small_mask(T* x, int len) {
-    constexpr int h = (M - 1) / 2;
-    T w[kBlock + 2 * h];
-    for (int j = 0; j < 2 * h; ++j) w[j] = at(x, std::int64_t{j} - h, len);
-    for (int i = 0; i < len; i += kBlock) {
-        const int b = len - i < kBlock ? len - i : kBlock;
-        for (int j = 0; j < b; ++j) w[2 * h + j] = at(x, std::int64_t{i} + h + j, len);
-        for (int j = 0; j < b; ++j) {
-            T p[M];
-            for (int k = 0; k < M; ++k) p[k] = w[j + k];
-            x[i + j] = network<M>(p);
-        }
-        for (int j = 0; j < 2 * h; ++j) w[j] = w[b + j];
+template <class T>
+MedianRowsFn<T> rows_kernel() {
+    const MedianKernels& k = median_kernels();
+    if constexpr (std::is_same_v<T, Zor32f>) return k.f32;
+    else if constexpr (std::is_same_v<T, Zor64f>) return k.f64;
+    else if constexpr (std::is_same_v<T, Zor16s>) return k.s16;
+    else if constexpr (std::is_same_v<T, Zor8u>) return k.u8;
+    else return k.s32;
+}
+
+// Network masks: blocks of kMedianLanes outputs. w holds the block's inputs
+// x[i - h .. i + L + h) (its last 2h carry over to the next block before the
+// outputs overwrite their inputs); each row k of `rows` is w[k .. k + L),
+// and after the network row h holds the medians.
+template <class T>
+void network_mask(T* x, int len, int m, const std::int16_t* net, int pairs, T* rows, T* w) {
+    constexpr int L = kMedianLanes;
+    const int h = (m - 1) / 2;
+    const MedianRowsFn<T> run = rows_kernel<T>();
+    fetch(x, len, -h, 2 * h, w);
+    for (int i = 0; i < len; i += L) {
+        const int b = len - i < L ? len - i : L;
+        fetch(x, len, std::int64_t{i} + h, L, w + 2 * h);
+        for (int k = 0; k < m; ++k) std::memcpy(rows + k * L, w + k, sizeof(T) * L);
+        run(rows, net, pairs);
+        std::memcpy(x + i, rows + h * L, sizeof(T) * static_cast<std::size_t>(b));
+        std::memmove(w, w + L, sizeof(T) * 2 * static_cast<std::size_t>(h));
     }
 }
 
@@ -136,28 +166,42 @@ void large_mask(T* x, int len, int m, T* work, int ring_len) {
 }
 
 // Filters x in place; `src` (when not x) is copied to x first, after the work
-// array is obtained.
+// array is obtained. Masks 3 to 9 work on the stack; larger ones in a work
+// array allocated per call.
 template <class T>
 ZorStatus filter(const T* src, T* x, int len, int mask) {
+    constexpr int L = kMedianLanes;
     const ZorStatus done = mask % 2 == 0 ? zorStsEvenMedianMaskSize : zorStsNoErr;
     const int m = mask % 2 == 0 ? mask - 1 : mask;
+    const bool active = m > 1 && len >= 3;
+    const bool net = m <= kNetMax;
     T* work = nullptr;
     int ring_len = 0;
-    const bool active = m > 1 && len >= 3;
     if (active && m > 9) {
         const std::uint64_t rounded = (static_cast<std::uint64_t>(m) + 7) / 8 * 8;
-        work = static_cast<T*>(aligned_alloc_bytes(2 * sizeof(T) * rounded));
+        const std::uint64_t bytes = net ? sizeof(T) * ((rounded + 1) * L + 2 * rounded) + 4 * kNetPairsMax
+                                        : sizeof(T) * 2 * rounded;
+        work = static_cast<T*>(aligned_alloc_bytes(bytes));
         if (work == nullptr) return zorStsMemAllocErr;
         ring_len = static_cast<int>(rounded);
     }
     if (src != x) std::memmove(static_cast<void*>(x), src, sizeof(T) * static_cast<std::size_t>(len));
-    if (active) {
+    if (active && !net) {
+        large_mask(x, len, m, work, ring_len);
+    } else if (active && m > 9) {
+        T* rows = work;
+        T* w = rows + static_cast<std::size_t>(ring_len) * L;
+        auto* pairs = reinterpret_cast<std::int16_t*>(w + L + 2 * ring_len);
+        network_mask(x, len, m, pairs, build_network(m, pairs), rows, w);
+    } else if (active) {
+        alignas(64) T rows[9 * L];
+        alignas(64) T w[L + 8];
+        const auto with = [&](const auto& n) { network_mask(x, len, m, n, static_cast<int>(std::size(n) / 2), rows, w); };
         switch (m) {
-            case 3: small_mask<3>(x, len); break;
-            case 5: small_mask<5>(x, len); break;
-            case 7: small_mask<7>(x, len); break;
-            case 9: small_mask<9>(x, len); break;
-            default: large_mask(x, len, m, work, ring_len); break;
+            case 3: with(kNet3); break;
+            case 5: with(kNet5); break;
+            case 7: with(kNet7); break;
+            default: with(kNet9); break;
         }
     }
     aligned_free(work);

@@ -50,8 +50,8 @@ TYPED_TEST(Median, MatchesSortedWindows) {
     using K = TypeParam;
     using T = typename K::T;
     zt::Rng g(5);
-    const int masks[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 31, 32, 33, 101};
-    const int lens[] = {1, 2, 3, 4, 5, 8, 9, 10, 17, 100, 511, 512, 513, 1100};
+    const int masks[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 31, 32, 33, 63, 64, 65, 101};
+    const int lens[] = {1, 2, 3, 4, 5, 8, 9, 10, 17, 63, 64, 65, 100, 513, 1100};
     for (int mask : masks) {
         for (int len : lens) {
             for (int spread : {3, 1000}) {
