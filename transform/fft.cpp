@@ -160,8 +160,25 @@ void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     kernels<T>().split_merge(d, m, s->merge, s->merge + q + 1, true);
 }
 
+// The half-length complex transform of a real transform, src to dst. In
+// place it goes through the caller's work buffer when that holds the n
+// values (the first pass then reads in bit-reversed order instead of a
+// separate permutation), then back to dst.
+template <class T>
+void half_fft(const FftSpecF<T>* s, const T* src, T* dst, std::size_t n, bool inv, T sc, Zor8u* buf) {
+    const bool via = src == dst && buf != nullptr && s->plan.order >= 2 &&
+                     static_cast<std::size_t>(s->buf_size) >= n * sizeof(T) + 16;
+    if (!via) {
+        complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, sc);
+        return;
+    }
+    T* tmp = reinterpret_cast<T*>((reinterpret_cast<std::uintptr_t>(buf) + 15) & ~std::uintptr_t{15});
+    complex_fft(s->plan, src, static_cast<const T*>(nullptr), tmp, static_cast<T*>(nullptr), inv, sc);
+    std::memcpy(dst, tmp, n * sizeof(T));
+}
+
 template <class T, class S>
-ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
+ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay, Zor8u* buf) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     const std::size_t n = std::size_t{1} << s->order;
@@ -169,7 +186,7 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
     if (n == 1) {
         dst[0] = sc != T(0) ? src[0] * sc : src[0];
     } else {
-        complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), false, sc);
+        half_fft(s, src, dst, n, false, sc, buf);
         split_step(s, dst, n);
     }
     perm_to_layout(dst, n, lay);
@@ -177,7 +194,7 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
 }
 
 template <class T, class S>
-ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
+ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, Zor8u* buf) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     const std::size_t n = std::size_t{1} << s->order;
@@ -193,7 +210,7 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
     dst[0] = a0;
     dst[1] = an;
     merge_step(s, dst, n);
-    complex_fft(s->plan, dst, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), true, sc);
+    half_fft(s, dst, dst, n, true, sc, buf);
     return zorStsNoErr;
 }
 
@@ -211,15 +228,15 @@ ZorStatus zorsFFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f
 ZorStatus zorsFFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, false); }
 ZorStatus zorsFFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, true); }
 
-ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
-ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
-ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
-ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
-ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
-ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
-ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
-ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
-ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }
-ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
-ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
-ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }
+ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::pack, pBuffer); }
+ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::perm, pBuffer); }
+ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::ccs, pBuffer); }
+ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack, pBuffer); }
+ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm, pBuffer); }
+ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs, pBuffer); }
+ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::pack, pBuffer); }
+ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::perm, pBuffer); }
+ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::ccs, pBuffer); }
+ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack, pBuffer); }
+ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm, pBuffer); }
+ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs, pBuffer); }
