@@ -2,7 +2,7 @@
 # scripts/deps.sh installs the Debian packages the build needs when missing.
 PRESET ?= release
 
-.PHONY: all deps build test demo bench asan dll clean
+.PHONY: all deps build test demo bench bench-report asan dll clean
 
 all: build
 
@@ -22,6 +22,10 @@ demo: build
 
 bench: build
 	@for b in build/$(PRESET)/bench/*_bench; do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+
+# bench/REPORT.md and bench/fft_ratio.svg from a run of every benchmark.
+bench-report: build
+	python3 scripts/bench_report.py build/$(PRESET) bench
 
 asan:
 	$(MAKE) test PRESET=asan
