@@ -8,6 +8,7 @@
 // frame/simd_convert.h, with a one-lane copy of the same steps for the tail.
 // The binary16 forms are integer bit manipulation.
 #include "frame/isa.h"
+#include "frame/simd.h"
 #include "frame/simd_convert.h"
 
 #include <cstring>
@@ -136,6 +137,102 @@ void f32_to_24(const float* __restrict s, std::uint8_t* __restrict d, std::size_
     }
 }
 
+// ---- integer narrowings by the scale rule ------------------------------
+
+// Destination range of a narrowing: 16 or 24 bits, signed or not.
+template <bool Signed, int Bits>
+struct Range {
+    static constexpr std::int32_t hi = Signed ? (1 << (Bits - 1)) - 1 : (1 << Bits) - 1;
+    static constexpr std::int32_t lo = Signed ? -(1 << (Bits - 1)) : 0;
+};
+
+using VS = vec<std::int32_t>;
+using VU = vec<std::uint32_t>;
+constexpr std::size_t kLanes32 = lanes<std::int32_t>;
+
+inline VS splat(std::int32_t v) { return VS{} + v; }
+
+// One register of 32-bit sources r to 32-bit lanes holding r * 2^-s in the
+// destination range. Round (1 <= s <= 31): the floor quotient q plus one
+// when the remainder is above one half, or exactly one half with q odd.
+// Otherwise n = -s (0..31): the source limited to the destination range
+// (which changes no saturated outcome), then the destination's extreme
+// where the shifted value leaves the range, else the shifted value. With n
+// capped at the destination's width less one (at its width when unsigned)
+// every value of a larger n already saturates, -1 included.
+template <class S, class R, bool Round>
+inline VS narrow_block(vec<S> r, std::int32_t s) {
+    constexpr bool Signed = std::is_signed_v<S>;
+    if constexpr (Round) {
+        const std::uint32_t mask = (std::uint32_t{1} << s) - 1;
+        const VS q0 = (VS)(r >> s);  // arithmetic for signed sources
+        const VS q = q0 > R::hi ? splat(R::hi) : q0;  // saturates either way; q + 1 cannot overflow
+        const VS rem = (VS)((VU)r & mask);  // below 2^31
+        const std::int32_t half = std::int32_t{1} << (s - 1);
+        const VS up = -(rem > half) | ((rem == half) & q & 1);
+        const VS v = q + up;
+        return v < R::lo ? splat(R::lo) : (v > R::hi ? splat(R::hi) : v);
+    } else {
+        constexpr int cap = Signed ? (R::hi == 32767 ? 15 : 23) : 24;
+        const int n = -s < cap ? -s : cap;
+        VS v;
+        if constexpr (Signed) {
+            v = r < R::lo ? splat(R::lo) : (r > R::hi ? splat(R::hi) : r);
+        } else {
+            v = (VS)(r > static_cast<std::uint32_t>(R::hi) ? (VU)splat(R::hi) : r);
+        }
+        const VS up = (VS)((VU)v << n);
+        return v > (R::hi >> n) ? splat(R::hi) : (v < (R::lo >> n) ? splat(R::lo) : up);
+    }
+}
+
+// Stores kLanes32 results, already in range, as D (16-bit) or 3 bytes each.
+template <class D>
+inline void store_narrow(D* d, VS v) {
+    if constexpr (sizeof(D) == 2) {
+        typedef std::int16_t H __attribute__((vector_size(kVectorBytes / 2)));
+        const H h = __builtin_convertvector(v, H);
+        std::memcpy(d, &h, sizeof h);
+    } else {
+        // Each 16 bytes of four results to 12: the low three bytes of each
+        // 32-bit lane joined into six bytes per 64-bit half, then the upper
+        // half's six bytes moved down next to the lower half's.
+        auto* out = reinterpret_cast<std::uint8_t*>(d);
+        for (std::size_t k = 0; k < sizeof v; k += 16, out += 12) {
+            __m128i w;
+            std::memcpy(&w, reinterpret_cast<const unsigned char*>(&v) + k, 16);
+            const __m128i lo24 = _mm_set1_epi64x(0xFFFFFF), next24 = _mm_set1_epi64x(0xFFFFFF000000);
+            const __m128i six = _mm_or_si128(_mm_and_si128(w, lo24), _mm_and_si128(_mm_srli_epi64(w, 8), next24));
+            const __m128i lower = _mm_and_si128(six, _mm_set_epi64x(0, -1));
+            const __m128i packed = _mm_or_si128(lower, _mm_srli_si128(_mm_andnot_si128(_mm_set_epi64x(0, -1), six), 2));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(out), packed);
+            const std::int32_t last = _mm_cvtsi128_si32(_mm_srli_si128(packed, 8));
+            std::memcpy(out + 8, &last, 4);
+        }
+    }
+}
+
+// The tail goes through one register's worth of local storage, so that every
+// element gets the same steps wherever it falls.
+template <class S, class D, class R, bool Round>
+void narrow_run(const S* __restrict s, D* __restrict d, std::size_t n, std::int32_t sf) {
+    constexpr std::size_t per = sizeof(D) == 2 ? 1 : 3;  // destination units per element
+    std::size_t i = 0;
+    for (; i + kLanes32 <= n; i += kLanes32) store_narrow(d + per * i, narrow_block<S, R, Round>(load(s + i), sf));
+    if (i == n) return;
+    S src[kLanes32] = {};
+    D dst[per * kLanes32];
+    std::memcpy(src, s + i, (n - i) * sizeof(S));
+    store_narrow(dst, narrow_block<S, R, Round>(load(src), sf));
+    std::memcpy(d + per * i, dst, per * (n - i) * sizeof(D));
+}
+
+template <class S, class D, class R>
+void narrow(const S* s, D* d, std::size_t n, std::int32_t sf) {
+    if (sf > 0) narrow_run<S, D, R, true>(s, d, n, sf);
+    else narrow_run<S, D, R, false>(s, d, n, sf);
+}
+
 // ---- binary16 ------------------------------------------------------------
 
 // Written without branches so that the compiler vectorises it: all three
@@ -234,6 +331,8 @@ extern const ConvertKernels convert_kernels = {
     f32_to_int<Zor8s>, f32_to_int<Zor8u>, f32_to_int<Zor16s>, f32_to_int<Zor16u>, f32_to_int<Zor32s>,
     f64_to_s32,
     f32_to_24<true>, f32_to_24<false>,
+    narrow<Zor32s, Zor16s, Range<true, 16>>, narrow<Zor32s, Zor8u, Range<true, 24>>,
+    narrow<Zor32u, Zor8u, Range<false, 24>>,
     f16_to_f32, f32_to_f16, s16_to_f16,
 };
 
