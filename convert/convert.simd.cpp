@@ -194,21 +194,43 @@ inline void store_narrow(D* d, VS v) {
         const H h = __builtin_convertvector(v, H);
         std::memcpy(d, &h, sizeof h);
     } else {
-        // Each 16 bytes of four results to 12: the low three bytes of each
-        // 32-bit lane joined into six bytes per 64-bit half, then the upper
-        // half's six bytes moved down next to the lower half's.
+        // The low three bytes of each 32-bit lane, packed together.
         auto* out = reinterpret_cast<std::uint8_t*>(d);
-        for (std::size_t k = 0; k < sizeof v; k += 16, out += 12) {
-            __m128i w;
-            std::memcpy(&w, reinterpret_cast<const unsigned char*>(&v) + k, 16);
-            const __m128i lo24 = _mm_set1_epi64x(0xFFFFFF), next24 = _mm_set1_epi64x(0xFFFFFF000000);
-            const __m128i six = _mm_or_si128(_mm_and_si128(w, lo24), _mm_and_si128(_mm_srli_epi64(w, 8), next24));
-            const __m128i lower = _mm_and_si128(six, _mm_set_epi64x(0, -1));
-            const __m128i packed = _mm_or_si128(lower, _mm_srli_si128(_mm_andnot_si128(_mm_set_epi64x(0, -1), six), 2));
-            _mm_storel_epi64(reinterpret_cast<__m128i*>(out), packed);
-            const std::int32_t last = _mm_cvtsi128_si32(_mm_srli_si128(packed, 8));
-            std::memcpy(out + 8, &last, 4);
-        }
+#if defined(__AVX512BW__)
+        // Per 16 bytes the twelve wanted ones to the front, then the twelve
+        // leading dwords of the four quarters together; a masked store
+        // writes the 48 bytes.
+        __m512i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m512i front = _mm512_shuffle_epi8(
+            w, _mm512_broadcast_i32x4(_mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1)));
+        const __m512i packed = _mm512_permutexvar_epi32(_mm512_setr_epi32(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 0, 0, 0, 0), front);
+        _mm512_mask_storeu_epi32(out, 0x0FFF, packed);
+#elif defined(__AVX2__)
+        __m256i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m256i front = _mm256_shuffle_epi8(
+            w, _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
+                                0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1));
+        const __m256i packed = _mm256_permutevar8x32_epi32(front, _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 0, 0));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(packed));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 16), _mm256_extracti128_si256(packed, 1));
+#else
+        // The 24-bit values joined into six bytes per 64-bit half, then the
+        // upper half's six bytes moved down next to the lower half's.
+        __m128i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m128i six = _mm_or_si128(_mm_and_si128(w, _mm_set1_epi64x(0xFFFFFF)),
+                                         _mm_and_si128(_mm_srli_epi64(w, 8), _mm_set1_epi64x(0xFFFFFF000000)));
+        const __m128i low_half = _mm_set_epi64x(0, -1);
+        const __m128i packed = _mm_or_si128(_mm_and_si128(six, low_half), _mm_srli_si128(_mm_andnot_si128(low_half, six), 2));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), packed);
+        const std::int32_t last = _mm_cvtsi128_si32(_mm_srli_si128(packed, 8));
+        std::memcpy(out + 8, &last, 4);
+#endif
     }
 }
 
