@@ -152,47 +152,61 @@ constexpr std::size_t kLanes32 = lanes<std::int32_t>;
 
 inline VS splat(std::int32_t v) { return VS{} + v; }
 
-// One register of 32-bit sources r to 32-bit lanes holding r * 2^-s in the
-// destination range. Round (1 <= s <= 31): the floor quotient q plus one
-// when the remainder is above one half, or exactly one half with q odd.
-// Otherwise n = -s (0..31): the source limited to the destination range
-// (which changes no saturated outcome), then the destination's extreme
-// where the shifted value leaves the range, else the shifted value. With n
-// capped at the destination's width less one (at its width when unsigned)
-// every value of a larger n already saturates, -1 included.
+// One register of 32-bit sources r to 32-bit lanes holding r * 2^-s, in
+// the destination range for 24 bits and within 32 bits for 16 bits, whose
+// store saturates. Round (1 <= s <= 31): the floor quotient q plus one when
+// the remainder exceeds one half less the low bit of q (above one half, or
+// exactly one half with q odd). Otherwise n = -s (0..31): the source
+// limited to the destination range (which changes no saturated outcome),
+// then shifted; for 24 bits the extreme is taken where the shifted value
+// leaves the range. With n capped at the destination's width less one (at
+// its width when unsigned) every value of a larger n already saturates,
+// -1 included.
 template <class S, class R, bool Round>
 inline VS narrow_block(vec<S> r, std::int32_t s) {
-    constexpr bool Signed = std::is_signed_v<S>;
+    constexpr bool Signed = std::is_signed_v<S>, Wide = R::hi > 65535;
+    auto limit = [](VS v) { return v < R::lo ? splat(R::lo) : (v > R::hi ? splat(R::hi) : v); };
     if constexpr (Round) {
-        const std::uint32_t mask = (std::uint32_t{1} << s) - 1;
-        const VS q0 = (VS)(r >> s);  // arithmetic for signed sources
-        const VS q = q0 > R::hi ? splat(R::hi) : q0;  // saturates either way; q + 1 cannot overflow
-        const VS rem = (VS)((VU)r & mask);  // below 2^31
-        const std::int32_t half = std::int32_t{1} << (s - 1);
-        const VS up = -(rem > half) | ((rem == half) & q & 1);
-        const VS v = q + up;
-        return v < R::lo ? splat(R::lo) : (v > R::hi ? splat(R::hi) : v);
+        VS q = (VS)(r >> s);  // arithmetic for signed sources
+        if constexpr (!Signed) q = q > R::hi ? splat(R::hi) : q;  // saturates either way; q + 1 stays in range
+        const VS rem = (VS)((VU)r & ((std::uint32_t{1} << s) - 1));  // below 2^31
+        const VS v = q - (rem > (std::int32_t{1} << (s - 1)) - (q & 1));
+        if constexpr (Wide) return limit(v);
+        else return v;
     } else {
-        constexpr int cap = Signed ? (R::hi == 32767 ? 15 : 23) : 24;
+        constexpr int cap = Signed ? (Wide ? 23 : 15) : 24;
         const int n = -s < cap ? -s : cap;
         VS v;
-        if constexpr (Signed) {
-            v = r < R::lo ? splat(R::lo) : (r > R::hi ? splat(R::hi) : r);
-        } else {
-            v = (VS)(r > static_cast<std::uint32_t>(R::hi) ? (VU)splat(R::hi) : r);
-        }
+        if constexpr (Signed) v = limit(r);
+        else v = (VS)(r > static_cast<std::uint32_t>(R::hi) ? (VU)splat(R::hi) : r);
         const VS up = (VS)((VU)v << n);
-        return v > (R::hi >> n) ? splat(R::hi) : (v < (R::lo >> n) ? splat(R::lo) : up);
+        if constexpr (Wide) return v > (R::hi >> n) ? splat(R::hi) : (v < (R::lo >> n) ? splat(R::lo) : up);
+        else return up;  // |up| < 2^30
     }
 }
 
-// Stores kLanes32 results, already in range, as D (16-bit) or 3 bytes each.
+// Stores kLanes32 results as 16-bit integers, saturated, or as 3 bytes each
+// (the results already in range).
 template <class D>
 inline void store_narrow(D* d, VS v) {
     if constexpr (sizeof(D) == 2) {
-        typedef std::int16_t H __attribute__((vector_size(kVectorBytes / 2)));
-        const H h = __builtin_convertvector(v, H);
-        std::memcpy(d, &h, sizeof h);
+#if defined(__AVX512F__)
+        __m512i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm512_cvtsepi32_epi16(w));
+#elif defined(__AVX2__)
+        __m256i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m256i p = _mm256_permute4x64_epi64(_mm256_packs_epi32(w, w), 0x08);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm256_castsi256_si128(p));
+#else
+        __m128i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(d), _mm_packs_epi32(w, w));
+#endif
     } else {
         // The low three bytes of each 32-bit lane, packed together.
         auto* out = reinterpret_cast<std::uint8_t*>(d);
