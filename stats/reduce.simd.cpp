@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <emmintrin.h>
 
 #include "frame/types.h"
@@ -154,7 +153,6 @@ void moments(const T* __restrict x, std::size_t n, Acc* s1, Acc* s2) {
             s1[0] += v;
             s2[0] += v * v;
         }
-        return;
     } else {
         Acc a[L], b[L];
         for (int j = 0; j < L; ++j) { a[j] = s1[j]; b[j] = s2[j]; }
