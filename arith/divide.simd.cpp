@@ -134,11 +134,17 @@ inline T special(T dividend) {
     return dividend > 0 ? T(INFINITY) : (dividend < 0 ? T(-INFINITY) : nan);
 }
 
+// A divisor that compares equal to zero, a NaN counting as equal.
+template <class T>
+inline bool zero_or_nan(T v) {
+    return !(v < 0 || v > 0);
+}
+
 template <class T>
 struct FloatDiv {
     T operator()(T a, T b) const {
         const T q = a / b;
-        return !(b != 0) ? special(a) : q;
+        return zero_or_nan(b) ? special(a) : q;
     }
 };
 
@@ -172,7 +178,7 @@ int float_div(const ElemArgs& x) {
         warn = divisor_hits<S, T>(x, [](T v) { return double(v.re) * v.re + double(v.im) * v.im == 0; });
         complex_quotients<T, S>(x);
     } else {
-        warn = divisor_hits<S, T>(x, [](T v) { return !(v != 0); });
+        warn = divisor_hits<S, T>(x, [](T v) { return zero_or_nan(v); });
         map<S, T, T, T>(x, FloatDiv<T>{});
     }
     return warn ? zorStsDivByZero : 0;

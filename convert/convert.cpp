@@ -6,7 +6,8 @@
 //
 // - Widenings are exact. 32s32f and 64f32f (and the int-to-float rounding of
 //   32s32f_Sfs) round in the caller's current mode.
-// - Integer narrowings use the library's scale rule (frame/scale.h) with the
+// - Integer narrowings follow the library's scale rule (round to nearest,
+//   ties to even, saturate), in 32-bit lanes of the dispatched kernels, the
 //   factor limited to -15..31 for 32s16s_Sfs and -31..31 for the 24-bit
 //   destinations (a larger left shift saturates anyway; factors above 31 act
 //   as 31).
@@ -110,31 +111,12 @@ ZorStatus f64_s32(const Zor64f* src, Zor32s* dst, int len, ZorRoundMode mode, in
     return zorStsNoErr;
 }
 
-template <bool Signed, class S>
-ZorStatus to_24(const S* src, Zor8u* dst, int len, int sf) {
+// Integer narrowings: the factor limited to lo..hi, then the kernel.
+template <class S, class D>
+ZorStatus narrow(const S* src, D* dst, int len, int sf, std::int32_t lo, std::int32_t hi,
+                 void (*kernel)(const S*, D*, std::size_t, std::int32_t)) {
     ZORS_CHECK(nonnull(src, dst), positive(len));
-    constexpr std::int64_t lo = Signed ? -8388608 : 0, hi = Signed ? 8388607 : 16777215;
-    const std::int32_t s = clamp_sf(sf, -31, 31);
-    Zor8u* out = dst;
-    for (int i = 0; i < len; ++i, out += 3) {
-        std::int64_t v = scale_sat<std::int64_t>(static_cast<std::int64_t>(src[i]), s);
-        v = v < lo ? lo : (v > hi ? hi : v);
-        const auto u = static_cast<std::uint32_t>(v);
-        out[0] = static_cast<Zor8u>(u);
-        out[1] = static_cast<Zor8u>(u >> 8);
-        out[2] = static_cast<Zor8u>(u >> 16);
-    }
-    return zorStsNoErr;
-}
-
-ZorStatus s32_s16(const Zor32s* src, Zor16s* dst, int len, int sf) {
-    ZORS_CHECK(nonnull(src, dst), positive(len));
-    const std::int32_t s = clamp_sf(sf, -15, 31);
-    if (s == 0) {
-        for (int i = 0; i < len; ++i) dst[i] = saturate<Zor16s>(src[i]);
-    } else {
-        for (int i = 0; i < len; ++i) dst[i] = scale_sat<Zor16s>(src[i], s);
-    }
+    kernel(src, dst, count(len), clamp_sf(sf, lo, hi));
     return zorStsNoErr;
 }
 
@@ -191,10 +173,10 @@ ZorStatus zorsConvert_24u32f(const Zor8u* pSrc, Zor32f* pDst, int len) { return 
 ZorStatus zorsConvert_32s32f(const Zor32s* pSrc, Zor32f* pDst, int len) { return run(pSrc, pDst, len, k().s32_f32); }
 ZorStatus zorsConvert_64f32f(const Zor64f* pSrc, Zor32f* pDst, int len) { return run(pSrc, pDst, len, k().f64_f32); }
 
-ZorStatus zorsConvert_32s16s(const Zor32s* pSrc, Zor16s* pDst, int len) { return s32_s16(pSrc, pDst, len, 0); }
-ZorStatus zorsConvert_32s16s_Sfs(const Zor32s* pSrc, Zor16s* pDst, int len, int scaleFactor) { return s32_s16(pSrc, pDst, len, scaleFactor); }
-ZorStatus zorsConvert_32s24s_Sfs(const Zor32s* pSrc, Zor8u* pDst, int len, int scaleFactor) { return to_24<true>(pSrc, pDst, len, scaleFactor); }
-ZorStatus zorsConvert_32u24u_Sfs(const Zor32u* pSrc, Zor8u* pDst, int len, int scaleFactor) { return to_24<false>(pSrc, pDst, len, scaleFactor); }
+ZorStatus zorsConvert_32s16s(const Zor32s* pSrc, Zor16s* pDst, int len) { return narrow(pSrc, pDst, len, 0, -15, 31, k().s32_s16); }
+ZorStatus zorsConvert_32s16s_Sfs(const Zor32s* pSrc, Zor16s* pDst, int len, int scaleFactor) { return narrow(pSrc, pDst, len, scaleFactor, -15, 31, k().s32_s16); }
+ZorStatus zorsConvert_32s24s_Sfs(const Zor32s* pSrc, Zor8u* pDst, int len, int scaleFactor) { return narrow(pSrc, pDst, len, scaleFactor, -31, 31, k().s32_s24); }
+ZorStatus zorsConvert_32u24u_Sfs(const Zor32u* pSrc, Zor8u* pDst, int len, int scaleFactor) { return narrow(pSrc, pDst, len, scaleFactor, -31, 31, k().u32_u24); }
 
 ZorStatus zorsConvert_16s32f_Sfs(const Zor16s* pSrc, Zor32f* pDst, int len, int scaleFactor) { return run_scaled(pSrc, pDst, len, k().s16_f32_scaled, pow2f(-clamp_sf(scaleFactor, -112, 126))); }
 ZorStatus zorsConvert_32s32f_Sfs(const Zor32s* pSrc, Zor32f* pDst, int len, int scaleFactor) { return run_scaled(pSrc, pDst, len, k().s32_f32_scaled, pow2f(-clamp_sf(scaleFactor, -127, 126))); }

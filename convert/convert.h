@@ -50,6 +50,13 @@ struct ConvertKernels {
     void (*f32_s24)(const Zor32f*, Zor8u*, std::size_t, double);
     void (*f32_u24)(const Zor32f*, Zor8u*, std::size_t, double);
 
+    // Integer narrowings by the scale rule: r * 2^-sf rounded to nearest,
+    // ties to even, saturated; sf already limited to -31..31 (-15..31 for
+    // 16s). The 24-bit results are stored in 3 bytes, low byte first.
+    void (*s32_s16)(const Zor32s*, Zor16s*, std::size_t, std::int32_t sf);
+    void (*s32_s24)(const Zor32s*, Zor8u*, std::size_t, std::int32_t sf);
+    void (*u32_u24)(const Zor32u*, Zor8u*, std::size_t, std::int32_t sf);
+
     // binary16. `nearest` selects ties-to-even, otherwise toward zero.
     void (*f16_f32)(const std::uint16_t*, Zor32f*, std::size_t);
     void (*f32_f16)(const Zor32f*, std::uint16_t*, std::size_t, bool nearest);

@@ -8,6 +8,7 @@
 // frame/simd_convert.h, with a one-lane copy of the same steps for the tail.
 // The binary16 forms are integer bit manipulation.
 #include "frame/isa.h"
+#include "frame/simd.h"
 #include "frame/simd_convert.h"
 
 #include <cstring>
@@ -136,6 +137,138 @@ void f32_to_24(const float* __restrict s, std::uint8_t* __restrict d, std::size_
     }
 }
 
+// ---- integer narrowings by the scale rule ------------------------------
+
+// Destination range of a narrowing: 16 or 24 bits, signed or not.
+template <bool Signed, int Bits>
+struct Range {
+    static constexpr std::int32_t hi = Signed ? (1 << (Bits - 1)) - 1 : (1 << Bits) - 1;
+    static constexpr std::int32_t lo = Signed ? -(1 << (Bits - 1)) : 0;
+};
+
+using VS = vec<std::int32_t>;
+using VU = vec<std::uint32_t>;
+constexpr std::size_t kLanes32 = lanes<std::int32_t>;
+
+inline VS splat(std::int32_t v) { return VS{} + v; }
+
+// One register of 32-bit sources r to 32-bit lanes holding r * 2^-s, in
+// the destination range for 24 bits and within 32 bits for 16 bits, whose
+// store saturates. Round (1 <= s <= 31): the floor quotient q plus one when
+// the remainder exceeds one half less the low bit of q (above one half, or
+// exactly one half with q odd). Otherwise n = -s (0..31): the source
+// limited to the destination range (which changes no saturated outcome),
+// then shifted; for 24 bits the extreme is taken where the shifted value
+// leaves the range. With n capped at the destination's width less one (at
+// its width when unsigned) every value of a larger n already saturates,
+// -1 included.
+template <class S, class R, bool Round>
+inline VS narrow_block(vec<S> r, std::int32_t s) {
+    constexpr bool Signed = std::is_signed_v<S>, Wide = R::hi > 65535;
+    auto limit = [](VS v) { return v < R::lo ? splat(R::lo) : (v > R::hi ? splat(R::hi) : v); };
+    if constexpr (Round) {
+        VS q = (VS)(r >> s);  // arithmetic for signed sources
+        if constexpr (!Signed) q = q > R::hi ? splat(R::hi) : q;  // saturates either way; q + 1 stays in range
+        const VS rem = (VS)((VU)r & ((std::uint32_t{1} << s) - 1));  // below 2^31
+        const VS v = q - (rem > (std::int32_t{1} << (s - 1)) - (q & 1));
+        if constexpr (Wide) return limit(v);
+        else return v;
+    } else {
+        constexpr int cap = Signed ? (Wide ? 23 : 15) : 24;
+        const int n = -s < cap ? -s : cap;
+        VS v;
+        if constexpr (Signed) v = limit(r);
+        else v = (VS)(r > static_cast<std::uint32_t>(R::hi) ? (VU)splat(R::hi) : r);
+        const VS up = (VS)((VU)v << n);
+        if constexpr (Wide) return v > (R::hi >> n) ? splat(R::hi) : (v < (R::lo >> n) ? splat(R::lo) : up);
+        else return up;  // |up| < 2^30
+    }
+}
+
+// Stores kLanes32 results as 16-bit integers, saturated, or as 3 bytes each
+// (the results already in range).
+template <class D>
+inline void store_narrow(D* d, VS v) {
+    if constexpr (sizeof(D) == 2) {
+#if defined(__AVX512F__)
+        __m512i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(d), _mm512_cvtsepi32_epi16(w));
+#elif defined(__AVX2__)
+        __m256i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m256i p = _mm256_permute4x64_epi64(_mm256_packs_epi32(w, w), 0x08);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm256_castsi256_si128(p));
+#else
+        __m128i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(d), _mm_packs_epi32(w, w));
+#endif
+    } else {
+        // The low three bytes of each 32-bit lane, packed together.
+        auto* out = reinterpret_cast<std::uint8_t*>(d);
+#if defined(__AVX512BW__)
+        // Per 16 bytes the twelve wanted ones to the front, then the twelve
+        // leading dwords of the four quarters together; a masked store
+        // writes the 48 bytes.
+        __m512i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m512i front = _mm512_shuffle_epi8(
+            w, _mm512_broadcast_i32x4(_mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1)));
+        const __m512i packed = _mm512_permutexvar_epi32(_mm512_setr_epi32(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, 0, 0, 0, 0), front);
+        _mm512_mask_storeu_epi32(out, 0x0FFF, packed);
+#elif defined(__AVX2__)
+        __m256i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m256i front = _mm256_shuffle_epi8(
+            w, _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
+                                0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1));
+        const __m256i packed = _mm256_permutevar8x32_epi32(front, _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 0, 0));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(packed));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 16), _mm256_extracti128_si256(packed, 1));
+#else
+        // The 24-bit values joined into six bytes per 64-bit half, then the
+        // upper half's six bytes moved down next to the lower half's.
+        __m128i w;
+        static_assert(sizeof w == sizeof v);
+        std::memcpy(&w, &v, sizeof w);
+        const __m128i six = _mm_or_si128(_mm_and_si128(w, _mm_set1_epi64x(0xFFFFFF)),
+                                         _mm_and_si128(_mm_srli_epi64(w, 8), _mm_set1_epi64x(0xFFFFFF000000)));
+        const __m128i low_half = _mm_set_epi64x(0, -1);
+        const __m128i packed = _mm_or_si128(_mm_and_si128(six, low_half), _mm_srli_si128(_mm_andnot_si128(low_half, six), 2));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), packed);
+        const std::int32_t last = _mm_cvtsi128_si32(_mm_srli_si128(packed, 8));
+        std::memcpy(out + 8, &last, 4);
+#endif
+    }
+}
+
+// The tail goes through one register's worth of local storage, so that every
+// element gets the same steps wherever it falls.
+template <class S, class D, class R, bool Round>
+void narrow_run(const S* __restrict s, D* __restrict d, std::size_t n, std::int32_t sf) {
+    constexpr std::size_t per = sizeof(D) == 2 ? 1 : 3;  // destination units per element
+    std::size_t i = 0;
+    for (; i + kLanes32 <= n; i += kLanes32) store_narrow(d + per * i, narrow_block<S, R, Round>(load(s + i), sf));
+    if (i == n) return;
+    S src[kLanes32] = {};
+    D dst[per * kLanes32];
+    std::memcpy(src, s + i, (n - i) * sizeof(S));
+    store_narrow(dst, narrow_block<S, R, Round>(load(src), sf));
+    std::memcpy(d + per * i, dst, per * (n - i) * sizeof(D));
+}
+
+template <class S, class D, class R>
+void narrow(const S* s, D* d, std::size_t n, std::int32_t sf) {
+    if (sf > 0) narrow_run<S, D, R, true>(s, d, n, sf);
+    else narrow_run<S, D, R, false>(s, d, n, sf);
+}
+
 // ---- binary16 ------------------------------------------------------------
 
 // Written without branches so that the compiler vectorises it: all three
@@ -234,6 +367,8 @@ extern const ConvertKernels convert_kernels = {
     f32_to_int<Zor8s>, f32_to_int<Zor8u>, f32_to_int<Zor16s>, f32_to_int<Zor16u>, f32_to_int<Zor32s>,
     f64_to_s32,
     f32_to_24<true>, f32_to_24<false>,
+    narrow<Zor32s, Zor16s, Range<true, 16>>, narrow<Zor32s, Zor8u, Range<true, 24>>,
+    narrow<Zor32u, Zor8u, Range<false, 24>>,
     f16_to_f32, f32_to_f16, s16_to_f16,
 };
 

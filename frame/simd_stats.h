@@ -4,7 +4,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <immintrin.h>
 
 #include "frame/isa.h"
 
@@ -41,5 +43,25 @@ inline V broadcast(T x) {
 // NaN in a never replaces b.
 template <class V> inline V select_greater(V a, V b) { return a > b ? a : b; }
 template <class V> inline V select_smaller(V a, V b) { return a < b ? a : b; }
+
+// The top bit of each byte of a one-register vector (a comparison result),
+// byte 0 in bit 0.
+template <class V>
+inline std::uint64_t byte_signs(V v) {
+    static_assert(sizeof(V) == kVectorBytes);
+#if defined(__AVX512BW__)
+    __m512i w;
+    std::memcpy(&w, &v, sizeof w);
+    return _mm512_movepi8_mask(w);
+#elif defined(__AVX2__)
+    __m256i w;
+    std::memcpy(&w, &v, sizeof w);
+    return static_cast<std::uint32_t>(_mm256_movemask_epi8(w));
+#else
+    __m128i w;
+    std::memcpy(&w, &v, sizeof w);
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(w));
+#endif
+}
 
 }  // namespace zors::ZORS_ISA

@@ -14,9 +14,6 @@
 namespace zors::ZORS_ISA {
 namespace {
 
-template <class T>
-inline constexpr int kLanes = 64 / sizeof(T) < 8 ? 8 : 64 / sizeof(T);
-
 template <class T> inline T greater(T a, T b) { return a > b ? a : b; }
 template <class T> inline T smaller(T a, T b) { return a < b ? a : b; }
 
@@ -49,15 +46,23 @@ template <class T> void min_max(const T* x, std::size_t n, T* mn, T* mx) { extre
 template <class T> void max_only(const T* x, std::size_t n, T* mx) { extremes<T, false, true>(x, n, nullptr, mx); }
 template <class T> void min_only(const T* x, std::size_t n, T* mn) { extremes<T, true, false>(x, n, mn, nullptr); }
 
-// Tests a block at a time for any equal element, then finds it.
+// The first element equal to v: two registers compared per step, the
+// lowest set lane of the comparison found from its byte signs.
 template <class T>
 std::size_t find(const T* __restrict x, std::size_t n, T v) {
-    constexpr int L = kLanes<T>;
+    using V = reg_t<T>;
+    constexpr int L = reg_lanes<T>;
+    const V key = broadcast<V>(v);
+    auto first = [](auto eq) { return static_cast<std::size_t>(__builtin_ctzll(byte_signs(eq))) / sizeof(T); };
     std::size_t i = 0;
-    for (; i + L <= n; i += L) {
-        bool hit = false;
-        for (int j = 0; j < L; ++j) hit |= x[i + j] == v;
-        if (hit) break;
+    for (; i + 2 * L <= n; i += 2 * L) {
+        const auto e0 = load<V>(x + i) == key, e1 = load<V>(x + i + L) == key;
+        if (byte_signs(e0 | e1) != 0) return byte_signs(e0) != 0 ? i + first(e0) : i + L + first(e1);
+    }
+    if (i + L <= n) {
+        const auto e = load<V>(x + i) == key;
+        if (byte_signs(e) != 0) return i + first(e);
+        i += L;
     }
     for (; i < n; ++i)
         if (x[i] == v) return i;

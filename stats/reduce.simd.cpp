@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <emmintrin.h>
 
 #include "frame/types.h"
 #include "stats/reduce.h"
@@ -113,24 +114,62 @@ void sum(const T* __restrict x, std::size_t n, Acc* acc) {
     lanes(n, acc, [x](Acc s, std::size_t i) { return s + static_cast<Acc>(x[i]); });
 }
 
+// Sums and sums of squares in moment_lanes_of<Acc> partial sums; element i
+// goes to partial sum i % lanes.
 template <class T, class Acc>
 void moments(const T* __restrict x, std::size_t n, Acc* s1, Acc* s2) {
     constexpr int L = moment_lanes_of<Acc>;
-    Acc a[L], b[L];
-    for (int j = 0; j < L; ++j) { a[j] = s1[j]; b[j] = s2[j]; }
-    std::size_t i = 0;
-    for (; i + L <= n; i += L)
-        for (int j = 0; j < L; ++j) {
-            const Acc v = static_cast<Acc>(x[i + j]);
+    if constexpr (std::is_same_v<Acc, double>) {
+        // Two double partial sums of each: the two lanes of one 16-byte
+        // register on every level, so each step converts, adds and squares
+        // two elements at once (the add chain sets the pace: its order is
+        // the result's definition).
+        static_assert(L == 2);
+        auto pair = [x](std::size_t i) {
+            if constexpr (std::is_same_v<T, float>)
+                return _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(x + i))));
+            else
+                return _mm_loadu_pd(x + i);
+        };
+        __m128d a = _mm_loadu_pd(s1), b = _mm_loadu_pd(s2);
+        std::size_t i = 0;
+        for (; i + 4 <= n; i += 4) {
+            const __m128d v = pair(i), w = pair(i + 2);
+            a = _mm_add_pd(a, v);
+            b = _mm_add_pd(b, _mm_mul_pd(v, v));
+            a = _mm_add_pd(a, w);
+            b = _mm_add_pd(b, _mm_mul_pd(w, w));
+        }
+        if (i + 2 <= n) {
+            const __m128d v = pair(i);
+            a = _mm_add_pd(a, v);
+            b = _mm_add_pd(b, _mm_mul_pd(v, v));
+            i += 2;
+        }
+        _mm_storeu_pd(s1, a);
+        _mm_storeu_pd(s2, b);
+        if (i < n) {
+            const double v = static_cast<double>(x[i]);
+            s1[0] += v;
+            s2[0] += v * v;
+        }
+    } else {
+        Acc a[L], b[L];
+        for (int j = 0; j < L; ++j) { a[j] = s1[j]; b[j] = s2[j]; }
+        std::size_t i = 0;
+        for (; i + L <= n; i += L)
+            for (int j = 0; j < L; ++j) {
+                const Acc v = static_cast<Acc>(x[i + j]);
+                a[j] += v;
+                b[j] += v * v;
+            }
+        for (int j = 0; i < n; ++i, ++j) {
+            const Acc v = static_cast<Acc>(x[i]);
             a[j] += v;
             b[j] += v * v;
         }
-    for (int j = 0; i < n; ++i, ++j) {
-        const Acc v = static_cast<Acc>(x[i]);
-        a[j] += v;
-        b[j] += v * v;
+        for (int j = 0; j < L; ++j) { s1[j] = a[j]; s2[j] = b[j]; }
     }
-    for (int j = 0; j < L; ++j) { s1[j] = a[j]; s2[j] = b[j]; }
 }
 
 template <Kind K, class T, class Acc>

@@ -13,7 +13,7 @@ using zref::ld;
 struct ZeroDivisor {
     template <class T> bool operator()(const T& divisor, const T&) const {
         if constexpr (zref::is_cplx<T>::value) return divisor.re == 0 && divisor.im == 0;
-        else return !(divisor != 0);
+        else return divisor == 0 || divisor != divisor;
     }
 };
 
@@ -52,7 +52,7 @@ struct ZeroNorm {
 
 template <class T>
 T fdiv(T divisor, T dividend) {
-    if (!(divisor != 0)) {
+    if (divisor == 0 || divisor != divisor) {
         if (dividend > 0) return std::numeric_limits<T>::infinity();
         if (dividend < 0) return -std::numeric_limits<T>::infinity();
         return -std::numeric_limits<T>::quiet_NaN();
@@ -83,6 +83,108 @@ TEST(ArithDivide, FloatQuotients) {
     };
     EXPECT_EQ(nan_bits(zorsDiv_32f, Zor32f(0), std::uint32_t{}), 0xFFC00000u);
     EXPECT_EQ(nan_bits(zorsDiv_64f, Zor64f(0), std::uint64_t{}), 0xFFF8000000000000ull);
+}
+
+// Every class of divisor against every class of dividend, bits compared. A
+// divisor equal to zero or NaN gives +inf, -inf or the negative quiet NaN by
+// the dividend and warning 6; other divisors give the IEEE quotient (an
+// infinite quotient of infinities is the processor's default NaN, which is
+// the negative quiet NaN too; a NaN dividend passes through). The complex
+// forms give the same per part for a divisor of magnitude zero.
+TEST(ArithDivide, SpecialOperandTable) {
+    // Outcomes: P +inf, M -inf, N negative quiet NaN, z +0, Z -0, q +3.75,
+    // Q -3.75, D the dividend itself (its NaN passed through).
+    constexpr int kDividends = 8, kDivisors = 8;
+    const double dividends[kDividends] = {0.0, -0.0, 7.5, -7.5, INFINITY, -INFINITY, NAN, -NAN};
+    const double divisors[kDivisors] = {0.0, -0.0, NAN, -NAN, 2.0, -2.0, INFINITY, -INFINITY};
+    const char* const outcome[kDivisors] = {
+        // +0 -0 +x -x +i -i +n -n      dividend
+        "NNPMPMNN",  // +0
+        "NNPMPMNN",  // -0
+        "NNPMPMNN",  // +NaN
+        "NNPMPMNN",  // -NaN
+        "zZqQPMDD",  // 2
+        "ZzQqMPDD",  // -2
+        "zZzZNNDD",  // +inf
+        "ZzZzNNDD",  // -inf
+    };
+    auto expected = [&](auto zero, char c, int dividend) {
+        using T = decltype(zero);
+        using U = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
+        const U neg_nan = sizeof(T) == 4 ? U(0xFFC00000u) : U(0xFFF8000000000000ull);
+        T v{};
+        switch (c) {
+        case 'P': v = std::numeric_limits<T>::infinity(); break;
+        case 'M': v = -std::numeric_limits<T>::infinity(); break;
+        case 'N': std::memcpy(&v, &neg_nan, sizeof v); break;
+        case 'z': v = T(0); break;
+        case 'Z': v = -T(0); break;
+        case 'q': v = T(3.75); break;
+        case 'Q': v = T(-3.75); break;
+        default: v = T(dividends[dividend]); break;
+        }
+        return v;
+    };
+    // Real forms: all pairs in one vector, rotated so that every pair meets
+    // the head, the packed body and the tail; then every pair alone.
+    auto real = [&](auto zero, auto div, auto div_i) {
+        using T = decltype(zero);
+        constexpr int n = kDividends * kDivisors;
+        for (int rot = 0; rot < n; ++rot) {
+            const int len = rot == 0 ? n : 1 + (rot * 7) % n;
+            zt::Guarded<T> a(n, (rot % 3) * sizeof(T)), b(n, (rot % 2) * sizeof(T)), d(n, (rot % 5) * sizeof(T));
+            std::vector<T> want(n);
+            bool warn = false;
+            for (int i = 0; i < len; ++i) {
+                const int k = (i + rot) % n, r = k / kDividends, c = k % kDividends;
+                a[i] = T(divisors[r]);
+                b[i] = T(dividends[c]);
+                want[i] = expected(zero, outcome[r][c], c);
+                warn = warn || r < 4;
+            }
+            const ZorStatus st = warn ? zorStsDivByZero : zorStsNoErr;
+            ASSERT_EQ(div(a.data(), b.data(), d.data(), len), st) << "rotation " << rot;
+            for (int i = 0; i < len; ++i) {
+                const int k = (i + rot) % n;
+                ASSERT_TRUE(zt::same_bits(d[i], want[i]))
+                    << dividends[k % kDividends] << " / " << divisors[k / kDividends] << " gave " << d[i];
+            }
+            ASSERT_TRUE(d.guards_intact());
+            ASSERT_EQ(div_i(a.data(), b.data(), len), st) << "in place, rotation " << rot;
+            for (int i = 0; i < len; ++i) ASSERT_TRUE(zt::same_bits(b[i], want[i])) << "in place, rotation " << rot << " i " << i;
+        }
+    };
+    // Complex forms: each part of the dividend from the classes above, the
+    // divisor any signed zero.
+    auto complex = [&](auto zero, auto div, auto div_i) {
+        using C = decltype(zero);
+        using P = zref::part_of<C>;
+        constexpr int n = kDividends * kDividends * 4;
+        zt::Guarded<C> a(n, sizeof(P)), b(n), d(n, 3 * sizeof(P));
+        std::vector<C> want(n);
+        for (int i = 0; i < n; ++i) {
+            const int re = i % kDividends, im = (i / kDividends) % kDividends, z = i / (kDividends * kDividends);
+            a[i] = C{P(z & 1 ? -0.0 : 0.0), P(z & 2 ? -0.0 : 0.0)};
+            b[i] = C{P(dividends[re]), P(dividends[im])};
+            want[i] = C{expected(P(0), outcome[0][re], re), expected(P(0), outcome[0][im], im)};
+        }
+        for (int len : {n, 1, 7, 35}) {
+            ASSERT_EQ(div(a.data(), b.data(), d.data(), len), zorStsDivByZero);
+            for (int i = 0; i < len; ++i)
+                ASSERT_TRUE(zt::same_bits(d[i].re, want[i].re) && zt::same_bits(d[i].im, want[i].im))
+                    << "(" << b[i].re << ", " << b[i].im << ") / 0 gave (" << d[i].re << ", " << d[i].im << ")";
+            ASSERT_TRUE(d.guards_intact());
+        }
+        ASSERT_EQ(div_i(a.data(), b.data(), n), zorStsDivByZero);
+        for (int i = 0; i < n; ++i)
+            ASSERT_TRUE(zt::same_bits(b[i].re, want[i].re) && zt::same_bits(b[i].im, want[i].im)) << "in place, i " << i;
+    };
+    zt::for_each_isa([&](zors::Isa) {
+        real(Zor32f{}, zorsDiv_32f, zorsDiv_32f_I);
+        real(Zor64f{}, zorsDiv_64f, zorsDiv_64f_I);
+        complex(Zor32fc{}, zorsDiv_32fc, zorsDiv_32fc_I);
+        complex(Zor64fc{}, zorsDiv_64fc, zorsDiv_64fc_I);
+    });
 }
 
 // DivC multiplies by the reciprocal formed once in the element precision.

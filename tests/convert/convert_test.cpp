@@ -204,6 +204,54 @@ TEST(Convert, EveryMemberLengthsOffsetsFactorsAndModes) {
     });
 }
 
+// The integer narrowings on the values where the scale rule turns: powers
+// of two and their neighbours, exact halves at every factor (3 * 2^k), the
+// limits; every factor, at an odd offset, against the reference model and
+// with the same bytes on every level.
+TEST(Convert, NarrowingsAtRoundingEdgesSameOnEveryLevel) {
+    std::vector<std::int64_t> edges = {0, INT32_MIN, INT32_MAX, std::int64_t{UINT32_MAX}, std::int64_t{UINT32_MAX} - 1};
+    for (int k = 0; k < 32; ++k)
+        for (std::int64_t d : {-1, 0, 1}) {
+            const std::int64_t p = (std::int64_t{1} << k) + d, t = 3 * (std::int64_t{1} << k) + d;
+            for (std::int64_t v : {p, -p, t, -t}) edges.push_back(v);
+        }
+    std::vector<int> factors = {INT32_MIN, -1000, 1000, INT32_MAX};
+    for (int sf = -40; sf <= 70; ++sf) factors.push_back(sf);
+    int seen = 0;
+    for (const Member& m : members()) {
+        const bool from_unsigned = m.name == "zorsConvert_32u24u_Sfs";
+        if (m.name != "zorsConvert_32s16s" && m.name != "zorsConvert_32s16s_Sfs" && m.name != "zorsConvert_32s24s_Sfs" &&
+            !from_unsigned)
+            continue;
+        ++seen;
+        SCOPED_TRACE(m.name);
+        std::vector<std::uint32_t> vals;
+        for (std::int64_t v : edges)
+            if (from_unsigned ? (v >= 0 && v <= std::int64_t{UINT32_MAX}) : (v >= INT32_MIN && v <= INT32_MAX))
+                vals.push_back(static_cast<std::uint32_t>(v));
+        const int len = static_cast<int>(vals.size());
+        zt::Guarded<std::uint8_t> src(len * 4, 1);
+        std::memcpy(src.data(), vals.data(), 4 * vals.size());
+        for (int sf : factors) {
+            std::vector<std::vector<std::uint8_t>> out;
+            zt::for_each_isa([&](zors::Isa) {
+                zt::Guarded<std::uint8_t> dst(len * static_cast<int>(m.dst_size), 3);
+                ASSERT_EQ(m.call(src.data(), dst.data(), len, 0, sf), zorStsNoErr);
+                ASSERT_TRUE(dst.guards_intact());
+                std::uint8_t want[8];
+                for (int i = 0; i < len; ++i) {
+                    m.ref(src.data() + 4 * i, want, 0, sf);
+                    ASSERT_EQ(std::memcmp(dst.data() + i * m.dst_size, want, m.dst_size), 0)
+                        << "source " << (from_unsigned ? std::int64_t{vals[i]} : std::int64_t{static_cast<std::int32_t>(vals[i])}) << " sf " << sf;
+                }
+                out.emplace_back(dst.data(), dst.data() + len * m.dst_size);
+            });
+            for (std::size_t k = 1; k < out.size(); ++k) ASSERT_EQ(out[k], out[0]) << "level " << k << " sf " << sf;
+        }
+    }
+    EXPECT_EQ(seen, 4);
+}
+
 // Null pointers first (-8, whatever the length), then the length (-6);
 // nothing is written on either error.
 TEST(Convert, ArgumentChecks) {

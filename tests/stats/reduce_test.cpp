@@ -419,6 +419,42 @@ TEST(StdDev, ConstantVector) {
     }
 }
 
+// Without the fast hint the sums and sums of squares run in two interleaved
+// double partial sums each (element i in partial sum i % 2, added in that
+// order, the two partial sums added at the end): the result is exactly the
+// one-pass formula on those sums, at every level. The data mix magnitudes
+// so that the order of the additions shows in the last bits.
+TEST(StdDev, TwoInterleavedDoublePartialSums) {
+    auto run = [](auto zero, auto stddev) {
+        using T = decltype(zero);
+        zt::Rng rng(77);
+        for (int len : {2, 3, 4, 5, 16, 17, 33, 64, 70, 127, 1000, 4099}) {
+            zt::Guarded<T> x(len, zref::skew<T>(1 + len % 3));
+            for (int i = 0; i < len; ++i) {
+                const double m = static_cast<double>(rng.bits() >> 11) * 0x1p-53 - 0.3;
+                x[i] = static_cast<T>(std::ldexp(m, static_cast<int>(rng.bits() % 40) - 20));
+            }
+            double s1[2] = {0, 0}, s2[2] = {0, 0};
+            for (int i = 0; i < len; ++i) {
+                const double v = x[i];
+                s1[i % 2] += v;
+                s2[i % 2] += v * v;
+            }
+            const double n = len, a = s1[0] + s1[1], b = s2[0] + s2[1];
+            const double var = (n * b - a * a) / (n * (n - 1.0));
+            const T want = static_cast<T>(var < 0 ? 0.0 : std::sqrt(var));
+            zt::for_each_isa([&](zors::Isa) {
+                T got = -1;
+                ASSERT_EQ(stddev(x.data(), len, &got), zorStsNoErr);
+                EXPECT_TRUE(zt::same_bits(got, want)) << "len " << len << ": " << got << " want " << want;
+            });
+        }
+    };
+    run(Zor32f{}, [](const Zor32f* x, int n, Zor32f* d) { return zorsStdDev_32f(x, n, d, zorAlgHintNone); });
+    run(Zor32f{}, [](const Zor32f* x, int n, Zor32f* d) { return zorsStdDev_32f(x, n, d, zorAlgHintAccurate); });
+    run(Zor64f{}, [](const Zor64f* x, int n, Zor64f* d) { return zorsStdDev_64f(x, n, d); });
+}
+
 // Large 32-bit operands: the double sum is within one step of the exact one.
 TEST(DotProd, Integer32LargeOperands) {
     zt::Rng rng(9);
