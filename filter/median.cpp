@@ -4,9 +4,10 @@
 // reduced by one and the call returns warning 5 after filtering; a mask of 1
 // or fewer than 3 samples leaves the data as they are.
 //
-// Masks 3, 5, 7 and 9: fixed compare-exchange networks; masks up to 63: the
-// median part of an odd-even merge sort. Both run on rows of 64 outputs at a
-// time (the dispatched kernels), over a small copy of the input. Larger
+// Masks 3, 5 and 7: fixed compare-exchange networks on rows of 64 outputs
+// at a time; masks 9 to 63: the middle two values of an odd-even merge sort
+// of the inputs that two neighbouring outputs share, for 64 such pairs at a
+// time. Both run on the dispatched kernels over a small copy of the input. Larger
 // masks: a sorted window updated by one removal and one insertion per output
 // (positions by counting), plus a ring of the window's input values. Masks
 // above 9 work in an array allocated per call (-9 when it cannot be had,
@@ -30,18 +31,17 @@ namespace {
 constexpr std::int16_t kNet3[] = {0, 1, 1, 2, 0, 1};
 constexpr std::int16_t kNet5[] = {0, 1, 3, 4, 0, 3, 1, 4, 1, 2, 2, 3, 1, 2};
 constexpr std::int16_t kNet7[] = {0, 5, 0, 3, 1, 6, 2, 4, 0, 1, 3, 5, 2, 6, 2, 3, 3, 6, 4, 5, 1, 4, 1, 3, 3, 4};
-constexpr std::int16_t kNet9[] = {1, 2, 4, 5, 7, 8, 0, 1, 3, 4, 6, 7, 1, 2, 4, 5, 7, 8, 0, 3,
-                                  5, 8, 4, 7, 3, 6, 1, 4, 2, 5, 4, 7, 4, 2, 6, 4, 4, 2};
 
 // Masks up to this size use a network; larger ones the sorted window.
 constexpr int kNetMax = 63;
 constexpr int kNetPairsMax = 543;  // odd-even merge sort of 64 values
 
-// The median network of m values (m odd, 11 <= m <= 64): the odd-even merge
-// sort of the next power of two, without the comparators that touch the
-// values past m (they would hold +inf and never move) and without those the
-// middle output does not depend on. Returns the number of pairs.
-int build_network(int m, std::int16_t* net) {
+// A network for the middle values lo .. hi of m sorted values (m <= 64):
+// the odd-even merge sort of the next power of two, without the comparators
+// that touch the values past m (they would hold +inf and never move) and
+// without those the wanted outputs do not depend on. Returns the number of
+// pairs.
+int build_network(int m, int lo, int hi, std::int16_t* net) {
     int n = 1;
     while (n < m) n *= 2;
     int count = 0;
@@ -55,7 +55,7 @@ int build_network(int m, std::int16_t* net) {
                         ++count;
                     }
     bool needed[64] = {};
-    needed[(m - 1) / 2] = true;
+    for (int v = lo; v <= hi; ++v) needed[v] = true;
     int kept = 0;  // kept pairs are gathered at the end, in order
     for (int c = count - 1; c >= 0; --c) {
         const int a = net[2 * c], b = net[2 * c + 1];
@@ -115,6 +115,40 @@ void network_mask(T* x, int len, int m, const std::int16_t* net, int pairs, T* r
         run(rows, net, pairs);
         std::memcpy(x + i, rows + h * L, sizeof(T) * static_cast<std::size_t>(b));
         std::memmove(w, w + L, sizeof(T) * 2 * static_cast<std::size_t>(h));
+    }
+}
+
+// Masks 9 to 63 (m = 2h + 1): outputs i and i + 1 share the 2h inputs
+// x[i - h + 1 .. i + h]; with S those sorted, the median of S and one more
+// value e is max(S[h - 1], min(e, S[h])). A block covers L pairs: the inputs
+// x[i0 - h .. i0 + 2L + h) are split into even and odd positions (ev, od),
+// whose slices are the rows of the shared values, and a network finds
+// S[h - 1] and S[h] for all pairs at once.
+template <class T>
+void pair_mask(T* x, int len, int m, const std::int16_t* net, int pairs, T* rows, T* w, T* ev, T* od) {
+    constexpr int L = kMedianLanes;
+    const int h = (m - 1) / 2;
+    const MedianRowsFn<T> run = rows_kernel<T>();
+    const auto lo = [](T a, T b) { return b < a ? b : a; };
+    const auto hi = [](T a, T b) { return b < a ? a : b; };
+    fetch(x, len, -h, 2 * h, w);
+    for (int i = 0; i < len; i += 2 * L) {
+        const int b = len - i < 2 * L ? len - i : 2 * L;
+        fetch(x, len, std::int64_t{i} + h, 2 * L, w + 2 * h);
+        for (int j = 0; j < L + h; ++j) {
+            ev[j] = w[2 * j];
+            od[j] = w[2 * j + 1];
+        }
+        for (int k = 0; k < 2 * h; ++k)
+            std::memcpy(rows + k * L, (k % 2 == 1 ? ev + (k + 1) / 2 : od + k / 2), sizeof(T) * L);
+        run(rows, net, pairs);
+        const T* s0 = rows + (h - 1) * L;
+        const T* s1 = rows + h * L;
+        for (int j = 0; j < L && 2 * j < b; ++j) {
+            x[i + 2 * j] = hi(s0[j], lo(ev[j], s1[j]));
+            if (2 * j + 1 < b) x[i + 2 * j + 1] = hi(s0[j], lo(od[j + h], s1[j]));
+        }
+        std::memmove(w, w + 2 * L, sizeof(T) * 2 * static_cast<std::size_t>(h));
     }
 }
 
@@ -179,7 +213,7 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
     int ring_len = 0;
     if (active && m > 9) {
         const std::uint64_t rounded = (static_cast<std::uint64_t>(m) + 7) / 8 * 8;
-        const std::uint64_t bytes = net ? sizeof(T) * ((rounded + 1) * L + 2 * rounded) + 4 * kNetPairsMax
+        const std::uint64_t bytes = net ? sizeof(T) * (rounded * L + 4 * L + 4 * rounded) + 4 * kNetPairsMax + 16
                                         : sizeof(T) * 2 * rounded;
         work = static_cast<T*>(aligned_alloc_bytes(bytes));
         if (work == nullptr) return zorStsMemAllocErr;
@@ -189,19 +223,27 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
     if (active && !net) {
         large_mask(x, len, m, work, ring_len);
     } else if (active && m > 9) {
+        const int h = (m - 1) / 2;
         T* rows = work;
-        T* w = rows + static_cast<std::size_t>(ring_len) * L;
-        auto* pairs = reinterpret_cast<std::int16_t*>(w + L + 2 * ring_len);
-        network_mask(x, len, m, pairs, build_network(m, pairs), rows, w);
+        T* w = rows + static_cast<std::size_t>(ring_len) * L;  // 2L + 2h
+        T* ev = w + 2 * L + ring_len;                           // L + h each
+        T* od = ev + L + ring_len / 2 + 1;
+        auto* pairs = reinterpret_cast<std::int16_t*>((reinterpret_cast<std::uintptr_t>(od + L + ring_len / 2 + 1) + 15) &
+                                                      ~std::uintptr_t{15});
+        pair_mask(x, len, m, pairs, build_network(2 * h, h - 1, h, pairs), rows, w, ev, od);
+    } else if (active && m == 9) {
+        alignas(64) T rows[8 * L];
+        alignas(64) T w[2 * L + 8], ev[L + 4], od[L + 4];
+        std::int16_t pairs[2 * 19];
+        pair_mask(x, len, m, pairs, build_network(8, 3, 4, pairs), rows, w, ev, od);
     } else if (active) {
-        alignas(64) T rows[9 * L];
-        alignas(64) T w[L + 8];
+        alignas(64) T rows[7 * L];
+        alignas(64) T w[L + 6];
         const auto with = [&](const auto& n) { network_mask(x, len, m, n, static_cast<int>(std::size(n) / 2), rows, w); };
         switch (m) {
             case 3: with(kNet3); break;
             case 5: with(kNet5); break;
-            case 7: with(kNet7); break;
-            default: with(kNet9); break;
+            default: with(kNet7); break;
         }
     }
     aligned_free(work);
