@@ -2,7 +2,7 @@
 # scripts/deps.sh installs the Debian packages the build needs when missing.
 PRESET ?= release
 
-.PHONY: all deps build test demo bench bench-report asan dll clean
+.PHONY: all deps build test demo bench bench-report asan dll test-i686 clean
 
 all: build
 
@@ -34,6 +34,16 @@ dll:
 	@bash scripts/deps.sh win32
 	cmake --preset win32
 	cmake --build --preset win32
+
+# The suite built for 32-bit x86 Linux and run under qemu-i386: on the
+# emulator's default processor (baseline and AVX2 levels) with the export and
+# isa checks, then on a processor without AVX (baseline level only).
+test-i686:
+	@bash scripts/deps.sh i686
+	cmake --preset i686
+	cmake --build --preset i686
+	ctest --preset i686
+	ctest --preset i686-qemu32
 
 clean:
 	rm -rf build

@@ -111,8 +111,7 @@ ZorStatus sqrt_int(const T* src, T* d, int len, int sf = 0) {
     ZORS_CHECK(nonnull(src, d), positive(len));
     NearestMasked env;
     if constexpr (std::is_same_v<T, Zor64s>) {
-        X87Guard x87;
-        x87.set(X87Guard::kRoundMask | X87Guard::kPrecisionMask, X87Guard::kRoundNearest | X87Guard::kPrecision64);
+        ExtendedPrecision x87;
         return kernel(K, elem_args(src, nullptr, d, count(len), sf));
     } else {
         return kernel(K, elem_args(src, nullptr, d, count(len), sf));

@@ -61,12 +61,6 @@ ZorStatus floating(ElementaryId id, const S* src, D* dst, int len) {
     return elementary_kernels().fn[id](elem_args(src, nullptr, dst, count(len), 0));
 }
 
-// Extended precision for the integer forms.
-struct ExtendedEnv {
-    X87Guard guard;
-    ExtendedEnv() { guard.set(X87Guard::kPrecisionMask | X87Guard::kRoundMask, X87Guard::kPrecision64 | X87Guard::kRoundNearest); }
-};
-
 // v * 2^-sf rounded to nearest, ties to even, and saturated to D.
 template <class D>
 D scaled(long double v, int sf) {
@@ -88,7 +82,7 @@ D scaled(long double v, int sf) {
 template <class S, class D>
 ZorStatus int_exp(const S* src, D* dst, int len, int sf) {
     ZORS_CHECK(nonnull(src, dst), positive(len));
-    ExtendedEnv env;
+    ExtendedPrecision env;
     for (int n = 0; n < len; ++n) dst[n] = scaled<D>(std::exp(static_cast<long double>(src[n])), sf);
     return zorStsNoErr;
 }
@@ -98,7 +92,7 @@ ZorStatus int_exp(const S* src, D* dst, int len, int sf) {
 template <class S, class D>
 ZorStatus int_log(const S* src, D* dst, int len, int sf, bool ten_log10) {
     ZORS_CHECK(nonnull(src, dst), positive(len));
-    ExtendedEnv env;
+    ExtendedPrecision env;
     const D bad = ten_log10 ? std::numeric_limits<D>::min() : D(0);
     bool neg = false, zero = false;
     for (int n = 0; n < len; ++n) {
@@ -162,7 +156,7 @@ ZorStatus sum_ln(const S* src, int len, D* sum) {
 
 ZorStatus cbrt_int(const Zor32s* src, Zor16s* dst, int len, int sf) {
     ZORS_CHECK(nonnull(src, dst), positive(len));
-    ExtendedEnv env;
+    ExtendedPrecision env;
     for (int n = 0; n < len; ++n) dst[n] = scaled<Zor16s>(std::cbrt(static_cast<long double>(src[n])), sf);
     return zorStsNoErr;
 }

@@ -200,6 +200,7 @@ void phase_16_sfs(const Src& s, Zor16s* dst, int len, int sf) {
         return;
     }
     const int e = sf < -64 ? 64 : -sf;  // a nonzero phase saturates long before
+    ExtendedPrecision x87;
     for (size_t i = 0; i < count(len); ++i) {
         const long double ph = std::atan2(static_cast<long double>(s.im(i)), static_cast<long double>(s.re(i)));
         dst[i] = saturate<Zor16s>(clamp_to_int64(round_half_even(std::ldexp(ph, e))));

@@ -71,6 +71,20 @@ private:
     std::uint16_t saved_;
 };
 
+// Long double arithmetic at its full 64-bit significand, rounding to nearest,
+// whatever the caller's x87 control word selects (programs built by some
+// toolchains run with the precision control at 53 bits); the caller's word
+// comes back on every return path.
+class ExtendedPrecision {
+public:
+    ExtendedPrecision() noexcept {
+        guard_.set(X87Guard::kPrecisionMask | X87Guard::kRoundMask, X87Guard::kPrecision64 | X87Guard::kRoundNearest);
+    }
+
+private:
+    X87Guard guard_;
+};
+
 ZORS_LEVEL_END
 
 }  // namespace zors

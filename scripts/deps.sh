@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only when they are missing.
-# With "win32", also the 32-bit Windows cross compiler.
+# With "win32", also the 32-bit Windows cross compiler; with "i686", the
+# 32-bit x86 Linux compilers and libraries, GoogleTest's sources and the
+# user-mode emulator that runs the 32-bit test programs.
 set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
@@ -9,6 +11,11 @@ for pkg in cmake ninja-build g++ libgtest-dev libbenchmark-dev pkgconf binutils;
 done
 if [ "${1:-}" = win32 ]; then
     have g++-mingw-w64-i686-posix || need+=(g++-mingw-w64-i686-posix)
+fi
+if [ "${1:-}" = i686 ]; then
+    for pkg in g++-multilib googletest qemu-user; do
+        have "$pkg" || need+=("$pkg")
+    done
 fi
 if [ ${#need[@]} -gt 0 ]; then
     echo "installing: ${need[*]}"

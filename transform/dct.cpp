@@ -26,6 +26,7 @@
 #include <cstring>
 
 #include "frame/check.h"
+#include "frame/fpenv.h"
 #include "frame/memory.h"
 #include "frame/scale.h"
 #include "transform/dft.h"
@@ -81,6 +82,7 @@ template <class T> T* alloc_t(std::uint64_t n) { return static_cast<T*>(aligned_
 
 template <class T>
 ZorStatus build(DctSpec<T>* s, int hint) {
+    ExtendedPrecision x87;  // the tables are computed in long double
     const std::uint64_t n = static_cast<std::uint64_t>(s->len);
     const bool pow2 = (n & (n - 1)) == 0;
     const std::int64_t eb = static_cast<std::int64_t>(sizeof(T));

@@ -29,6 +29,7 @@
 #include <cstring>
 
 #include "frame/check.h"
+#include "frame/fpenv.h"
 #include "frame/memory.h"
 #include "frame/scale.h"
 #include "frame/types.h"
@@ -103,6 +104,7 @@ ZorStatus build_real(DftSpecF<T>* s, int len, int flag, int hint) {
 template <class T>
 ZorStatus init_f(DftSpecF<T>** pp, int len, int flag, int hint, DftKind id) {
     ZORS_CHECK(nonnull(pp), positive(len));
+    ExtendedPrecision x87;  // the tables are computed in long double
     auto* s = static_cast<DftSpecF<T>*>(aligned_alloc_bytes(sizeof(DftSpecF<T>)));
     if (s == nullptr) return zorStsMemAllocErr;
     std::memset(static_cast<void*>(s), 0, sizeof *s);

@@ -20,6 +20,7 @@
 
 #include "frame/memory.h"
 #include "frame/dispatch.h"
+#include "frame/fpenv.h"
 #include "transform/dft.h"
 
 namespace zors {
@@ -297,6 +298,7 @@ void dft_plan_free(DftPlan<T>& p) {
 
 template <class T>
 ZorStatus dft_plan_init(DftPlan<T>& p, int n, int fft_kind, int flag, int hint, bool allow_mixed, int direct_limit) {
+    ExtendedPrecision x87;  // the tables are computed in long double
     std::memset(static_cast<void*>(&p), 0, sizeof p);
     p.n = n;
     ZorStatus st = zorStsNoErr;

@@ -8,12 +8,14 @@
 // Free clears the word before releasing the memory.
 //
 // Every trigonometric value comes from one quarter-wave sine table computed
-// in long double, each entry from an argument of at most π/4, and rounded to
-// the element precision once.
+// in long double (at full precision whatever the caller's x87 control word),
+// each entry from an argument of at most π/4, and rounded to the element
+// precision once.
 #include <cmath>
 #include <cstring>
 
 #include "frame/check.h"
+#include "frame/fpenv.h"
 #include "frame/memory.h"
 #include "transform/fft.h"
 
@@ -179,6 +181,7 @@ ZorStatus init_alloc(FftSpecF<T>** pp, int order, int flag, int hint, FftKind id
     const bool real = id == kFftR32f || id == kFftR64f;
     s->buf_size = fft_buf_size(id, order);
     const int corder = real ? (order > 0 ? order - 1 : 0) : order;
+    ExtendedPrecision x87;
     long double* t = quarter_table(order);
     bool ok = t != nullptr && build_tables(s, corder, order, real, t);
     aligned_free(t);
@@ -246,6 +249,7 @@ ZorStatus init_alloc16(FftSpec16** pp, int order, int flag, int hint, FftKind id
     }
     const bool real = id == kFftR16s;
     const std::int64_t n = std::int64_t{1} << order;
+    ExtendedPrecision x87;
     const int base = real ? static_cast<int>(4 * n + 24) : static_cast<int>(8 * n + 16);
     bool ok = true;
     if (order == 0) {

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "frame/check.h"
+#include "frame/fpenv.h"
 #include "frame/types.h"
 
 namespace zors {
@@ -37,6 +38,7 @@ template <class S, int NF>
 void goertzel(const S* x, int len, const double* freq, Cd* out) {
     double c[NF], s[NF], k2[NF];
     Cd u1[NF], u2[NF];
+    ExtendedPrecision x87;  // the coefficients come from long double
     for (int f = 0; f < NF; ++f) {
         const double w = 6.283185307179586 * freq[f];
         const long double lw = w;
