@@ -9,8 +9,8 @@
 //
 // Every trigonometric value comes from one quarter-wave sine table computed
 // in long double (at full precision whatever the caller's x87 control word),
-// each entry from an argument of at most π/4, and rounded to the element
-// precision once.
+// each entry at most 7 rotation steps from an anchor computed directly from
+// an argument of at most π/4, and rounded to the element precision once.
 #include <cmath>
 #include <cstring>
 
