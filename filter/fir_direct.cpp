@@ -131,13 +131,7 @@ struct Direct {
     // In place: from a copy of the n * D input samples.
     static ZorStatus mr_inplace(D* p, int n, const T* h, int len, int u, int up, int d, int dp, D* line, int e) {
         ZORS_CHECK(nonnull(p), positive(n), nonnull(h), mr_check(len, u, up, d, dp), nonnull(line));
-        const std::uint64_t in = static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(d);
-        auto* copy = static_cast<D*>(aligned_alloc_bytes(in * sizeof(D)));
-        if (copy == nullptr) return zorStsMemAllocErr;
-        std::memcpy(copy, p, static_cast<std::size_t>(in * sizeof(D)));
-        mr(copy, p, n, h, len, u, up, d, dp, line, e);
-        aligned_free(copy);
-        return zorStsNoErr;
+        return mr_from_copy(p, n, d, [&](const D* x, D* y, int k) { mr(x, y, k, h, len, u, up, d, dp, line, e); });
     }
 };
 

@@ -395,6 +395,19 @@ void mr_block(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* bufs, E* hist, 
     }
 }
 
+// run(copy, p, n) on a copy of the n * D input samples at p (-9 when the
+// copy cannot be had, before anything is written).
+template <class Data, class Run>
+ZorStatus mr_from_copy(Data* p, int n, int down, Run&& run) {
+    const std::uint64_t in = static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(down);
+    auto* copy = static_cast<Data*>(aligned_alloc_bytes(in * sizeof(Data)));
+    if (copy == nullptr) return zorStsMemAllocErr;
+    std::memcpy(copy, p, static_cast<std::size_t>(in * sizeof(Data)));
+    run(static_cast<const Data*>(copy), p, n);
+    aligned_free(copy);
+    return zorStsNoErr;
+}
+
 // In place: n * D samples read from p, n * U written. With U = 1 in chunks
 // through `scratch` (outputs of a chunk never reach the inputs of the
 // next); otherwise from a copy of the input.
@@ -408,13 +421,7 @@ ZorStatus mr_inplace(int up, int down, Data* p, int n, Data* scratch, int scratc
         }
         return zorStsNoErr;
     }
-    const std::uint64_t in = static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(down);
-    auto* copy = static_cast<Data*>(aligned_alloc_bytes(in * sizeof(Data)));
-    if (copy == nullptr) return zorStsMemAllocErr;
-    std::memcpy(copy, p, static_cast<std::size_t>(in * sizeof(Data)));
-    run(copy, p, n);
-    aligned_free(copy);
-    return zorStsNoErr;
+    return mr_from_copy(p, n, down, run);
 }
 
 }  // namespace zors::fir

@@ -74,6 +74,17 @@ testing::AssertionResult near(const typename K::Data& got, cld want, long double
     return testing::AssertionSuccess();
 }
 
+// The identifier word of state kind k.
+constexpr std::uint32_t kind_word(int k) { return 0x46490000u | (0x30u + k / 10) << 8 | (0x30u + k % 10); }
+
+// Samples as long double complex values.
+template <class T>
+std::vector<cld> cls(const std::vector<T>& v) {
+    std::vector<cld> r;
+    for (auto& e : v) r.push_back(cl(e));
+    return r;
+}
+
 template <class K>
 std::vector<typename K::Tap> make_taps(zt::Rng& g, int len) {
     std::vector<typename K::Tap> h = draws<typename K::Tap>(g, len);
@@ -87,9 +98,7 @@ template <class K>
 std::vector<cld> taps_of(const typename K::State* s, int len) {
     std::vector<typename K::Tap> h(len);
     EXPECT_EQ(K::get_taps(s, h.data()), zorStsNoErr);
-    std::vector<cld> r;
-    for (auto& v : h) r.push_back(cl(v));
-    return r;
+    return cls(h);
 }
 
 // Block, one-sample and in-place calls in a row (lengths around the path and
@@ -126,10 +135,7 @@ void stream(int len, bool caller_memory, int sf) {
         x.insert(x.end(), in.begin(), in.end());
         y.insert(y.end(), out.begin(), out.end());
     }
-    std::vector<cld> xs, hs;
-    for (auto& v : x) xs.push_back(cl(v));
-    for (auto& v : hist) hs.push_back(cl(v));
-    const auto want = zref::fir(taps_of<K>(s, len), hs, xs);
+    const auto want = zref::fir(taps_of<K>(s, len), cls(hist), cls(x));
     for (std::size_t i = 0; i < y.size(); ++i) ASSERT_TRUE(near<K>(y[i], want.y[i], want.mag[i], sf)) << "output " << i;
     // The delay line holds the last inputs, newest first.
     std::vector<D> line(len);
@@ -228,14 +234,13 @@ TYPED_TEST(Fir, IdentifierWords) {
     ASSERT_EQ(K::init_alloc(&s, h.data(), 8, nullptr), zorStsNoErr);
     std::uint32_t own;
     std::memcpy(&own, s, 4);
-    EXPECT_EQ(own, 0x46490000u | (0x30u + K::kind / 10) << 8 | (0x30u + K::kind % 10));
-    auto word = [](int k) { return 0x46490000u | (0x30u + k / 10) << 8 | (0x30u + k % 10); };
+    EXPECT_EQ(own, kind_word(K::kind));
     auto x = draws<D>(g, 64);
     std::vector<D> y(64, D{}), line(8, D{});
     std::vector<typename K::Tap> taps(8);
-    std::vector<std::uint32_t> foreign = {0, 4, 0x49493031u, word(K::kind) ^ 0x01000000u};
+    std::vector<std::uint32_t> foreign = {0, 4, 0x49493031u, kind_word(K::kind) ^ 0x01000000u};
     for (int k = 1; k <= 28; ++k)
-        if (k != K::kind && k != K::kind + 2) foreign.push_back(word(k));
+        if (k != K::kind && k != K::kind + 2) foreign.push_back(kind_word(k));
     for (std::uint32_t id : foreign) {
         std::memcpy(s, &id, 4);
         const D before = y[0];
@@ -249,7 +254,7 @@ TYPED_TEST(Fir, IdentifierWords) {
         EXPECT_EQ(K::release(s), zorStsContextMatchErr);
         EXPECT_TRUE(zt::same_bits(before, y[0]));
     }
-    const std::uint32_t mr = word(K::kind + 2);
+    const std::uint32_t mr = kind_word(K::kind + 2);
     std::memcpy(s, &mr, 4);
     EXPECT_EQ(K::one(x[0], y.data(), s, 0), zorStsContextMatchErr);
     EXPECT_EQ(K::get_taps(s, taps.data()), zorStsNoErr);
@@ -470,8 +475,6 @@ template <class K>
 class FirMR : public testing::Test {};
 TYPED_TEST_SUITE(FirMR, Kinds, firk::KindName);
 
-constexpr std::uint32_t kind_word(int k) { return 0x46490000u | (0x30u + k / 10) << 8 | (0x30u + k % 10); }
-
 // Factor pairs and phases for both engines (long filters by lanes, short
 // ones by output), common factors, branches without taps, and 1/1.
 struct MrCase {
@@ -481,13 +484,6 @@ constexpr MrCase kMrCases[] = {
     {8, 1, 0, 4, 1}, {40, 1, 0, 4, 3}, {48, 3, 1, 2, 0}, {5, 3, 2, 7, 4},     {10, 3, 0, 1, 0},
     {30, 4, 1, 6, 5}, {2, 5, 3, 10, 0}, {7, 1, 0, 1, 0}, {120, 2, 1, 3, 2},
 };
-
-template <class K>
-std::vector<cld> cls(const std::vector<K>& v) {
-    std::vector<cld> r;
-    for (auto& e : v) r.push_back(cl(e));
-    return r;
-}
 
 // Runs `calls` steps counts (negative: in place) through f(in, out, n,
 // in_place), collecting inputs and outputs.
