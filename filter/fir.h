@@ -120,9 +120,24 @@ using fir_acc_t = std::conditional_t<is_complex_v<D>, Zor32sc, Zor32s>;
 template <class D>
 using FirIntDotFn = void (*)(const D* x, const D* t, int len, fir_acc_t<D>* y, int n);
 
+// y[j] = sum over q < len of t[q] * base[off[q] + j], for j < n, summed in
+// tap order: one output's taps read from anywhere in `base` (the multi-rate
+// branches over the residue classes of a tile).
+template <class T>
+using FirGatherFn = void (*)(const T* base, const std::int32_t* off, const T* t, int len, T* y, int n);
+
+// dst[i * up + c] = rows[c * stride + i], i < g, c < up: the rows of a
+// multi-rate tile's outputs into output order.
+template <class T>
+using FirInterleaveFn = void (*)(const T* rows, int stride, int up, int g, T* dst);
+
 struct FirKernels {
     FirDotFn<float> dot_32f[2];  // [fused]
     FirDotFn<double> dot_64f[2];
+    FirGatherFn<float> gather_32f[2];
+    FirGatherFn<double> gather_64f[2];
+    FirInterleaveFn<float> interleave_32f;
+    FirInterleaveFn<double> interleave_64f;
     FirDotFn<Zor32fc> dot_32fc[2];
     FirDotFn<Zor64fc> dot_64fc[2];
     FirIntDotFn<Zor16s> dot_16s;

@@ -46,12 +46,12 @@ inline T madd1(T a, T b, T c, std::true_type) {
 template <class T>
 inline T madd1(T a, T b, T c, std::false_type) { return a * b + c; }
 
-// All lanes v.
+// All lanes v (v - 0 is v for every v, the sign of zero included; the
+// compiler makes it one broadcast, where a lane-by-lane fill would be
+// sixteen inserts).
 template <class V>
 inline V splat(elem_t<V> v) {
-    V r;
-    for (std::size_t k = 0; k < lanes<elem_t<V>>; ++k) r[k] = v;
-    return r;
+    return v - V{};
 }
 
 #if defined(__AVX512F__)
@@ -113,13 +113,25 @@ inline void tap_pair(const elem_t<V>* x, const elem_t<V>* t, V (&acc)[K], std::i
 }
 #endif
 
+// Zeroes K accumulators one statement each: a loop here is turned into a
+// memset of a stack copy, which then keeps the accumulators in memory at the
+// start and end of every tile.
+template <class V, int K, std::size_t... I>
+inline void zero_acc(V (&acc)[K], std::index_sequence<I...>) {
+    ((acc[I] = V{}), ...);
+}
+template <class T, class V, int K, std::size_t... I>
+inline void store_acc(T* y, const V (&acc)[K], std::index_sequence<I...>) {
+    (store(y + I * lanes<T>, acc[I]), ...);
+}
+
 // Real data: K vectors of outputs per tile, each output summed in tap order.
 template <int K, class T, class Fused>
 inline void tile_real(const T* x, const T* t, int len, T* y) {
     using V = vec<T>;
     constexpr int n = static_cast<int>(lanes<T>);
     V acc[K];
-    for (int k = 0; k < K; ++k) acc[k] = V{};
+    zero_acc(acc, std::make_index_sequence<K>{});
     int i = 0;
 #if defined(__AVX512F__)
     if constexpr (Fused::value)  // two groups share every shifted window (taps summed in pairs of groups)
@@ -130,7 +142,7 @@ inline void tile_real(const T* x, const T* t, int len, T* y) {
         const V h = splat<V>(t[i]);
         for (int k = 0; k < K; ++k) acc[k] = madd(h, load(x + i + k * n), acc[k], Fused{});
     }
-    for (int k = 0; k < K; ++k) store(y + k * n, acc[k]);
+    store_acc(y, acc, std::make_index_sequence<K>{});
 }
 
 // Output vectors per tile: as many accumulators as the registers hold, so
@@ -149,6 +161,83 @@ void dot_real(const T* x, const T* t, int len, T* y, int cnt) {
         T s = 0;
         for (int i = 0; i < len; ++i) s = madd1(t[i], x[j + i], s, Fused{});
         y[j] = s;
+    }
+}
+
+// Real data, taps at offsets: K vectors of outputs per tile.
+template <int K, class T, class Fused>
+inline void gather_tile(const T* base, const std::int32_t* off, const T* t, int len, T* y) {
+    using V = vec<T>;
+    constexpr int n = static_cast<int>(lanes<T>);
+    V acc[K];
+    zero_acc(acc, std::make_index_sequence<K>{});
+    for (int q = 0; q < len; ++q) {
+        const V h = splat<V>(t[q]);
+        const T* x = base + off[q];
+        for (int k = 0; k < K; ++k) acc[k] = madd(h, load(x + k * n), acc[k], Fused{});
+    }
+    store_acc(y, acc, std::make_index_sequence<K>{});
+}
+
+template <class T, bool F>
+void gather_real(const T* base, const std::int32_t* off, const T* t, int len, T* y, int cnt) {
+    using Fused = std::bool_constant<F>;
+    constexpr int n = static_cast<int>(lanes<T>);
+    int j = 0;
+    for (; j + kWideTile * n <= cnt; j += kWideTile * n) gather_tile<kWideTile, T, Fused>(base + j, off, t, len, y + j);
+    for (; j + 4 * n <= cnt; j += 4 * n) gather_tile<4, T, Fused>(base + j, off, t, len, y + j);
+    for (; j + n <= cnt; j += n) gather_tile<1, T, Fused>(base + j, off, t, len, y + j);
+    for (; j < cnt; ++j) {
+        T s = 0;
+        for (int q = 0; q < len; ++q) s = madd1(t[q], base[off[q] + j], s, Fused{});
+        y[j] = s;
+    }
+}
+
+// dst[i * U + c] = rows[c * stride + i] for i < g, c < U: U row vectors
+// become U output vectors through two-source lane permutations (rows 0 and 1
+// into one, rows 2 and 3 into another, then the two merged).
+template <class T, int U, int V0>
+inline vec<T> interleaved(const vec<T> (&r)[4]) {
+    using V = vec<T>;
+    constexpr std::size_t n = lanes<T>;
+    const auto from01 = lane_mask<V>([](std::size_t l) {
+        const std::size_t p = V0 * n + l;
+        return (p % U & 1) * n + p / U;
+    });
+    const V t01 = __builtin_shuffle(r[0], r[1], from01);
+    if constexpr (U <= 2) {
+        return t01;
+    } else {
+        const V t23 = __builtin_shuffle(r[2], r[3], from01);
+        const auto pick = lane_mask<V>([](std::size_t l) { return (V0 * n + l) % U >= 2 ? n + l : l; });
+        return __builtin_shuffle(t01, t23, pick);
+    }
+}
+
+template <class T, int U, int... W>
+void interleave_rows(const T* rows, int stride, int g, T* dst, std::integer_sequence<int, W...>) {
+    using V = vec<T>;
+    constexpr int n = static_cast<int>(lanes<T>);
+    int i = 0;
+    for (; i + n <= g; i += n) {
+        V r[4];
+        for (int c = 0; c < 4; ++c) r[c] = load(rows + (c < U ? c : 0) * stride + i);
+        (store(dst + i * U + W * n, interleaved<T, U, W>(r)), ...);
+    }
+    for (; i < g; ++i)
+        for (int c = 0; c < U; ++c) dst[i * U + c] = rows[c * stride + i];
+}
+
+template <class T>
+void interleave_real(const T* rows, int stride, int up, int g, T* dst) {
+    switch (up) {
+        case 2: interleave_rows<T, 2>(rows, stride, g, dst, std::make_integer_sequence<int, 2>{}); return;
+        case 3: interleave_rows<T, 3>(rows, stride, g, dst, std::make_integer_sequence<int, 3>{}); return;
+        case 4: interleave_rows<T, 4>(rows, stride, g, dst, std::make_integer_sequence<int, 4>{}); return;
+        default:
+            for (int i = 0; i < g; ++i)
+                for (int c = 0; c < up; ++c) dst[static_cast<std::ptrdiff_t>(i) * up + c] = rows[static_cast<std::ptrdiff_t>(c) * stride + i];
     }
 }
 
@@ -240,6 +329,10 @@ void dot_16sc(const Zor16sc* x, const Zor16sc* t, int len, Zor32sc* y, int cnt) 
 extern const FirKernels fir_kernels = {
     {dot_real<float, false>, dot_real<float, true>},
     {dot_real<double, false>, dot_real<double, true>},
+    {gather_real<float, false>, gather_real<float, true>},
+    {gather_real<double, false>, gather_real<double, true>},
+    interleave_real<float>,
+    interleave_real<double>,
     {dot_cplx<Zor32fc, false>, dot_cplx<Zor32fc, true>},
     {dot_cplx<Zor64fc, false>, dot_cplx<Zor64fc, true>},
     dot_16s,

@@ -368,7 +368,7 @@ struct IntState {
             else return fir_kernels().dot_16s;
         }();
         mr_block<D, D, Acc>(
-            pl, dot, mr_at<std::uint8_t>(pl, pl->bufs), dly(r), src, n, false,
+            pl, dot, nullptr, mr_at<std::uint8_t>(pl, pl->bufs), dly(r), src, n, false,
             [](const D* x, D* y, int k) { std::memcpy(y, x, sizeof(D) * static_cast<std::size_t>(k)); },
             [dst, sfe](std::int64_t l, const Acc& a) {
                 const Zor32s* ap = parts(&a);

@@ -46,6 +46,21 @@ inline FirDotFn<T> fir_dot(bool fused) noexcept {
     else return k.dot_64fc[fused];
 }
 
+template <class T>
+inline FirInterleaveFn<T> fir_interleave() noexcept {
+    if constexpr (std::is_same_v<T, float>) return fir_kernels().interleave_32f;
+    else return fir_kernels().interleave_64f;
+}
+
+// The gather kernels of the real types; null for complex ones.
+template <class T>
+inline FirGatherFn<T> fir_gather(bool fused) noexcept {
+    const FirKernels& k = fir_kernels();
+    if constexpr (std::is_same_v<T, float>) return k.gather_32f[fused];
+    else if constexpr (std::is_same_v<T, double>) return k.gather_64f[fused];
+    else return nullptr;
+}
+
 
 }  // namespace zors
 
@@ -639,9 +654,17 @@ struct State {
     static void mr_run(FirRec* r, const Data* src, Data* dst, int n, int sf) {
         MrPlan* pl = plan(r);
         mr_block<CT, CT, CT>(
-            pl, fir_dot<CT>(kFused), mr_at<std::uint8_t>(pl, pl->bufs), dly(r), src, n, n > Ty::par_threshold,
+            pl, fir_dot<CT>(kFused), fir_gather<CT>(kFused), mr_at<std::uint8_t>(pl, pl->bufs), dly(r), src, n, n > Ty::par_threshold,
             [](const Data* x, CT* y, int k) { widen_n(x, y, k); },
-            [dst, sf](std::int64_t l, const CT& a) { dst[l] = narrow<Data>(a, sf, Ty::block_tie); });
+            [dst, sf](std::int64_t l, const CT& a) { dst[l] = narrow<Data>(a, sf, Ty::block_tie); }, [dst] {
+                if constexpr (std::is_same_v<Data, CT> && !Ty::cplx) {
+                    return [dst](std::int64_t l, const CT* rows, int stride, int up, int g) {
+                        fir_interleave<CT>()(rows, stride, up, g, dst + l);
+                    };
+                } else {
+                    return nullptr;
+                }
+            }());
     }
 
     static ZorStatus one(Data x, Data* y, void* s, int sf) {

@@ -27,7 +27,10 @@
 //   in which the windows of outputs c, c + U, c + 2U, ... advance by one
 //   sample; each branch is split the same way into D phase-ordered
 //   sub-filters, so the outputs of one c are at most D single-rate kernel
-//   runs (outputs in vector lanes) over the classes, added.
+//   runs (outputs in vector lanes) over the classes, added. Real types run
+//   all sub-filters of an output in one pass instead (each tap with the
+//   offset of its sample in the split tile), and with U <= 4 keep the U
+//   rows of outputs side by side to write them out in output order at once.
 #pragma once
 
 #include <cstdint>
@@ -64,7 +67,8 @@ struct MrPlan {
     std::int32_t tile;   // steps per tile
     std::int32_t lanes;  // samples per residue class of a tile
     std::int32_t team;
-    std::uint32_t outs, pieces, ptaps, bufs, buf_bytes;
+    std::int32_t rows, row_stride;  // output rows of a tile (1 or U), their stride in accumulators
+    std::uint32_t outs, pieces, ptaps, offs, bufs, buf_bytes;
     std::uint32_t lin_off, comp_off, acc_off, tmp_off;  // inside a thread buffer
 };
 
@@ -90,9 +94,9 @@ constexpr std::uint64_t align64(std::uint64_t v) noexcept { return (v + 63) & ~s
 // Sizes of a plan and of one thread buffer, for any phases. E: the buffer's
 // sample type, T: the taps' type, A: the accumulator's.
 struct MrShape {
-    std::int32_t strategy = 0, hist = 0, tile = 0, lanes = 0;
+    std::int32_t strategy = 0, hist = 0, tile = 0, lanes = 0, rows = 1, row_stride = 0;
     std::uint64_t plan_bytes = 0, buf_bytes = 0;
-    std::uint32_t outs = 0, pieces = 0, ptaps = 0;
+    std::uint32_t outs = 0, pieces = 0, ptaps = 0, offs = 0;
     std::uint32_t lin_off = 0, comp_off = 0, acc_off = 0, tmp_off = 0;
     bool ok = false;
 };
@@ -117,22 +121,29 @@ inline MrShape mr_shape(int len, int up, int down, std::int32_t strategy) noexce
     const std::uint64_t outs = plan.add(static_cast<std::uint64_t>(u) * sizeof(MrOut));
     const std::uint64_t pieces = plan.add(npieces * sizeof(MrPiece));
     const std::uint64_t ptaps = plan.add(nptaps * sizeof(T));
+    const std::uint64_t offs = by_lanes ? plan.add(nptaps * sizeof(std::int32_t)) : 0;
     const std::uint64_t lin = align64(static_cast<std::uint64_t>(span) * sizeof(E));
     const std::uint64_t comp = by_lanes && d > 1 ? align64(static_cast<std::uint64_t>(d * lanes) * sizeof(E)) : 0;
     const std::uint64_t acc = by_lanes ? align64(static_cast<std::uint64_t>(g) * sizeof(A)) : 0;
+    // Real accumulators keep the U outputs of a tile side by side for U <= 4
+    // (written out in output order in one pass).
+    const std::int64_t rows = by_lanes && std::is_floating_point_v<A> && u <= 4 ? u : 1;
     constexpr std::uint64_t kLimit = 0x40000000;
-    if (plan.total() > kLimit || lin + comp + 2 * acc > kLimit) return s;
+    if (plan.total() > kLimit || lin + comp + static_cast<std::uint64_t>(rows + 1) * acc > kLimit) return s;
     s.tile = static_cast<std::int32_t>(g);
     s.lanes = static_cast<std::int32_t>(lanes);
     s.plan_bytes = plan.total();
     s.outs = static_cast<std::uint32_t>(outs);
     s.pieces = static_cast<std::uint32_t>(pieces);
     s.ptaps = static_cast<std::uint32_t>(ptaps);
+    s.offs = static_cast<std::uint32_t>(offs);
     s.lin_off = 0;
     s.comp_off = static_cast<std::uint32_t>(lin);
     s.acc_off = static_cast<std::uint32_t>(lin + comp);
-    s.tmp_off = static_cast<std::uint32_t>(lin + comp + acc);
-    s.buf_bytes = lin + comp + 2 * acc;
+    s.rows = static_cast<std::int32_t>(rows);
+    s.row_stride = static_cast<std::int32_t>(acc / sizeof(A));
+    s.tmp_off = static_cast<std::uint32_t>(lin + comp + static_cast<std::uint64_t>(rows) * acc);
+    s.buf_bytes = lin + comp + static_cast<std::uint64_t>(rows + 1) * acc;
     s.ok = true;
     return s;
 }
@@ -165,9 +176,12 @@ inline void mr_plan(MrPlan* p, const MrShape& s, int len, int up, int up_phase, 
     p->tile = s.tile;
     p->lanes = s.lanes;
     p->team = team;
+    p->rows = s.rows;
+    p->row_stride = s.row_stride;
     p->outs = s.outs;
     p->pieces = s.pieces;
     p->ptaps = s.ptaps;
+    p->offs = s.offs;
     p->bufs = bufs;
     p->buf_bytes = static_cast<std::uint32_t>(s.buf_bytes);
     p->lin_off = s.lin_off;
@@ -176,6 +190,7 @@ inline void mr_plan(MrPlan* p, const MrShape& s, int len, int up, int up_phase, 
     p->tmp_off = s.tmp_off;
     MrOut* outs = mr_at<MrOut>(p, p->outs);
     MrPiece* pieces = mr_at<MrPiece>(p, p->pieces);
+    std::int32_t* offs = mr_at<std::int32_t>(p, p->offs);
     // Window starts in E, then relative to the earliest.
     std::int64_t smin = INT64_MAX, emax = 0;
     for (int c = 0; c < up; ++c) {
@@ -208,6 +223,7 @@ inline void mr_plan(MrPlan* p, const MrShape& s, int len, int up, int up_phase, 
                 pc.at = (e % down) * p->lanes + e / down;
                 pc.off = sub;
                 pc.m = (o.n - r + down - 1) / down;
+                for (int q = 0; q < pc.m; ++q) offs[sub + q] = pc.at + q;
                 sub += pc.m;
                 ++o.count;
             }
@@ -301,12 +317,18 @@ inline void mr_split(const E* __restrict x, E* __restrict y, int down, int lanes
 // The single-rate kernel: y[j] = sum over i < len of t[i] * x[j + i], j < n.
 template <class E, class T, class A>
 using MrDot = void (*)(const E* x, const T* t, int len, A* y, int n);
+// The same over taps at offsets (all sub-filters of an output in one pass);
+// null where the types have none.
+template <class E, class T, class A>
+using MrGather = void (*)(const E* base, const std::int32_t* off, const T* t, int len, A* y, int n);
 
 // Block steps [j0, j0 + count) of a call: fetch(e, n, dst) copies E[e ..
-// e + n) into dst, emit(l, a) writes output l.
-template <class E, class T, class A, class Fetch, class Emit>
-void mr_steps(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* buf, std::int64_t j0, std::int64_t count,
-              Fetch& fetch, Emit& emit) {
+// e + n) into dst, emit(l, a) writes output l; put(l, rows, stride, U, g),
+// where the types have one, writes the outputs l .. l + g * U - 1 of a tile
+// from its U rows.
+template <class E, class T, class A, class Fetch, class Emit, class Put>
+void mr_steps(const MrPlan* p, MrDot<E, T, A> dot, MrGather<E, T, A> gather, std::uint8_t* buf, std::int64_t j0,
+              std::int64_t count, Fetch& fetch, Emit& emit, Put& put) {
     const int up = p->up, down = p->down;
     const MrOut* outs = mr_at<MrOut>(p, p->outs);
     const MrPiece* pieces = mr_at<MrPiece>(p, p->pieces);
@@ -342,6 +364,25 @@ void mr_steps(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* buf, std::int64
         }
         A* acc = reinterpret_cast<A*>(buf + p->acc_off);
         A* tmp = reinterpret_cast<A*>(buf + p->tmp_off);
+        if (gather != nullptr) {
+            const std::int32_t* offs = mr_at<std::int32_t>(p, p->offs);
+            if constexpr (!std::is_same_v<Put, std::nullptr_t>) {
+                if (p->rows == up) {
+                    for (int c = 0; c < up; ++c) {
+                        const MrOut& o = outs[c];
+                        gather(comp, offs + o.off, taps + o.off, o.n, acc + static_cast<std::ptrdiff_t>(c) * p->row_stride, g);
+                    }
+                    put(j * up, acc, p->row_stride, up, g);
+                    continue;
+                }
+            }
+            for (int c = 0; c < up; ++c) {
+                const MrOut& o = outs[c];
+                gather(comp, offs + o.off, taps + o.off, o.n, acc, g);
+                for (int i = 0; i < g; ++i) emit((j + i) * up + c, acc[i]);
+            }
+            continue;
+        }
         for (int c = 0; c < up; ++c) {
             const MrOut& o = outs[c];
             if (o.count == 0) std::memset(static_cast<void*>(acc), 0, sizeof(A) * static_cast<std::size_t>(g));
@@ -368,9 +409,9 @@ void mr_steps(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* buf, std::int64
 // A whole block call: n steps over the history `hist` (H samples, oldest
 // first) and src (n * D samples), on a team when `team` is set; then the
 // last H samples become the history. widen(s, d, k) converts k samples.
-template <class E, class T, class A, class Data, class Widen, class Emit>
-void mr_block(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* bufs, E* hist, const Data* src, int n, bool team,
-              Widen&& widen, Emit&& emit) {
+template <class E, class T, class A, class Data, class Widen, class Emit, class Put = std::nullptr_t>
+void mr_block(const MrPlan* p, MrDot<E, T, A> dot, MrGather<E, T, A> gather, std::uint8_t* bufs, E* hist, const Data* src,
+              int n, bool team, Widen&& widen, Emit&& emit, Put put = nullptr) {
     const std::int64_t h = p->hist;
     auto fetch = [&](std::int64_t e, int k, E* out) {
         std::int64_t done = 0;
@@ -383,8 +424,8 @@ void mr_block(const MrPlan* p, MrDot<E, T, A> dot, std::uint8_t* bufs, E* hist, 
     par::run_capped(team, p->team, [&](const par::Team& t) {
         const par::Slice s = par::split(n, t.size(), t.index());
         if (s.count > 0)
-            mr_steps<E, T, A>(p, dot, bufs + static_cast<std::size_t>(t.index()) * p->buf_bytes, s.begin, s.count,
-                              fetch, emit);
+            mr_steps<E, T, A>(p, dot, gather, bufs + static_cast<std::size_t>(t.index()) * p->buf_bytes, s.begin, s.count,
+                              fetch, emit, put);
     });
     const std::int64_t total = std::int64_t{n} * p->down;
     if (total >= h) {
