@@ -71,6 +71,33 @@ template <class T> Pk<T> load(const Cx<T>* p) {
     return r;
 }
 template <class T> void store(Cx<T>* p, Pk<T> a) { std::memcpy(static_cast<void*>(p), &a.v, sizeof a.v); }
+
+// The pack of the values at(0) .. at(n - 1), built in registers (single
+// precision: each value one 64-bit lane); filling a stack array and loading
+// it as a vector would stall on the partial stores.
+template <class T, std::size_t... J>
+typename PackOf<T>::V parts_of(const Cx<T>* c, std::index_sequence<J...>) {
+    return typename PackOf<T>::V{(J % 2 ? c[J / 2].im : c[J / 2].re)...};
+}
+template <class T, class At, std::size_t... I>
+Pk<T> pack_at(At&& at, std::index_sequence<I...>) {
+    using P = PackOf<T>;
+    Pk<T> r;
+    if constexpr (sizeof(Cx<T>) == 8) {
+        typedef std::uint64_t U __attribute__((vector_size(P::bytes)));
+        const auto bits = [](const Cx<T>& c) {
+            std::uint64_t u;
+            std::memcpy(&u, &c, 8);
+            return u;
+        };
+        const U u{bits(at(I))...};
+        std::memcpy(&r.v, &u, sizeof u);
+    } else {
+        const Cx<T> c[] = {at(I)...};
+        r.v = parts_of<T>(c, std::make_index_sequence<P::lanes>{});
+    }
+    return r;
+}
 template <class T> Pk<T> add(Pk<T> a, Pk<T> b) { return {a.v + b.v}; }
 template <class T> Pk<T> sub(Pk<T> a, Pk<T> b) { return {a.v - b.v}; }
 template <class T> Pk<T> scal(Pk<T> a, T s) { return {a.v * s}; }
@@ -292,9 +319,10 @@ struct Dit {
             Cx<T> lanes[P];
             for (; b + P <= b1; b += P) {
                 for (std::size_t t = 0; t < m; ++t) {
-                    for (std::size_t l = 0; l < P; ++l)
-                        lanes[l] = permuted ? src.get(p.digits[b + l] + t * stride) : w[(b + l) * m + t];
-                    x[t] = load(lanes);
+                    if (permuted)
+                        x[t] = pack_at<T>([&](std::size_t l) { return src.get(p.digits[b + l] + t * stride); }, std::make_index_sequence<P>{});
+                    else
+                        x[t] = pack_at<T>([&](std::size_t l) { return w[(b + l) * m + t]; }, std::make_index_sequence<P>{});
                 }
                 fixed_dft<F, Inv, T>(x, y);
                 for (std::size_t q = 0; q < m; ++q) {
