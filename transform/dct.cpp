@@ -101,13 +101,17 @@ ZorStatus build(DctSpec<T>* s, int hint) {
         size = eb * static_cast<std::int64_t>(n) + 16;
     }
     if (s->alg == DctAlg::small || s->alg == DctAlg::direct) {
+        // Row m of the table holds what input or coefficient m multiplies,
+        // for every output in order: the forward kinds keep the matrix
+        // transposed, the inverse kinds as it stands.
+        const bool inv = s->id % 2 == 0;
         s->cosines = alloc_t<T>(n * n);
         if (s->cosines == nullptr) return zorStsMemAllocErr;
         for (std::uint64_t k = 0; k < n; ++k)
             for (std::uint64_t i = 0; i < n; ++i) {
                 long double c, sn;
                 unit_root((2 * i + 1) * k, 4 * n, c, sn);
-                s->cosines[k * n + i] = static_cast<T>(c);
+                s->cosines[inv ? k * n + i : i * n + k] = static_cast<T>(c);
             }
     } else if (s->alg == DctAlg::fast) {
         s->fast = alloc_t<T>(n + 64);
@@ -250,6 +254,16 @@ void fast_inv(T* y, T* t, std::size_t L, const T* f, const T* m8) {
 
 // ---- transforms ----
 
+// Eight doubles, and eight table values widened to them.
+typedef double D8 __attribute__((vector_size(64)));
+template <class T>
+inline void widen8(const T* p, D8& out) {
+    typedef T V __attribute__((vector_size(8 * sizeof(T))));
+    V v;
+    std::memcpy(&v, p, sizeof v);
+    out = __builtin_convertvector(v, D8);
+}
+
 template <class T>
 ZorStatus dct_run(const DctSpec<T>* s, const T* src, T* dst, Zor8u* buffer, bool inv) {
     const std::size_t n = static_cast<std::size_t>(s->len);
@@ -261,20 +275,33 @@ ZorStatus dct_run(const DctSpec<T>* s, const T* src, T* dst, Zor8u* buffer, bool
     case DctAlg::direct: {
         T local[8];
         T* v = s->alg == DctAlg::small ? local : static_cast<T*>(w.at);
-        // forward: y[o] = Σ_i x[i]·cos(π(2i+1)o/2n), row o of the matrix;
-        // inverse: x[o] = Σ_i c(i)·y[i]·cos(π(2o+1)i/2n), column o
+        // forward: y[o] = Σ_i x[i]·cos(π(2i+1)o/2n);
+        // inverse: x[o] = Σ_i c(i)·y[i]·cos(π(2o+1)i/2n);
+        // row i of the table holds the factors of term i for every o, so
+        // eight outputs at a time take each term with one vector step (each
+        // output still sums its terms in order, in double precision).
         const T* cm = s->cosines;
-        for (std::size_t o = 0; o < n; ++o) {
-            double acc = 0;
-            if (inv) {
-                acc = static_cast<double>(src[0] * c0) * static_cast<double>(cm[o]);
-                for (std::size_t i = 1; i < n; ++i) acc += static_cast<double>(src[i] * ck) * static_cast<double>(cm[i * n + o]);
-                v[o] = static_cast<T>(acc);
-            } else {
-                for (std::size_t i = 0; i < n; ++i) acc += static_cast<double>(src[i]) * static_cast<double>(cm[o * n + i]);
-                v[o] = static_cast<T>(acc) * (o == 0 ? c0 : ck);
+        const auto term = [&](std::size_t i) {
+            return inv ? static_cast<double>(src[i] * (i == 0 ? c0 : ck)) : static_cast<double>(src[i]);
+        };
+        std::size_t o = 0;
+        for (; o + 8 <= n; o += 8) {
+            D8 row;
+            widen8(cm + o, row);
+            D8 acc = inv ? term(0) * row : D8{} + term(0) * row;  // the forward sum starts from +0
+            for (std::size_t i = 1; i < n; ++i) {
+                widen8(cm + i * n + o, row);
+                acc += term(i) * row;
             }
+            for (std::size_t l = 0; l < 8; ++l) v[o + l] = static_cast<T>(acc[l]);
         }
+        for (; o < n; ++o) {
+            double acc = inv ? term(0) * static_cast<double>(cm[o]) : 0 + term(0) * static_cast<double>(cm[o]);
+            for (std::size_t i = 1; i < n; ++i) acc += term(i) * static_cast<double>(cm[i * n + o]);
+            v[o] = static_cast<T>(acc);
+        }
+        if (!inv)
+            for (o = 0; o < n; ++o) v[o] *= o == 0 ? c0 : ck;
         std::memcpy(dst, v, n * sizeof(T));
         return zorStsNoErr;
     }
