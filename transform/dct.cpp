@@ -46,7 +46,7 @@ struct DctSpec {
     std::int32_t buf_size;
     T c0, ck;
     DctAlg alg;
-    T* cosines;       // owned: cos(π(2i+1)k/(2len)), row k, column i (direct and small lengths)
+    T* cosines;       // owned: the cosine table of the direct and small lengths
     T* fast;          // owned: ½/cos(π(2j+1)/(2L)) per level L = len .. 16, then the 8-point matrix
     Cx<T>* weights;   // owned: c(k)·(cos, sin)(πk/(2len)), k < len (FFT paths)
     Cx<T>* split;     // owned: e^{-iπk/len}, k < len (Bluestein path)
@@ -100,7 +100,24 @@ ZorStatus build(DctSpec<T>* s, int hint) {
         s->alg = DctAlg::direct;
         size = eb * static_cast<std::int64_t>(n) + 16;
     }
-    if (s->alg == DctAlg::small || s->alg == DctAlg::direct) {
+    if (s->alg == DctAlg::small) {
+        // The straight-line lengths (1, 2, 4, 8): row i of an 8 x 8 table
+        // holds what term i adds to every output, normalisation included
+        // (c(k) in double times the cosine in long double, rounded once);
+        // rows and columns past the length are zero.
+        const bool inv = s->id % 2 == 0;
+        const double c0 = 1.0 / std::sqrt(static_cast<double>(n));
+        const double ck = c0 * (sizeof(T) == 4 ? static_cast<double>(1.41421356f) : 1.4142135623730951);
+        s->cosines = alloc_t<T>(64);
+        if (s->cosines == nullptr) return zorStsMemAllocErr;
+        for (std::uint64_t i = 0; i < 8; ++i)
+            for (std::uint64_t o = 0; o < 8; ++o) {
+                long double c = 0, sn;
+                if (i < n && o < n) unit_root(inv ? (2 * o + 1) * i : (2 * i + 1) * o, 4 * n, c, sn);
+                const long double k = (inv ? i : o) == 0 ? c0 : ck;
+                s->cosines[i * 8 + o] = static_cast<T>(k * c);
+            }
+    } else if (s->alg == DctAlg::direct) {
         // Row m of the table holds what input or coefficient m multiplies,
         // for every output in order: the forward kinds keep the matrix
         // transposed, the inverse kinds as it stands.
@@ -268,13 +285,30 @@ template <class T>
 ZorStatus dct_run(const DctSpec<T>* s, const T* src, T* dst, Zor8u* buffer, bool inv) {
     const std::size_t n = static_cast<std::size_t>(s->len);
     const T c0 = s->c0, ck = s->ck;
+    if (s->alg == DctAlg::small) {  // eight outputs in one vector, terms in order
+        typedef T V __attribute__((vector_size(8 * sizeof(T))));
+        const T* tb = s->cosines;
+        const auto run = [&](std::size_t len) {
+            V row, acc;
+            std::memcpy(&row, tb, sizeof row);
+            acc = src[0] * row;
+            for (std::size_t i = 1; i < len; ++i) {
+                std::memcpy(&row, tb + 8 * i, sizeof row);
+                acc += src[i] * row;
+            }
+            if (len == 8) std::memcpy(dst, &acc, sizeof acc);
+            else for (std::size_t o = 0; o < len; ++o) dst[o] = acc[o];
+        };
+        if (n == 8) run(8);  // the common length with its loops unrolled
+        else run(n);
+        return zorStsNoErr;
+    }
     DftWork w;
     if (!w.get(buffer, s->buf_size)) return zorStsMemAllocErr;
     switch (s->alg) {
-    case DctAlg::small:
+    case DctAlg::small:  // above
     case DctAlg::direct: {
-        T local[8];
-        T* v = s->alg == DctAlg::small ? local : static_cast<T*>(w.at);
+        T* v = static_cast<T*>(w.at);
         // forward: y[o] = Σ_i x[i]·cos(π(2i+1)o/2n);
         // inverse: x[o] = Σ_i c(i)·y[i]·cos(π(2o+1)i/2n);
         // row i of the table holds the factors of term i for every o, so
