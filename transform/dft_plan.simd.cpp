@@ -434,18 +434,29 @@ void run_direct(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work) {
 template <bool Inv, class T>
 ZorStatus run_bluestein(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work) {
     const std::size_t n = static_cast<std::size_t>(p.n), M = static_cast<std::size_t>(p.padded);
+    constexpr std::size_t P = PackOf<T>::n;
+    constexpr auto lanes = std::make_index_sequence<P>{};
     auto* a = static_cast<Cx<T>*>(work);
-    for (std::size_t j = 0; j < n; ++j) a[j] = mul<Inv>(src.get(j), p.chirp[j]);
+    std::size_t j = 0;
+    for (; j + P <= n; j += P)
+        store(a + j, mul<Inv>(pack_at<T>([&](std::size_t l) { return src.get(j + l); }, lanes), load(p.chirp + j)));
+    for (; j < n; ++j) a[j] = mul<Inv>(src.get(j), p.chirp[j]);
     std::memset(static_cast<void*>(a + n), 0, (M - n) * sizeof(Cx<T>));
     void* rest = a + M;
     ZorStatus st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, false);
     if (st != zorStsNoErr) return st;
-    for (std::size_t j = 0; j < M; ++j) a[j] = mul<Inv>(a[j], p.kernel[j]);
+    for (j = 0; j + P <= M; j += P) store(a + j, mul<Inv>(load(a + j), load(p.kernel + j)));
+    for (; j < M; ++j) a[j] = mul<Inv>(a[j], p.kernel[j]);
     st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, true);
     if (st != zorStsNoErr) return st;
     // The inverse sign conjugates the chirp on both ends and the kernel
     // spectrum (the kernel is even, so its spectrum conjugates with it).
-    for (std::size_t k = 0; k < n; ++k) dst.set(k, mul<Inv>(a[k], p.chirp[k]));
+    j = 0;
+    if (dst.step == 2 && dst.im == dst.re + 1) {
+        auto* d = reinterpret_cast<Cx<T>*>(dst.re);
+        for (; j + P <= n; j += P) store(d + j, mul<Inv>(load(a + j), load(p.chirp + j)));
+    }
+    for (; j < n; ++j) dst.set(j, mul<Inv>(a[j], p.chirp[j]));
     return zorStsNoErr;
 }
 
