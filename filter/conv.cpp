@@ -48,7 +48,7 @@ public:
         return at;
     }
     bool allocate() {
-        base_ = static_cast<unsigned char*>(aligned_alloc_bytes(size_ == 0 ? 64 : size_));
+        base_ = static_cast<unsigned char*>(aligned_alloc_at(size_ == 0 ? 64 : size_, 0));
         return base_ != nullptr;
     }
     template <class T>

@@ -318,7 +318,10 @@ struct State {
             works = b.lay.add(t * align16(static_cast<std::uint64_t>(work)));
             status = b.lay.add(16 * t);
         }
-        auto* r = reinterpret_cast<FirRec*>(state_memory(nullptr, b.lay.total()));
+        // The threads' block and work buffers start on cache lines: no line
+        // is written by two threads (a shared one costs a transfer between
+        // the cores on every pass of every block).
+        auto* r = reinterpret_cast<FirRec*>(state_memory(nullptr, b.lay.total(), blocks));
         if (r == nullptr) {
             if (spec != nullptr) F::release(spec);
             return zorStsMemAllocErr;

@@ -24,6 +24,19 @@ void* aligned_alloc_bytes(std::uint64_t bytes) noexcept {
     return reinterpret_cast<void*>(aligned);
 }
 
+void* aligned_alloc_at(std::uint64_t bytes, std::uint64_t offset) noexcept {
+    constexpr std::uint64_t kSlack = 64 + sizeof(void*);
+    if (bytes > UINT32_MAX - kSlack) return nullptr;
+    void* raw = std::malloc(static_cast<std::size_t>(bytes + kSlack));
+    if (raw == nullptr) return nullptr;
+    // The first address after the raw pointer's slot with (p + offset) on a line.
+    const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(raw) + sizeof(void*);
+    const std::uintptr_t want = static_cast<std::uintptr_t>(64 - offset % 64) % 64;
+    const std::uintptr_t aligned = first + ((want - first % 64) % 64 + 64) % 64;
+    std::memcpy(reinterpret_cast<void*>(aligned - sizeof(void*)), &raw, sizeof(void*));
+    return reinterpret_cast<void*>(aligned);
+}
+
 void aligned_free(void* p) noexcept {
     if (p == nullptr) return;
     void* raw;

@@ -80,15 +80,16 @@ constexpr int size_or_fail(std::uint64_t bytes) noexcept {
 }
 
 // Memory for a state: the caller's (placed at 16) or a new zeroed library
-// block. Returns null when the library block cannot be had.
-inline std::uint8_t* state_memory(void* caller_buffer, std::uint64_t bytes) noexcept {
+// block, whose byte `line_at` starts a cache line (the per-thread buffers of
+// the state). Returns null when the library block cannot be had.
+inline std::uint8_t* state_memory(void* caller_buffer, std::uint64_t bytes, std::uint64_t line_at = 0) noexcept {
     if (caller_buffer != nullptr) {
         std::uint8_t* p = place16(caller_buffer);
         std::memset(p, 0, static_cast<std::size_t>(bytes));
         return p;
     }
     if (bytes > 0x7FFFFFFFull) return nullptr;
-    auto* p = static_cast<std::uint8_t*>(aligned_alloc_bytes(bytes));
+    auto* p = static_cast<std::uint8_t*>(aligned_alloc_at(bytes, line_at));
     if (p != nullptr) std::memset(p, 0, static_cast<std::size_t>(bytes));
     return p;
 }
