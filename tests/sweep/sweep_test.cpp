@@ -59,6 +59,8 @@ enum class Act {
     Size,         // an int size or count: below lo (or above hi) gives code
     Value,        // the valid value of a scalar (or of a size)
     Bad,          // this scalar set to value gives code
+    BadFill,      // this buffer filled with value gives code
+    OtherMaker,   // an object of the same type made by `maker` gives -17
     Fill,         // fill a pointed-to buffer with this value instead of the default
     NullOk,       // this pointer may be null (the call succeeds)
     Unchecked,    // the function does not check this pointer: no null call
@@ -82,6 +84,7 @@ struct Rule {
     long long code = 0;
     long long lo = kNone, hi = kNone;
     double value = 0;
+    const char* maker = nullptr;
 };
 
 Rule size(const char* fn, const char* p, long long code, long long lo, double valid, long long hi = kNone) {
@@ -90,6 +93,10 @@ Rule size(const char* fn, const char* p, long long code, long long lo, double va
 Rule value(const char* fn, const char* p, double v) { return {fn, p, Act::Value, 0, kNone, kNone, v}; }
 Rule bad(const char* fn, const char* p, double v, long long code) { return {fn, p, Act::Bad, code, kNone, kNone, v}; }
 Rule fill(const char* fn, const char* p, double v) { return {fn, p, Act::Fill, 0, kNone, kNone, v}; }
+Rule bad_fill(const char* fn, const char* p, double v, long long code) { return {fn, p, Act::BadFill, code, kNone, kNone, v}; }
+Rule other_maker(const char* fn, const char* p, const char* maker) {
+    return {fn, p, Act::OtherMaker, zorStsContextMatchErr, kNone, kNone, 0, maker};
+}
 Rule act(const char* fn, const char* p, Act a, long long code = 0) { return {fn, p, a, code}; }
 
 // Family patterns used by several rows.
@@ -108,7 +115,10 @@ const std::vector<Rule>& rules() {
         // Library services.
         act("zorSetFlushToZero|zorSetDenormAreZeros", "*", Act::Always, zorStsCpuNotSupportedErr),
         act("zorSetFlushToZero", "pUMask", Act::Unchecked),
-        size("zorsMalloc_*", "len", 0, 1, 8),
+        // Block sizes are formed in 32 bits: a count whose size does not fit
+        // fails rather than allocating less.
+        size("zorsMalloc_8u|zorsMalloc_8s", "len", 0, 1, 8),
+        size("zorsMalloc_*", "len", 0, 1, 8, 2147483629),
         act("zorsMalloc_*", "*", Act::OwnsResult),
         act("zorsFree", "ptr", Act::NullOk),
         act("zorsFree", "*", Act::NoBaseline),
@@ -151,6 +161,13 @@ const std::vector<Rule>& rules() {
         value("zorsWinKaiserQ15_*", "alphaQ15", 16384),
         act("zorsToneInitQ15_*|zorsTriangleInitQ15_*|zorsRandUniformInit_*|zorsRandGaussInit_*", "pState", Act::Target),
         fill("zorsTone_Direct_*|zorsTriangle_Direct_*", "pPhase", 0),
+        bad_fill("zorsTone_Direct_*", "pPhase", 7, zorStsTonePhaseErr),
+        bad_fill("zorsTriangle_Direct_*", "pPhase", 7, zorStsTrnglPhaseErr),
+        bad("zorsToneQ15_Direct_*|zorsToneInit*", "rFreqQ15", 16384, zorStsToneFreqErr),
+        bad("zorsToneQ15_Direct_*|zorsToneInit*", "phaseQ15", 205887, zorStsTonePhaseErr),
+        bad("zorsTriangleQ15_Direct_*|zorsTriangleInit*", "rFreqQ15", 16384, zorStsTrnglFreqErr),
+        bad("zorsTriangleQ15_Direct_*|zorsTriangleInit*", "phaseQ15", -1, zorStsTrnglPhaseErr),
+        bad("zorsTriangleQ15_Direct_*|zorsTriangleInit*", "asymQ15", 102944, zorStsTrnglAsymErr),
         bad("zorsTone_Direct_*|zorsToneQ15_Direct_*|zorsToneInit*", "magn", 0, zorStsToneMagnErr),
         bad("zorsTriangle_Direct_*|zorsTriangleQ15_Direct_*|zorsTriangleInit*", "magn", 0, zorStsTrnglMagnErr),
         bad("zorsTone_Direct_*", "rFreq", 0.5, zorStsToneFreqErr),
@@ -170,11 +187,13 @@ const std::vector<Rule>& rules() {
         {"zorsFFT*|zorsDFT*|zorsDCT*|zorsHilbert*", "pBuffer", Act::Bytes, 0, kNone, kNone, 65536},
         value("zorsGoertz*", "rFreq", 0.125),
         bad("zorsGoertz_*", "rFreq", 1.0, zorStsRelFreqErr),
+        bad_fill("zorsGoertzTwo_*", "rFreq", 1.0, zorStsRelFreqErr),
         size("zorsWT*", "lenLow", zorStsSizeErr, 1, 4),
         size("zorsWT*", "lenHigh", zorStsSizeErr, 1, 4),
         value("zorsWT*", "offsLow", 0),
         value("zorsWT*", "offsHigh", 0),
         bad("zorsWT*", "offsLow", -2, zorStsWtOffsetErr),
+        bad("zorsWT*", "offsHigh", -2, zorStsWtOffsetErr),
 
         // FIR filters, multi-rate, design and LMS.
         size("zorsFIRGen*", "tapsLen", zorStsSizeErr, 5, 9),
@@ -184,10 +203,14 @@ const std::vector<Rule>& rules() {
         value("zorsFIRGen*", "winType", 2),
         value("zorsFIRGen*", "doNormal", 1),
         bad("zorsFIRGen*", "rFreq", 0, zorStsSizeErr),
+        bad("zorsFIRGen*", "rLowFreq", 0.3, zorStsSizeErr),
         size("zorsFIRLMS*", "tapsLen", zorStsSizeErr, 1, 4),
         size("zorsFIRLMSMR*", "dlyStep", zorStsSizeErr, 1, 1),
         value("zorsFIRLMSMR*", "updateDly", 0),
         value("zorsFIRLMSMR*", "index", 0),
+        bad("zorsFIRLMSMRGetDlyVal*", "index", -1, zorStsBadArgErr),
+        bad("zorsFIRLMSMRInitAlloc*", "dlyIndex", -1, zorStsSizeErr),
+        bad_fill("zorsFIRLMSOne_Direct*", "pDlyLineIndex", 4, zorStsDlyLineIndexErr),
         // The LMS Free functions check nothing (a null pointer is no-op).
         act("zorsFIRLMSFree*|zorsFIRLMSMRFree*", "pState", Act::NullOk),
         act("zorsFIRLMSFree*|zorsFIRLMSMRFree*|zorsFIRLMSMRGetTapsPointer*", "pState", Act::NoKindCheck),
@@ -203,6 +226,10 @@ const std::vector<Rule>& rules() {
         value("zorsFIRMR*", "upPhase", 0),
         value("zorsFIRMR*", "downPhase", 0),
         bad("zorsFIRMR*", "upPhase", 2, zorStsFIRMRPhaseErr),
+        bad("zorsFIRMR*", "downPhase", 3, zorStsFIRMRPhaseErr),
+        // The one-sample filters take single-rate states only.
+        other_maker("zorsFIROne*", "pState", "zorsFIRMRInitAlloc*"),
+        bad_fill("zorsFIR_Direct_16s_Sfs|zorsFIROne_Direct_16s_Sfs", "pDlyLineIndex", 5, zorStsDlyLineIndexErr),
         size("zorsFIR*", "tapsLen", zorStsFIRLenErr, 1, 5),
         size("zorsFIR*", "numIters", zorStsSizeErr, 1, 4),
         value("zorsFIR*", "tapsFactor", 0),
@@ -217,6 +244,7 @@ const std::vector<Rule>& rules() {
         // The in-place one-sample forms read their sample before anything else.
         act("zorsIIROne_Direct_16s_I|zorsIIROne_BiQuadDirect_16s_I", "pSrcDstVal", Act::NullFirst),
         value("zorsIIR*", "tapsFactor", 0),
+        bad_fill(ZS_IIR_DIRECT, "pTaps", -1, zorStsScaleRangeErr),
 
         // Convolution, correlation, median, resampling.
         act("zorsConvCyclic*", "*", Act::Unchecked),
@@ -224,6 +252,7 @@ const std::vector<Rule>& rules() {
         size("zorsFilterMedian_*", "maskSize", zorStsSizeErr, 1, 3),
         size("zorsSampleUp_*|zorsSampleDown_*", "factor", zorStsSampleFactorErr, 1, 2),
         fill("zorsSampleUp_*|zorsSampleDown_*", "pPhase", 0),
+        bad_fill("zorsSampleUp_*|zorsSampleDown_*", "pPhase", 2, zorStsSamplePhaseErr),
         value("zorsUpdate*", "srcShiftRight", 0),
 
         // Trellis: only the pointers are checked.
@@ -339,6 +368,7 @@ std::vector<Export> parse_all() {
             int i = 0;
             while (std::getline(ss, piece, ',')) {
                 piece = trim(piece);
+                if (!piece.empty() && piece.back() == ']') piece = trim(piece.substr(0, piece.rfind('[')));  // T name[n]
                 std::size_t k = piece.find_last_not_of(
                     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_");
                 Param p{piece.substr(k + 1), trim(piece.substr(0, k + 1)), {}};
@@ -694,6 +724,33 @@ void sweep_one(Sweep& sw, const Export& e, std::string& failures) {
             s[i].i = static_cast<long long>(r->value);
             s[i].re = r->value;
             check(p.name + " = " + std::to_string(r->value), s, code(r->code));
+        }
+        if (const Rule* r = e.find(p.name, Act::BadFill); r && c.pl.roles[i] == Role::Buffer) {
+            Buffer& b = c.buffers[i];
+            const std::vector<std::uint64_t> keep = b.pristine;
+            fill_elements(b.bytes(), b.words.size() * 8, p.t, r->value);
+            b.pristine = b.words;
+            check(p.name + " filled with " + std::to_string(r->value), c.slots, code(r->code));
+            b.pristine = keep;
+            b.reset();
+        }
+        if (const Rule* r = e.find(p.name, Act::OtherMaker); r && c.pl.roles[i] == Role::Object) {
+            const Export* maker = nullptr;
+            for (const Export& m : exports())
+                if (matches(r->maker, m.name))
+                    for (const Param& mp : m.params)
+                        if (object_type(mp.type) == object_type(p.type) && mp.t.elem == Elem::Pointer) maker = &m;
+            ObjectKind other = *sw.kind(object_type(p.type));
+            other.make = maker;
+            void* obj = maker ? sw.make(other) : nullptr;
+            if (!obj) {
+                fail("no " + std::string(r->maker) + " makes a " + other.type);
+            } else {
+                std::vector<Slot> s = c.slots;
+                s[i].p = obj;
+                check(p.name + " made by " + maker->name, s, code(r->code));
+                sw.release(other, obj);
+            }
         }
         if (c.pl.roles[i] == Role::Object && !e.find(p.name, Act::NoKindCheck)) {
             const ObjectKind& k = *sw.kind(object_type(p.type));
