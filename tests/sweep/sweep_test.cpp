@@ -2,15 +2,17 @@
 //
 // The table of functions is generated from zors.h when the build is
 // configured, so a new declaration is swept as soon as it exists. Each
-// function is first called with valid arguments (which must succeed: it
-// proves the arguments chosen below are valid, so each later failure is the
-// one bad argument's), then once per bad argument:
+// function is called once per bad argument, with valid values for all the
+// others, and last with valid arguments only: that call must succeed, which
+// proves that each failure before it was the bad argument's. Bad arguments:
 //   - each pointer null;
 //   - each size or count too small (0, -1, INT_MIN) or too large where it
 //     has an upper bound;
 //   - each specification or state pointing at zero bytes, at random bytes,
 //     at a valid object of a sibling type of the same family and at one of
 //     another family;
+//   - out-of-range values of scalars and of values passed by pointer
+//     (phases, delay-line indices), where the family checks them;
 //   - a null pointer together with a bad size, and a bad object together
 //     with a null pointer or a bad size, for the order of the checks.
 // Every failing call must return its family's status code and leave every
@@ -25,11 +27,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -351,10 +351,6 @@ struct Export {
         return nullptr;
     }
     const Rule* find(Act a) const { return find("", a); }
-    int index_of(const std::string& param) const {
-        for (std::size_t i = 0; i < params.size(); ++i) if (params[i].name == param) return static_cast<int>(i);
-        return -1;
-    }
 };
 
 std::vector<Export> parse_all() {
@@ -634,8 +630,12 @@ constexpr long long kSuccess = LLONG_MAX;  // expected: any status >= 0
 
 // Runs every case of one function, appending a line per failure.
 void sweep_one(Sweep& sw, const Export& e, std::string& failures) {
-    Sweep::Call c(sw, e);
     auto fail = [&](const std::string& m) { failures += e.name + ": " + m + "\n"; };
+    if (static_cast<int>(e.params.size()) != e.f->n) {
+        fail("the declaration's parameters cannot be read: " + std::string(e.f->decl));
+        return;
+    }
+    Sweep::Call c(sw, e);
     if (!c.ok) {
         fail("no rule classifies:" + c.pl.error);
         return;
