@@ -114,7 +114,6 @@ const std::vector<Rule>& rules() {
     static const std::vector<Rule> r = {
         // Library services.
         act("zorSetFlushToZero|zorSetDenormAreZeros", "*", Act::Always, zorStsCpuNotSupportedErr),
-        act("zorSetFlushToZero", "pUMask", Act::Unchecked),
         // Block sizes are formed in 32 bits: a count whose size does not fit
         // fails rather than allocating less.
         size("zorsMalloc_8u|zorsMalloc_8s", "len", 0, 1, 8),
