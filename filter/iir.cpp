@@ -314,20 +314,20 @@ template <class T, class S, class I>
 ZorStatus set_taps_int(const I* taps, S* s, int tapsFactor, int extra_arb) {
     using P = typename T::P;
     ZORS_CHECK(nonnull(s, taps));
+    // The identifier comes before any other field is read: the sizes of the
+    // temporary copy are the state's own, and an object of another kind may
+    // be smaller than a state.
+    ZORS_CHECK(require(of_type(s, T::arb) || (extra_arb != 0 && of_type(s, extra_arb)), zorStsContextMatchErr));
     const auto* r = reinterpret_cast<const Record*>(s);
     const std::uint64_t L = static_cast<std::uint32_t>(r->dly_len), B = static_cast<std::uint32_t>(r->num_bq);
     const std::uint64_t count = 2 * L + 2 > 6 * B ? 2 * L + 2 : 6 * B;
-    // The identifier is checked once the temporary copy exists.
     const std::uint64_t scalars = count * (kCx<P> ? 2 : 1);
     auto* tmp = static_cast<float*>(aligned_alloc_bytes(scalars * sizeof(float)));
     ZORS_CHECK(require(tmp != nullptr, zorStsMemAllocErr));
-    ZorStatus st = zorStsContextMatchErr;
-    if (of_type(s, T::arb) || (extra_arb != 0 && of_type(s, extra_arb))) {
-        const std::uint64_t used = r->num_bq ? 6 * B : 2 * L + 2;
-        zorsConvert_32s32f_Sfs(reinterpret_cast<const Zor32s*>(taps), tmp,
-                               static_cast<int>(used * (kCx<P> ? 2 : 1)), tapsFactor);
-        st = set_taps<P>(reinterpret_cast<Record*>(s), reinterpret_cast<const P*>(tmp));
-    }
+    const std::uint64_t used = r->num_bq ? 6 * B : 2 * L + 2;
+    zorsConvert_32s32f_Sfs(reinterpret_cast<const Zor32s*>(taps), tmp, static_cast<int>(used * (kCx<P> ? 2 : 1)),
+                           tapsFactor);
+    const ZorStatus st = set_taps<P>(reinterpret_cast<Record*>(s), reinterpret_cast<const P*>(tmp));
     aligned_free(tmp);
     return st;
 }
