@@ -661,6 +661,18 @@ void sweep_one(Sweep& sw, const Export& e, std::string& failures) {
     auto object_code = [&] { return code(zorStsContextMatchErr); };
     auto size_first = [&](std::size_t i) { return e.find(e.params[i].name, Act::SizeFirst) != nullptr; };
 
+    // Releases the object a successful InitAlloc made.
+    auto release_made = [&] {
+        if (e.name.find("InitAlloc") == std::string::npos) return;
+        for (std::size_t i = 0; i < n; ++i) {
+            const Param& p = e.params[i];
+            if (p.t.elem != Elem::Pointer || c.buffers[i].unchanged()) continue;
+            void* obj = nullptr;
+            std::memcpy(&obj, c.buffers[i].bytes(), sizeof obj);
+            if (const ObjectKind* k = sw.kind(object_type(p.type))) sw.release(*k, obj);
+        }
+    };
+
     // One call with the changed slots; `partial` allows other outputs to change.
     auto check = [&](const std::string& what, const std::vector<Slot>& s, long long expect, bool partial = false) {
         for (Buffer& b : junk) b.reset();
@@ -674,6 +686,7 @@ void sweep_one(Sweep& sw, const Export& e, std::string& failures) {
         if (!status) return;
         if (expect == kSuccess) {
             if (r.status < 0) fail(what + ": status " + std::to_string(r.status) + ", expected success");
+            else release_made();
             return;
         }
         if (r.status != expect)
@@ -815,15 +828,10 @@ void sweep_one(Sweep& sw, const Export& e, std::string& failures) {
         fail("valid arguments: status " + std::to_string(r.status));
         return;
     }
-    for (std::size_t i = 0; i < n; ++i) {
-        const Param& p = e.params[i];
-        if (c.pl.roles[i] == Role::Object && e.name.find("Free") != std::string::npos) c.objects[i] = nullptr;
-        if (p.t.elem == Elem::Pointer && e.name.find("InitAlloc") != std::string::npos) {
-            void* obj = nullptr;
-            std::memcpy(&obj, c.buffers[i].bytes(), sizeof obj);
-            if (const ObjectKind* k = sw.kind(object_type(p.type))) sw.release(*k, obj);
-        }
-    }
+    release_made();
+    if (e.name.find("Free") != std::string::npos)
+        for (std::size_t i = 0; i < n; ++i)
+            if (c.pl.roles[i] == Role::Object) c.objects[i] = nullptr;
 }
 
 // Every declaration of the header is in the generated table (the table is
