@@ -2,12 +2,12 @@
 # scripts/deps.sh installs the Debian packages the build needs when missing.
 PRESET ?= release
 
-.PHONY: all deps build test demo bench bench-report asan dll test-i686 clean
+.PHONY: all deps build test demo bench bench-report asan fuzz test-tsan dll test-i686 clean
 
 all: build
 
 deps:
-	@bash scripts/deps.sh
+	@bash scripts/deps.sh $(PRESET)
 
 build: deps
 	cmake --preset $(PRESET)
@@ -29,6 +29,22 @@ bench-report: build
 
 asan:
 	$(MAKE) test PRESET=asan
+
+# The differential fuzz targets (built in the asan tree, which is clang's)
+# from their seed corpora, FUZZ_TIME seconds each with a fixed seed.
+FUZZ_TIME ?= 20
+fuzz:
+	@bash scripts/deps.sh asan
+	cmake --preset asan
+	cmake --build --preset fuzz
+	bash scripts/fuzz.sh build/asan/fuzz fuzz/corpus $(FUZZ_TIME)
+
+# Shared specifications and thread teams under the thread sanitizer.
+test-tsan:
+	@bash scripts/deps.sh tsan
+	cmake --preset tsan
+	cmake --build --preset tsan
+	ctest --preset tsan
 
 dll:
 	@bash scripts/deps.sh win32

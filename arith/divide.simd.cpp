@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <complex>
+#include <immintrin.h>
 
 #include "arith/divide.h"
 #include "arith/ops.h"
@@ -16,8 +17,8 @@ namespace {
 
 // F to a 32-bit integer in the current rounding mode; out of range and NaN
 // give the integer indefinite value -2^31.
-inline std::int32_t to_int(float v) { return __builtin_irintf(v); }
-inline std::int32_t to_int(double v) { return __builtin_irint(v); }
+inline std::int32_t to_int(float v) { return _mm_cvtss_si32(_mm_set_ss(v)); }
+inline std::int32_t to_int(double v) { return _mm_cvtsd_si32(_mm_set_sd(v)); }
 
 template <class T> constexpr T max_of = std::numeric_limits<T>::max();
 template <class T> constexpr T min_of = std::numeric_limits<T>::min();

@@ -100,8 +100,8 @@ struct Interleaved {
     const P* p;  // 2n components re, im, re, im, ...
     void get(size_t i, vd& re, vd& im) const {
         const vd a = to_vd(p + 2 * i), b = to_vd(p + 2 * i + N);
-        re = __builtin_shuffle(a, b, lane_mask<vd>([](size_t j) { return 2 * j; }));
-        im = __builtin_shuffle(a, b, lane_mask<vd>([](size_t j) { return 2 * j + 1; }));
+        re = shuffle(a, b, lane_mask<vd>([](size_t j) { return 2 * j; }));
+        im = shuffle(a, b, lane_mask<vd>([](size_t j) { return 2 * j + 1; }));
     }
     void partial(size_t i, size_t m, vd& re, vd& im) const {
         P buf[2 * N] = {};
@@ -262,8 +262,8 @@ inline float mag_single(float re, float im) {
 // The sums of squares of 2N elements, and their parts.
 inline vf sum_squares(const Interleaved<float>& s, size_t i, vf& re, vf& im) {
     const vf a = load(s.p + 2 * i), b = load(s.p + 2 * i + 2 * N);
-    re = __builtin_shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j; }));
-    im = __builtin_shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j + 1; }));
+    re = shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j; }));
+    im = shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j + 1; }));
     return re * re + im * im;
 }
 inline vf sum_squares(const Split<float>& s, size_t i, vf& re, vf& im) {

@@ -13,6 +13,7 @@
 // s - 1 finished in the step before, so the sections' recursions are
 // independent chains that the processor overlaps.
 #include "frame/isa.h"
+#include "frame/shuffle.h"
 
 #include <cstring>
 
@@ -36,13 +37,13 @@ inline vc operator-(vc a, vc b) { return {a.re - b.re, a.im - b.im}; }
 inline vc operator*(vc a, vc b) { return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re}; }
 
 template <int L>
-inline v4 lane(v4 v) { return __builtin_shuffle(v, i4{L, L, L, L}); }
+inline v4 lane(v4 v) { return shuffle(v, i4{L, L, L, L}); }
 template <int L>
 inline vc lane(vc v) { return {lane<L>(v.re), lane<L>(v.im)}; }
 
 // (p3, c0, c1, c2) and (p2, p3, c0, c1): the inputs one and two steps back.
-inline v4 back1(v4 p, v4 c) { return __builtin_shuffle(p, c, i4{3, 4, 5, 6}); }
-inline v4 back2(v4 p, v4 c) { return __builtin_shuffle(p, c, i4{2, 3, 4, 5}); }
+inline v4 back1(v4 p, v4 c) { return shuffle(p, c, i4{3, 4, 5, 6}); }
+inline v4 back2(v4 p, v4 c) { return shuffle(p, c, i4{2, 3, 4, 5}); }
 inline vc back1(vc p, vc c) { return {back1(p.re, c.re), back1(p.im, c.im)}; }
 inline vc back2(vc p, vc c) { return {back2(p.re, c.re), back2(p.im, c.im)}; }
 
@@ -54,11 +55,11 @@ inline v4 load4(const float* p) {
 inline void store4(float* p, v4 v) { std::memcpy(p, &v, sizeof v); }
 inline vc load4(const Zor32fc* p) {
     const v4 a = load4(&p[0].re), b = load4(&p[2].re);
-    return {__builtin_shuffle(a, b, i4{0, 2, 4, 6}), __builtin_shuffle(a, b, i4{1, 3, 5, 7})};
+    return {shuffle(a, b, i4{0, 2, 4, 6}), shuffle(a, b, i4{1, 3, 5, 7})};
 }
 inline void store4(Zor32fc* p, vc v) {
-    store4(&p[0].re, __builtin_shuffle(v.re, v.im, i4{0, 4, 1, 5}));
-    store4(&p[2].re, __builtin_shuffle(v.re, v.im, i4{2, 6, 3, 7}));
+    store4(&p[0].re, shuffle(v.re, v.im, i4{0, 4, 1, 5}));
+    store4(&p[2].re, shuffle(v.re, v.im, i4{2, 6, 3, 7}));
 }
 
 inline v4 splat(float s) { return v4{s, s, s, s}; }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "frame/isa.h"
+#include "frame/shuffle.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -63,15 +64,15 @@ inline vec<lane_int_t<elem_t<V>>> lane_mask(F f) {
 }
 
 template <class V>
-inline V dup_even(V v) { return __builtin_shuffle(v, lane_mask<V>([](std::size_t i) { return i & ~std::size_t{1}; })); }
+inline V dup_even(V v) { return shuffle(v, lane_mask<V>([](std::size_t i) { return i & ~std::size_t{1}; })); }
 template <class V>
-inline V dup_odd(V v) { return __builtin_shuffle(v, lane_mask<V>([](std::size_t i) { return i | 1; })); }
+inline V dup_odd(V v) { return shuffle(v, lane_mask<V>([](std::size_t i) { return i | 1; })); }
 template <class V>
-inline V swap_pairs(V v) { return __builtin_shuffle(v, lane_mask<V>([](std::size_t i) { return i ^ 1; })); }
+inline V swap_pairs(V v) { return shuffle(v, lane_mask<V>([](std::size_t i) { return i ^ 1; })); }
 template <class V>
 inline V even_odd(V x, V y) {
     constexpr std::size_t n = lanes<elem_t<V>>;
-    return __builtin_shuffle(x, y, lane_mask<V>([](std::size_t i) { return (i & 1) ? i + n : i; }));
+    return shuffle(x, y, lane_mask<V>([](std::size_t i) { return (i & 1) ? i + n : i; }));
 }
 
 // Complex products of interleaved pairs: (a.re*b.re - a.im*b.im,

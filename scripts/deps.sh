@@ -2,7 +2,9 @@
 # Installs the Debian packages the build needs, only when they are missing.
 # With "win32", also the 32-bit Windows cross compiler; with "i686", the
 # 32-bit x86 Linux compilers and libraries, GoogleTest's sources and the
-# user-mode emulator that runs the 32-bit test programs.
+# user-mode emulator that runs the 32-bit test programs; with "asan" (which
+# also builds the fuzz targets) or "tsan", clang with its sanitizer and
+# libFuzzer runtimes and LLVM's OpenMP runtime.
 set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
@@ -14,6 +16,11 @@ if [ "${1:-}" = win32 ]; then
 fi
 if [ "${1:-}" = i686 ]; then
     for pkg in g++-multilib googletest qemu-user; do
+        have "$pkg" || need+=("$pkg")
+    done
+fi
+if [ "${1:-}" = asan ] || [ "${1:-}" = tsan ]; then
+    for pkg in clang libclang-rt-14-dev libomp-dev python3; do
         have "$pkg" || need+=("$pkg")
     done
 fi

@@ -144,6 +144,7 @@ void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     d[1] = a - b;
     if (m < 2) return;
     d[m + 1] = -d[m + 1];  // X[M/2] = conj(Z[M/2])
+    if (m < 4) return;     // no pairs left, and no table for them
     kernels<T>().split_merge(d, m, s->split, s->split + q + 1, false);
 }
 
@@ -157,6 +158,7 @@ void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     if (m < 2) return;
     d[m] = 2 * d[m];
     d[m + 1] = -2 * d[m + 1];
+    if (m < 4) return;
     kernels<T>().split_merge(d, m, s->merge, s->merge + q + 1, true);
 }
 

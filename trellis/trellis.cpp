@@ -100,23 +100,28 @@ Zor32u best_pair(const Zor32u* metric, const Pair (&pairs)[N], unsigned mask) {
     return info | (best_sum << 16);
 }
 
+// (a + b) AND m, the sum taken modulo 2^32 (any subsetXor is accepted).
+inline int low_sum(int a, int b, unsigned m) {
+    return static_cast<int>((static_cast<unsigned>(a) + static_cast<unsigned>(b)) & m);
+}
+
 void symbol_table(const Zor32u* metric, Zor32u* out, int num_states, int x) {
     if (num_states == 16) {
         for (int i = 0; i < 8; ++i) {
-            const int t = i ^ x, h = t >> 2, l = (t + h) & 3;
+            const int t = i ^ x, h = t >> 2, l = low_sum(t, h, 3);
             const Pair pairs[2] = {{h, l}, {(h + 2) & 3, (l + 2) & 3}};
             out[i] = best_pair(metric, pairs, 3);
         }
     } else if (num_states == 32) {
         for (int i = 0; i < 16; ++i) {
-            const int t = i >= 8 ? (i ^ x) + 16 : i ^ x, u = t ^ 8;
-            const int uh = u >> 2, ul = (u + uh) & 3, th = t >> 2, tl = (t + th) & 3;
+            const int t = i >= 8 ? low_sum(i ^ x, 16, ~0u) : i ^ x, u = t ^ 8;
+            const int uh = u >> 2, ul = low_sum(u, uh, 3), th = t >> 2, tl = low_sum(t, th, 3);
             const Pair pairs[4] = {{uh, ul}, {(uh + 4) & 7, ul + 4}, {th, tl}, {(th + 4) & 7, tl + 4}};
             out[i] = best_pair(metric, pairs, 7);
         }
     } else {
         for (int i = 0; i < 32; ++i) {
-            const int t = i ^ x, h = t >> 2, l = (t + h) & 3;
+            const int t = i ^ x, h = t >> 2, l = low_sum(t, h, 3);
             const Pair pairs[2] = {{h, l}, {(h + 4) & 7, l + 4}};
             out[i] = best_pair(metric, pairs, 7);
         }

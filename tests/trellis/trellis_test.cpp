@@ -288,4 +288,23 @@ TEST(Trellis, OnlyPointersAreChecked) {
     for (Zor16u v : metric) EXPECT_EQ(v, 0u);
 }
 
+// The tables read subset indices from the low bits of i XOR subsetXor only:
+// an xor word with high bits set (the sums of its shifted halves leave the
+// 32-bit range) builds the table of its low five bits.
+TEST(Trellis, SymbolTableUsesTheLowBitsOfAnyXorWord) {
+    zt::Rng rng(77);
+    Zor32u vp[16];
+    for (Zor32u& v : vp) v = static_cast<Zor32u>(rng.bits() & 0x00FF7FFF);
+    for (int ns : {16, 32, 64}) {
+        for (int x : {0x7FFFFFFF, static_cast<int>(0x80000000u), -1, 0x7FFFFFE5, -27}) {
+            Zor32u got[32], want[32];
+            std::memset(got, 0, sizeof got);
+            std::memset(want, 0, sizeof want);
+            ASSERT_EQ(zorsBuildSymblTableDV4D_16sc(vp, got, ns, x), zorStsNoErr);
+            ASSERT_EQ(zorsBuildSymblTableDV4D_16sc(vp, want, ns, x & 31), zorStsNoErr);
+            for (int i = 0; i < 32; ++i) EXPECT_EQ(got[i], want[i]) << "states " << ns << ", xor " << x << ", entry " << i;
+        }
+    }
+}
+
 }  // namespace
