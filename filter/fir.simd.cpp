@@ -205,13 +205,13 @@ inline vec<T> interleaved(const vec<T> (&r)[4]) {
         const std::size_t p = V0 * n + l;
         return (p % U & 1) * n + p / U;
     });
-    const V t01 = __builtin_shuffle(r[0], r[1], from01);
+    const V t01 = shuffle(r[0], r[1], from01);
     if constexpr (U <= 2) {
         return t01;
     } else {
-        const V t23 = __builtin_shuffle(r[2], r[3], from01);
+        const V t23 = shuffle(r[2], r[3], from01);
         const auto pick = lane_mask<V>([](std::size_t l) { return (V0 * n + l) % U >= 2 ? n + l : l; });
-        return __builtin_shuffle(t01, t23, pick);
+        return shuffle(t01, t23, pick);
     }
 }
 
