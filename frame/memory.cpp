@@ -14,27 +14,32 @@ namespace zors {
 
 static_assert(alignof(std::max_align_t) >= sizeof(void*), "the raw pointer slot must fit");
 
-void* aligned_alloc_bytes(std::uint64_t bytes) noexcept {
-    constexpr std::uint64_t kSlack = 36;
-    if (bytes > UINT32_MAX - kSlack) return nullptr;
-    void* raw = std::malloc(static_cast<std::size_t>(bytes + kSlack));
+namespace {
+
+// A heap block of bytes + slack whose aligned pointer is the first address
+// after the raw pointer's slot that is `residue` past a multiple of `align`;
+// the raw pointer is kept in the slot just before it.
+void* carve(std::uint64_t bytes, std::uint64_t slack, std::uintptr_t align, std::uintptr_t residue) noexcept {
+    if (bytes > UINT32_MAX - slack) return nullptr;
+    void* raw = std::malloc(static_cast<std::size_t>(bytes + slack));
     if (raw == nullptr) return nullptr;
-    const std::uintptr_t aligned = (reinterpret_cast<std::uintptr_t>(raw) + 35) & ~std::uintptr_t{31};
+    const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(raw) + sizeof(void*);
+    const std::uintptr_t aligned = first + (residue + align - first % align) % align;
     std::memcpy(reinterpret_cast<void*>(aligned - sizeof(void*)), &raw, sizeof(void*));
     return reinterpret_cast<void*>(aligned);
 }
 
+}  // namespace
+
+// The first 32-byte boundary at least the pointer slot past raw: for a heap
+// block aligned to the slot size that is (raw + 35) rounded down to 32.
+void* aligned_alloc_bytes(std::uint64_t bytes) noexcept { return carve(bytes, 36, 32, 0); }
+
+// Still a 32-byte boundary like every library block; the line falls on byte
+// `offset` when that is a multiple of 32 (otherwise 16 bytes before it).
 void* aligned_alloc_at(std::uint64_t bytes, std::uint64_t offset) noexcept {
-    constexpr std::uint64_t kSlack = 64 + sizeof(void*);
-    if (bytes > UINT32_MAX - kSlack) return nullptr;
-    void* raw = std::malloc(static_cast<std::size_t>(bytes + kSlack));
-    if (raw == nullptr) return nullptr;
-    // The first address after the raw pointer's slot with (p + offset) on a line.
-    const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(raw) + sizeof(void*);
-    const std::uintptr_t want = static_cast<std::uintptr_t>(64 - offset % 64) % 64;
-    const std::uintptr_t aligned = first + ((want - first % 64) % 64 + 64) % 64;
-    std::memcpy(reinterpret_cast<void*>(aligned - sizeof(void*)), &raw, sizeof(void*));
-    return reinterpret_cast<void*>(aligned);
+    const std::uintptr_t residue = static_cast<std::uintptr_t>((64 - offset % 64) % 64) & ~std::uintptr_t{31};
+    return carve(bytes, 64 + sizeof(void*), 64, residue);
 }
 
 void aligned_free(void* p) noexcept {
