@@ -38,6 +38,23 @@ const Loose* loose_for(std::string_view name) {
     return nullptr;
 }
 
+// Outputs a member may have written when it fails: the one-sample biquad
+// cascade updates the delay pairs of the sections before the one whose shift
+// is negative, then reports the scale error without an output.
+struct Partial {
+    std::string_view prefix, slot;
+};
+constexpr Partial kPartial[] = {
+    {"zorsIIROne_BiQuadDirect_16s", "pDlyLine"},
+};
+
+bool partial_on_error(std::string_view name, std::string_view slot, ZorStatus status) {
+    if (status != zorStsScaleRangeErr) return false;
+    for (const Partial& p : kPartial)
+        if (name.substr(0, p.prefix.size()) == p.prefix && slot == p.slot) return true;
+    return false;
+}
+
 bool same_bytes(const std::uint8_t* a, const std::uint8_t* b, std::size_t n) {
     return n == 0 || std::memcmp(a, b, n) == 0;
 }
@@ -155,7 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             if (s.kind == Slot::Source && !same_bytes(s.data(), s.before.data(), s.bytes))
                 fail(e, "changed a source vector", level, s.name, 0);
-            if (r.status < 0 && s.kind != Slot::Scratch && !same_bytes(s.data(), s.before.data(), s.bytes))
+            if (r.status < 0 && s.kind != Slot::Scratch && !partial_on_error(e.name, s.name, r.status) &&
+                !same_bytes(s.data(), s.before.data(), s.bytes))
                 fail(e, "returned an error after writing an output", level, s.name, 0);
             if (s.kind == Slot::InOut || s.kind == Slot::Output) {
                 Slot o;
