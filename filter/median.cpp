@@ -5,8 +5,8 @@
 // or fewer than 3 samples leaves the data as they are.
 //
 // Masks 3, 5 and 7: fixed compare-exchange networks on rows of 64 outputs
-// at a time; masks 9 to 63: the middle two values of an odd-even merge sort
-// of the inputs that two neighbouring outputs share, for 64 such pairs at a
+// at a time; masks 9 to 63: the middle values of an odd-even merge sort of
+// the inputs that 4 or 8 neighbouring outputs share, for 64 such groups at a
 // time. Both run on the dispatched kernels over a small copy of the input. Larger
 // masks: a sorted window updated by one removal and one insertion per output
 // (positions by counting), plus a ring of the window's input values. Masks
@@ -89,7 +89,7 @@ inline void fetch(const T* x, int len, std::int64_t from, int count, T* dst) {
 }
 
 template <class T>
-MedianRowsFn<T> rows_kernel() {
+const MedianFns<T>& kernels() {
     const MedianKernels& k = median_kernels();
     if constexpr (std::is_same_v<T, Zor32f>) return k.f32;
     else if constexpr (std::is_same_v<T, Zor64f>) return k.f64;
@@ -106,7 +106,7 @@ template <class T>
 void network_mask(T* x, int len, int m, const std::int16_t* net, int pairs, T* rows, T* w) {
     constexpr int L = kMedianLanes;
     const int h = (m - 1) / 2;
-    const MedianRowsFn<T> run = rows_kernel<T>();
+    const MedianRowsFn<T> run = kernels<T>().rows;
     fetch(x, len, -h, 2 * h, w);
     for (int i = 0; i < len; i += L) {
         const int b = len - i < L ? len - i : L;
@@ -118,37 +118,25 @@ void network_mask(T* x, int len, int m, const std::int16_t* net, int pairs, T* r
     }
 }
 
-// Masks 9 to 63 (m = 2h + 1): outputs i and i + 1 share the 2h inputs
-// x[i - h + 1 .. i + h]; with S those sorted, the median of S and one more
-// value e is max(S[h - 1], min(e, S[h])). A block covers L pairs: the inputs
-// x[i0 - h .. i0 + 2L + h) are split into even and odd positions (ev, od),
-// whose slices are the rows of the shared values, and a network finds
-// S[h - 1] and S[h] for all pairs at once.
+// Masks 9 to 63 (m = 2h + 1): blocks of B·L outputs in groups of B
+// neighbours (B = 4, or 8 from mask 15 on), whose windows share m - B + 1
+// inputs; one network over all groups of the block sorts those far enough
+// for the dispatched kernel to finish each output from B values of them and
+// its own B - 1 others. w holds the block's inputs x[i - h .. i + B·L + h);
+// its last 2h carry over to the next block before the outputs overwrite
+// their inputs.
 template <class T>
-void pair_mask(T* x, int len, int m, const std::int16_t* net, int pairs, T* rows, T* w, T* ev, T* od) {
+void group_mask(T* x, int len, int m, int B, const std::int16_t* net, int pairs, T* rows, T* w, T* phases) {
     constexpr int L = kMedianLanes;
     const int h = (m - 1) / 2;
-    const MedianRowsFn<T> run = rows_kernel<T>();
-    const auto lo = [](T a, T b) { return b < a ? b : a; };
-    const auto hi = [](T a, T b) { return b < a ? a : b; };
+    const MedianFns<T>& k = kernels<T>();
+    const MedianGroupFn<T> run = B == 4 ? k.group4 : k.group8;
     fetch(x, len, -h, 2 * h, w);
-    for (int i = 0; i < len; i += 2 * L) {
-        const int b = len - i < 2 * L ? len - i : 2 * L;
-        fetch(x, len, std::int64_t{i} + h, 2 * L, w + 2 * h);
-        for (int j = 0; j < L + h; ++j) {
-            ev[j] = w[2 * j];
-            od[j] = w[2 * j + 1];
-        }
-        for (int k = 0; k < 2 * h; ++k)
-            std::memcpy(rows + k * L, (k % 2 == 1 ? ev + (k + 1) / 2 : od + k / 2), sizeof(T) * L);
-        run(rows, net, pairs);
-        const T* s0 = rows + (h - 1) * L;
-        const T* s1 = rows + h * L;
-        for (int j = 0; j < L && 2 * j < b; ++j) {
-            x[i + 2 * j] = hi(s0[j], lo(ev[j], s1[j]));
-            if (2 * j + 1 < b) x[i + 2 * j + 1] = hi(s0[j], lo(od[j + h], s1[j]));
-        }
-        std::memmove(w, w + 2 * L, sizeof(T) * 2 * static_cast<std::size_t>(h));
+    for (int i = 0; i < len; i += B * L) {
+        const int b = len - i < B * L ? len - i : B * L;
+        fetch(x, len, std::int64_t{i} + h, B * L, w + 2 * h);
+        run(w, h, net, pairs, phases, rows, x + i, b);
+        std::memmove(w, w + B * L, sizeof(T) * 2 * static_cast<std::size_t>(h));
     }
 }
 
@@ -209,11 +197,14 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
     const int m = mask % 2 == 0 ? mask - 1 : mask;
     const bool active = m > 1 && len >= 3;
     const bool net = m <= kNetMax;
+    const int h = (m - 1) / 2, B = h >= 7 ? 8 : 4, core = m - B + 1;
+    // group masks: rows (m + 1)·L, w B·L + 2h, phases B·(L + h + 1)
+    const std::size_t group_len = static_cast<std::size_t>(m + 1) * L + B * L + 2 * h + B * (L + h + 1);
     T* work = nullptr;
     int ring_len = 0;
     if (active && m > 9) {
         const std::uint64_t rounded = (static_cast<std::uint64_t>(m) + 7) / 8 * 8;
-        const std::uint64_t bytes = net ? sizeof(T) * (rounded * L + 4 * L + 4 * rounded) + 4 * kNetPairsMax + 16
+        const std::uint64_t bytes = net ? sizeof(T) * group_len + sizeof(std::int16_t) * 2 * kNetPairsMax + 64
                                         : sizeof(T) * 2 * rounded;
         work = static_cast<T*>(aligned_alloc_bytes(bytes));
         if (work == nullptr) return zorStsMemAllocErr;
@@ -223,19 +214,17 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
     if (active && !net) {
         large_mask(x, len, m, work, ring_len);
     } else if (active && m > 9) {
-        const int h = (m - 1) / 2;
         T* rows = work;
-        T* w = rows + static_cast<std::size_t>(ring_len) * L;  // 2L + 2h
-        T* ev = w + 2 * L + ring_len;                           // L + h each
-        T* od = ev + L + ring_len / 2 + 1;
-        auto* pairs = reinterpret_cast<std::int16_t*>((reinterpret_cast<std::uintptr_t>(od + L + ring_len / 2 + 1) + 15) &
-                                                      ~std::uintptr_t{15});
-        pair_mask(x, len, m, pairs, build_network(2 * h, h - 1, h, pairs), rows, w, ev, od);
+        T* w = rows + static_cast<std::size_t>(m + 1) * L;
+        T* phases = w + B * L + 2 * h;
+        auto* pairs = reinterpret_cast<std::int16_t*>(
+            (reinterpret_cast<std::uintptr_t>(phases + B * (L + h + 1)) + 15) & ~std::uintptr_t{15});
+        group_mask(x, len, m, B, pairs, build_network(core, h - B + 1, h, pairs), rows, w, phases);
     } else if (active && m == 9) {
-        alignas(64) T rows[8 * L];
-        alignas(64) T w[2 * L + 8], ev[L + 4], od[L + 4];
+        alignas(64) T rows[10 * L];
+        alignas(64) T w[4 * L + 8], phases[4 * (L + 5)];
         std::int16_t pairs[2 * 19];
-        pair_mask(x, len, m, pairs, build_network(8, 3, 4, pairs), rows, w, ev, od);
+        group_mask(x, len, m, 4, pairs, build_network(6, 1, 4, pairs), rows, w, phases);
     } else if (active) {
         alignas(64) T rows[7 * L];
         alignas(64) T w[L + 6];

@@ -8,7 +8,7 @@
 
 namespace zors {
 
-// Outputs handled side by side by one network pass.
+// Outputs (or groups of outputs) handled side by side by one network pass.
 inline constexpr int kMedianLanes = 64;
 
 // rows[k * kMedianLanes + j] is value k of output j's window. For every pair
@@ -17,12 +17,27 @@ inline constexpr int kMedianLanes = 64;
 template <class T>
 using MedianRowsFn = void (*)(T* rows, const std::int16_t* net, int pairs);
 
+// One block of the grouped median (mask m = 2h + 1, groups of B outputs):
+// w holds the inputs x[i - h .. i + B·L + h) of the outputs x[i .. i + B·L)
+// (L = kMedianLanes); `count` of them are written to out. `net` sorts the
+// m - B + 1 inputs a group shares as far as values h - B + 1 .. h;
+// `phases` (B·(L + h + 1) values) and `rows` ((m - B + 1)·L values) are work.
+template <class T>
+using MedianGroupFn = void (*)(const T* w, int h, const std::int16_t* net, int pairs, T* phases, T* rows, T* out,
+                               int count);
+
+template <class T>
+struct MedianFns {
+    MedianRowsFn<T> rows;
+    MedianGroupFn<T> group4, group8;  // groups of 4 and of 8 outputs
+};
+
 struct MedianKernels {
-    MedianRowsFn<Zor32f> f32;
-    MedianRowsFn<Zor64f> f64;
-    MedianRowsFn<Zor16s> s16;
-    MedianRowsFn<Zor8u> u8;
-    MedianRowsFn<Zor32s> s32;
+    MedianFns<Zor32f> f32;
+    MedianFns<Zor64f> f64;
+    MedianFns<Zor16s> s16;
+    MedianFns<Zor8u> u8;
+    MedianFns<Zor32s> s32;
 };
 
 ZORS_ISA_TABLE(MedianKernels, median_kernels)

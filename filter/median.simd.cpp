@@ -33,7 +33,7 @@ inline void rows_wide(T* r, const std::int16_t* net, int pairs, Min vmin, Max vm
 }
 
 template <class T>
-void rows(T* r, const std::int16_t* net, int pairs) {
+void rows_of(T* r, const std::int16_t* net, int pairs) {
 #if defined(__AVX512F__)
     if constexpr (std::is_same_v<T, float>)
         return rows_wide<__m512>(r, net, pairs, [](__m512 p, __m512 q) { return _mm512_min_ps(p, q); },
@@ -61,8 +61,64 @@ void rows(T* r, const std::int16_t* net, int pairs) {
     }
 }
 
+// The extras of a group's output t sorted by a fixed network (b < a
+// decides, as in the rows).
+constexpr std::int16_t kSort3[] = {0, 1, 1, 2, 0, 1};
+constexpr std::int16_t kSort7[] = {0, 6, 2, 3, 4, 5, 0, 2, 1, 4, 3, 6, 0, 1, 2, 5, 3, 4, 1, 2, 4, 6, 2, 3, 4, 5, 1, 2, 3, 4, 5, 6};
+
+template <class T> inline T lo(T a, T b) { return b < a ? b : a; }
+template <class T> inline T hi(T a, T b) { return b < a ? a : b; }
+
+// Group g of a block holds the outputs i + B·g + t (t < B); their windows
+// share the inputs at offsets B·g + B - 1 .. B·g + 2h of w (m - B + 1 of
+// them), and output t has B - 1 more: offsets B·g + t .. B·g + B - 2 and
+// B·g + 2h + 1 .. B·g + 2h + t. With S the shared values sorted and E the
+// extras sorted, the median is max(S[h-B+1], max over i of min(S[h-B+1+i],
+// E[B-1-i])): the shared values below S[h-B+1] and above S[h] are below and
+// above the median whatever E holds. The inputs are split into B phases so
+// that each row of the network (one shared value for every group) and each
+// extra is a contiguous run.
+template <class T, int B>
+void group(const T* w, int h, const std::int16_t* net, int pairs, T* ph, T* rows, T* out, int count) {
+    constexpr int L = kMedianLanes;
+    const int P = L + h + 1, c = 2 * h - B + 2, total = B * L + 2 * h;
+    for (int r = 0; r < B; ++r)
+        for (int j = 0; B * j + r < total; ++j) ph[r * P + j] = w[B * j + r];
+    const auto run = [&](int o) { return ph + (o % B) * P + o / B; };
+    for (int k = 0; k < c; ++k) std::memcpy(rows + k * L, run(B - 1 + k), sizeof(T) * L);
+    rows_of(rows, net, pairs);
+    const T* s = rows + (h - B + 1) * L;
+    T* med = rows + c * L;
+    for (int t = 0; t < B; ++t) {
+        const T* e[B - 1];
+        for (int q = 0; q < B - 1; ++q) e[q] = run(q < B - 1 - t ? t + q : 2 * h + 1 + q - (B - 1 - t));
+        for (int j = 0; j < L; ++j) {
+            T v[B - 1];
+            for (int q = 0; q < B - 1; ++q) v[q] = e[q][j];
+            const std::int16_t* sn = B == 4 ? kSort3 : kSort7;
+            for (int q = 0; q < (B == 4 ? 3 : 16); ++q) {
+                const T a = v[sn[2 * q]], b = v[sn[2 * q + 1]];
+                v[sn[2 * q]] = lo(a, b);
+                v[sn[2 * q + 1]] = hi(a, b);
+            }
+            T y = s[j];
+            for (int i = 1; i < B; ++i) y = hi(y, lo(s[i * L + j], v[B - 1 - i]));
+            med[t * L + j] = y;
+        }
+    }
+    if (count == B * L) {
+        for (int j = 0; j < L; ++j)
+            for (int t = 0; t < B; ++t) out[B * j + t] = med[t * L + j];
+    } else {
+        for (int k = 0; k < count; ++k) out[k] = med[(k % B) * L + k / B];
+    }
+}
+
 }  // namespace
 
-extern const MedianKernels median_kernels = {rows<Zor32f>, rows<Zor64f>, rows<Zor16s>, rows<Zor8u>, rows<Zor32s>};
+template <class T>
+constexpr MedianFns<T> fns = {rows_of<T>, group<T, 4>, group<T, 8>};
+
+extern const MedianKernels median_kernels = {fns<Zor32f>, fns<Zor64f>, fns<Zor16s>, fns<Zor8u>, fns<Zor32s>};
 
 }  // namespace zors::ZORS_ISA
