@@ -4,10 +4,9 @@
 // reduced by one and the call returns warning 5 after filtering; a mask of 1
 // or fewer than 3 samples leaves the data as they are.
 //
-// Masks 3, 5 and 7: fixed compare-exchange networks on rows of 64 outputs
-// at a time; masks 9 to 63: the middle values of an odd-even merge sort of
-// the inputs that 4 or 8 neighbouring outputs share, for 64 such groups at a
-// time. Both run on the dispatched kernels over a small copy of the input. Larger
+// Masks 3 to 63: the middle values of an odd-even merge sort of the inputs
+// that 2, 4 or 8 neighbouring outputs share, for 64 such groups at a time,
+// on the dispatched kernels over a small copy of the input. Larger
 // masks: a sorted window updated by one removal and one insertion per output
 // (positions by counting), plus a ring of the window's input values. Masks
 // above 9 work in an array allocated per call (-9 when it cannot be had,
@@ -16,7 +15,6 @@
 // Checks, in order: null pointers (-8), then len < 1 or maskSize < 1 (-6).
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <type_traits>
 
 #include "filter/median.h"
@@ -26,11 +24,6 @@
 
 namespace zors::median {
 namespace {
-
-// The dedicated networks of the small masks, as (min, max) pairs.
-constexpr std::int16_t kNet3[] = {0, 1, 1, 2, 0, 1};
-constexpr std::int16_t kNet5[] = {0, 1, 3, 4, 0, 3, 1, 4, 1, 2, 2, 3, 1, 2};
-constexpr std::int16_t kNet7[] = {0, 5, 0, 3, 1, 6, 2, 4, 0, 1, 3, 5, 2, 6, 2, 3, 3, 6, 4, 5, 1, 4, 1, 3, 3, 4};
 
 // Masks up to this size use a network; larger ones the sorted window.
 constexpr int kNetMax = 63;
@@ -98,28 +91,8 @@ const MedianFns<T>& kernels() {
     else return k.s32;
 }
 
-// Network masks: blocks of kMedianLanes outputs. w holds the block's inputs
-// x[i - h .. i + L + h) (its last 2h carry over to the next block before the
-// outputs overwrite their inputs); each row k of `rows` is w[k .. k + L),
-// and after the network row h holds the medians.
-template <class T>
-void network_mask(T* x, int len, int m, const std::int16_t* net, int pairs, T* rows, T* w) {
-    constexpr int L = kMedianLanes;
-    const int h = (m - 1) / 2;
-    const MedianRowsFn<T> run = kernels<T>().rows;
-    fetch(x, len, -h, 2 * h, w);
-    for (int i = 0; i < len; i += L) {
-        const int b = len - i < L ? len - i : L;
-        fetch(x, len, std::int64_t{i} + h, L, w + 2 * h);
-        for (int k = 0; k < m; ++k) std::memcpy(rows + k * L, w + k, sizeof(T) * L);
-        run(rows, net, pairs);
-        std::memcpy(x + i, rows + h * L, sizeof(T) * static_cast<std::size_t>(b));
-        std::memmove(w, w + L, sizeof(T) * 2 * static_cast<std::size_t>(h));
-    }
-}
-
-// Masks 9 to 63 (m = 2h + 1): blocks of B·L outputs in groups of B
-// neighbours (B = 4, or 8 from mask 15 on), whose windows share m - B + 1
+// Masks 3 to 63 (m = 2h + 1): blocks of B·L outputs in groups of B
+// neighbours (B = 2, 4 from mask 7, 8 from mask 15), whose windows share m - B + 1
 // inputs; one network over all groups of the block sorts those far enough
 // for the dispatched kernel to finish each output from B values of them and
 // its own B - 1 others. w holds the block's inputs x[i - h .. i + B·L + h);
@@ -130,7 +103,7 @@ void group_mask(T* x, int len, int m, int B, const std::int16_t* net, int pairs,
     constexpr int L = kMedianLanes;
     const int h = (m - 1) / 2;
     const MedianFns<T>& k = kernels<T>();
-    const MedianGroupFn<T> run = B == 4 ? k.group4 : k.group8;
+    const MedianGroupFn<T> run = B == 2 ? k.group2 : B == 4 ? k.group4 : k.group8;
     fetch(x, len, -h, 2 * h, w);
     for (int i = 0; i < len; i += B * L) {
         const int b = len - i < B * L ? len - i : B * L;
@@ -197,7 +170,7 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
     const int m = mask % 2 == 0 ? mask - 1 : mask;
     const bool active = m > 1 && len >= 3;
     const bool net = m <= kNetMax;
-    const int h = (m - 1) / 2, B = h >= 7 ? 8 : 4, core = m - B + 1;
+    const int h = (m - 1) / 2, B = h >= 7 ? 8 : h >= 3 ? 4 : 2, core = m - B + 1;
     // group masks: rows (m + 1)·L, w B·L + 2h, phases B·(L + h + 1)
     const std::size_t group_len = static_cast<std::size_t>(m + 1) * L + B * L + 2 * h + B * (L + h + 1);
     T* work = nullptr;
@@ -220,20 +193,11 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
         auto* pairs = reinterpret_cast<std::int16_t*>(
             (reinterpret_cast<std::uintptr_t>(phases + B * (L + h + 1)) + 15) & ~std::uintptr_t{15});
         group_mask(x, len, m, B, pairs, build_network(core, h - B + 1, h, pairs), rows, w, phases);
-    } else if (active && m == 9) {
+    } else if (active) {  // at most 10 rows, 4·L + 8 inputs, 8-value networks
         alignas(64) T rows[10 * L];
         alignas(64) T w[4 * L + 8], phases[4 * (L + 5)];
         std::int16_t pairs[2 * 19];
-        group_mask(x, len, m, 4, pairs, build_network(6, 1, 4, pairs), rows, w, phases);
-    } else if (active) {
-        alignas(64) T rows[7 * L];
-        alignas(64) T w[L + 6];
-        const auto with = [&](const auto& n) { network_mask(x, len, m, n, static_cast<int>(std::size(n) / 2), rows, w); };
-        switch (m) {
-            case 3: with(kNet3); break;
-            case 5: with(kNet5); break;
-            default: with(kNet7); break;
-        }
+        group_mask(x, len, m, B, pairs, build_network(core, h - B + 1, h, pairs), rows, w, phases);
     }
     aligned_free(work);
     return done;

@@ -87,23 +87,29 @@ void group(const T* w, int h, const std::int16_t* net, int pairs, T* ph, T* rows
     const auto run = [&](int o) { return ph + (o % B) * P + o / B; };
     for (int k = 0; k < c; ++k) std::memcpy(rows + k * L, run(B - 1 + k), sizeof(T) * L);
     rows_of(rows, net, pairs);
-    const T* s = rows + (h - B + 1) * L;
-    T* med = rows + c * L;
+    const T* __restrict s = rows + (h - B + 1) * L;
+    alignas(64) T med[B * L];
     for (int t = 0; t < B; ++t) {
-        const T* e[B - 1];
+        const T* __restrict e[B - 1];
         for (int q = 0; q < B - 1; ++q) e[q] = run(q < B - 1 - t ? t + q : 2 * h + 1 + q - (B - 1 - t));
+        T* __restrict y = med + t * L;
+        if constexpr (B == 2) {  // no extras to sort
+            const T* __restrict e0 = e[0];
+            for (int j = 0; j < L; ++j) y[j] = hi(s[j], lo(s[L + j], e0[j]));
+            continue;
+        }
         for (int j = 0; j < L; ++j) {
             T v[B - 1];
             for (int q = 0; q < B - 1; ++q) v[q] = e[q][j];
-            const std::int16_t* sn = B == 4 ? kSort3 : kSort7;
+            constexpr const std::int16_t* sn = B == 4 ? kSort3 : kSort7;
             for (int q = 0; q < (B == 4 ? 3 : 16); ++q) {
                 const T a = v[sn[2 * q]], b = v[sn[2 * q + 1]];
                 v[sn[2 * q]] = lo(a, b);
                 v[sn[2 * q + 1]] = hi(a, b);
             }
-            T y = s[j];
-            for (int i = 1; i < B; ++i) y = hi(y, lo(s[i * L + j], v[B - 1 - i]));
-            med[t * L + j] = y;
+            T r = s[j];
+            for (int i = 1; i < B; ++i) r = hi(r, lo(s[i * L + j], v[B - 1 - i]));
+            y[j] = r;
         }
     }
     if (count == B * L) {
@@ -117,7 +123,7 @@ void group(const T* w, int h, const std::int16_t* net, int pairs, T* ph, T* rows
 }  // namespace
 
 template <class T>
-constexpr MedianFns<T> fns = {rows_of<T>, group<T, 4>, group<T, 8>};
+constexpr MedianFns<T> fns = {group<T, 2>, group<T, 4>, group<T, 8>};
 
 extern const MedianKernels median_kernels = {fns<Zor32f>, fns<Zor64f>, fns<Zor16s>, fns<Zor8u>, fns<Zor32s>};
 

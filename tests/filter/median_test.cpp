@@ -1,6 +1,7 @@
-// Sliding median of every type against a sort-based reference: every mask up
-// to 12 and a few large ones, odd and even, lengths across the edges and the
-// block boundary, in place and out of place, with many repeated values.
+// Sliding median of every type against a sort-based reference at every
+// dispatch level: every mask up to 13 and a few large ones, odd and even,
+// lengths across the edges and the block boundaries, in place and out of
+// place, with many repeated values.
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -49,32 +50,34 @@ std::vector<T> values(zt::Rng& g, int n, int spread) {
 TYPED_TEST(Median, MatchesSortedWindows) {
     using K = TypeParam;
     using T = typename K::T;
-    zt::Rng g(5);
     const int masks[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15, 31, 32, 33, 63, 64, 65, 101};
     const int lens[] = {1, 2, 3, 4, 5, 8, 9, 10, 17, 63, 64, 65, 100, 513, 1100};
-    for (int mask : masks) {
-        for (int len : lens) {
-            for (int spread : {3, 1000}) {
-                SCOPED_TRACE(testing::Message() << "mask " << mask << ", len " << len << ", spread " << spread);
-                const auto x = values<T>(g, len, spread);
-                const auto want = zref::median(x, mask % 2 ? mask : mask - 1);
-                const ZorStatus st = mask % 2 ? zorStsNoErr : zorStsEvenMedianMaskSize;
-                zt::Guarded<T> a(len, alignof(T)), b(len, 2 * alignof(T));
-                std::copy(x.begin(), x.end(), a.data());
-                ASSERT_EQ(K::in_place(a.data(), len, mask), st);
-                ASSERT_EQ(K::copy(x.data(), b.data(), len, mask), st);
-                EXPECT_TRUE(a.guards_intact());
-                EXPECT_TRUE(b.guards_intact());
-                int bad = 0;
-                for (int i = 0; i < len && bad < 3; ++i) {
-                    if (a[i] != want[i] || b[i] != want[i]) {
-                        ADD_FAILURE() << "y[" << i << "] " << +a[i] << " / " << +b[i] << " for " << +want[i];
-                        ++bad;
+    zt::for_each_isa([&](zors::Isa) {
+        zt::Rng g(5);
+        for (int mask : masks) {
+            for (int len : lens) {
+                for (int spread : {3, 1000}) {
+                    SCOPED_TRACE(testing::Message() << "mask " << mask << ", len " << len << ", spread " << spread);
+                    const auto x = values<T>(g, len, spread);
+                    const auto want = zref::median(x, mask % 2 ? mask : mask - 1);
+                    const ZorStatus st = mask % 2 ? zorStsNoErr : zorStsEvenMedianMaskSize;
+                    zt::Guarded<T> a(len, alignof(T)), b(len, 2 * alignof(T));
+                    std::copy(x.begin(), x.end(), a.data());
+                    ASSERT_EQ(K::in_place(a.data(), len, mask), st);
+                    ASSERT_EQ(K::copy(x.data(), b.data(), len, mask), st);
+                    EXPECT_TRUE(a.guards_intact());
+                    EXPECT_TRUE(b.guards_intact());
+                    int bad = 0;
+                    for (int i = 0; i < len && bad < 3; ++i) {
+                        if (a[i] != want[i] || b[i] != want[i]) {
+                            ADD_FAILURE() << "y[" << i << "] " << +a[i] << " / " << +b[i] << " for " << +want[i];
+                            ++bad;
+                        }
                     }
                 }
             }
         }
-    }
+    });
 }
 
 TYPED_TEST(Median, WorkedExamplesAndChecks) {
