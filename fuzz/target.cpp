@@ -150,6 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         else if (n == "tapsLen") room += 2 * ctx.count(n) * (ctx.count("upFactor") + 1) + ctx.count(n) * ctx.count(n) / 16;
         else if (n == "numStates") room += 16 * ctx.count(n);
         else if (n == "numBq") room += 8 * ctx.count(n);
+        else if (n == "factor") room += ctx.count(n) * ctx.count("srcLen");  // up-sampling
         else if (in_set(n, {"len", "srcLen", "dstLen", "len1", "len2", "lenLow", "lenHigh", "maskSize", "tblLen"}))
             room += 2 * ctx.count(n);
     }
