@@ -4,8 +4,8 @@
 // delay buffer of 3*tapsLen + 4 samples of the computation type (the taps'
 // type), the Zor32f states' tapsQuad, and a scratch area for the in-place
 // filters; InitAlloc appends the overlap-save pieces (taps spectrum, one
-// block buffer, one transform work buffer and one status slot per thread)
-// when the tap count reaches the type's threshold. The FFT specification
+// block buffer and its transform work buffer per thread, one status slot
+// per thread) when the tap count reaches the type's threshold. The FFT specification
 // is the only separate allocation.
 //
 // The delay buffer keeps the last tapsLen inputs as the window
@@ -45,8 +45,8 @@ struct FirRec {
     std::uint32_t quad;        // Zor32f taps: every tap four times, forward order
     std::int32_t dly_len;
     std::uint32_t spectrum;    // transform of the zero-padded taps (Perm for real taps)
-    std::uint32_t blocks;      // team buffers of fft_len samples
-    std::uint32_t works;       // team transform work buffers
+    std::uint32_t blocks;      // per thread: a block of fft_len samples, its work buffer
+    std::uint32_t lane;        // bytes from one thread's block to the next one's
     std::int32_t work_size;    // bytes of one work buffer
     std::uint32_t scratch;
     std::uint32_t status;      // team status slots, 16 bytes apart

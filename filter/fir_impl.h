@@ -211,6 +211,8 @@ struct State {
     static constexpr int kInPlaceFftChunk = Ty::same ? 4096 : 8192;
     static_assert(kInPlaceChunk * sizeof(CT) <= Ty::scratch_bytes);
     static_assert(kInPlaceFftChunk * sizeof(Data) <= Ty::scratch_bytes);
+    static constexpr std::uint64_t kLaneGuard = 4096;  // bytes between the threads' lanes
+    static constexpr int kRunOutputs = 4096;           // outputs per run of blocks dealt to a thread
 
     // The documented size of a state (Init's buffer, slack included).
     static std::uint64_t documented_size(std::uint64_t l, std::uint64_t t) {
@@ -310,17 +312,20 @@ struct State {
                 F::release(s);
             }
         }
-        std::uint32_t spectrum = 0, blocks = 0, works = 0, status = 0;
+        // Each thread's block and work buffer start on cache lines, and a
+        // page-sized guard keeps the threads' lanes off each other's pages:
+        // the processors' prefetchers work within a page, and with
+        // neighbouring buffers they pulled the other core's lines back and
+        // forth (two threads ran slower than one).
+        std::uint32_t spectrum = 0, blocks = 0, status = 0;
+        std::uint64_t lane = 0;
         if (spec != nullptr) {
             const auto nn = static_cast<std::uint64_t>(n), t = static_cast<std::uint64_t>(team);
             spectrum = b.lay.add(nn * sizeof(CT));
-            blocks = b.lay.add(t * nn * sizeof(CT));
-            works = b.lay.add(t * align16(static_cast<std::uint64_t>(work)));
+            lane = align64(nn * sizeof(CT)) + align64(static_cast<std::uint64_t>(work)) + kLaneGuard;
+            blocks = b.lay.add(t * lane);
             status = b.lay.add(16 * t);
         }
-        // The threads' block and work buffers start on cache lines: no line
-        // is written by two threads (a shared one costs a transfer between
-        // the cores on every pass of every block).
         auto* r = reinterpret_cast<FirRec*>(state_memory(nullptr, b.lay.total(), blocks));
         if (r == nullptr) {
             if (spec != nullptr) F::release(spec);
@@ -330,8 +335,8 @@ struct State {
         r->fft_len = n;
         r->spectrum = spectrum;
         r->blocks = blocks;
-        r->works = works;
-        r->work_size = static_cast<std::int32_t>(align16(static_cast<std::uint64_t>(work)));
+        r->lane = static_cast<std::uint32_t>(lane);
+        r->work_size = static_cast<std::int32_t>(work);
         r->status = status;
         fill(r, b, len, h, dly_line);
         r->team = team;
@@ -353,12 +358,11 @@ struct State {
     // ---- taps and delay line ----------------------------------------------
 
     // A work buffer for the transforms (never null).
-    static Zor8u* work_buf(FirRec* r, int t) {
-        return r->work_size > 0 ? piece<Zor8u>(r, r->works) + static_cast<std::size_t>(t) * r->work_size
-                                : piece<Zor8u>(r, r->blocks);
-    }
     static CT* block_buf(FirRec* r, int t) {
-        return piece<CT>(r, r->blocks) + static_cast<std::size_t>(t) * static_cast<std::size_t>(r->fft_len);
+        return reinterpret_cast<CT*>(piece<Zor8u>(r, r->blocks) + static_cast<std::size_t>(t) * r->lane);
+    }
+    static Zor8u* work_buf(FirRec* r, int t) {
+        return reinterpret_cast<Zor8u*>(block_buf(r, t)) + align64(sizeof(CT) * static_cast<std::uint64_t>(r->fft_len));
     }
 
     static ZorStatus store_taps(FirRec* r, const Tap* h) {
@@ -516,9 +520,15 @@ struct State {
         par::run_capped(true, r->team, [&](const par::Team& team) {
             if (team.master()) team_size = team.size();
             ZorStatus worst = zorStsNoErr;
-            for (int b = team.index(); b < nblocks; b += team.size()) {
-                const ZorStatus st = fft_block(r, src, dst, n, b, team.index(), sf);
-                if (st < worst) worst = st;
+            // Runs of blocks covering at least kRunOutputs outputs are dealt
+            // round-robin: with single short blocks, every block boundary
+            // put a cache line of the output in both threads' hands.
+            const int run = (kRunOutputs + m - 1) / m, step = run * team.size();
+            for (int b0 = team.index() * run; b0 < nblocks; b0 += step) {
+                for (int b = b0; b < b0 + run && b < nblocks; ++b) {
+                    const ZorStatus st = fft_block(r, src, dst, n, b, team.index(), sf);
+                    if (st < worst) worst = st;
+                }
             }
             slots[4 * team.index()] = worst;
         });

@@ -26,6 +26,7 @@ namespace zors {
 
 // v rounded up to a multiple of 16.
 constexpr std::uint64_t align16(std::uint64_t v) noexcept { return (v + 15) & ~std::uint64_t{15}; }
+constexpr std::uint64_t align64(std::uint64_t v) noexcept { return (v + 63) & ~std::uint64_t{63}; }
 
 // Pieces placed one after another at 16-byte boundaries. Offsets are from
 // the block's start (where the record is).
