@@ -219,20 +219,22 @@ ZorStatus conv_blocks(const T* a, int la, const T* b, int lb, T* y) {
 
     Scratch s;
     const auto oh = s.reserve<T>(n), ost = s.reserve<ZorStatus>(static_cast<std::uint64_t>(slots));
-    const auto oslot = s.reserve<T>(static_cast<std::uint64_t>(n) * static_cast<std::uint64_t>(slots));
-    const std::uint64_t wstride = (static_cast<std::uint64_t>(plan.buf) + 63) & ~std::uint64_t{63};
-    const auto ow = s.reserve<Zor8u>(wstride * static_cast<std::uint64_t>(slots));
+    // Per thread a lane: its block, then its transform work buffer.
+    const std::uint64_t wat = (static_cast<std::uint64_t>(n) * sizeof(T) + 63) & ~std::uint64_t{63};
+    const std::uint64_t lane = par::lane_stride(wat + static_cast<std::uint64_t>(plan.buf));
+    const auto olane = s.reserve<Zor8u>(lane * static_cast<std::uint64_t>(slots));
     if (!s.allocate()) return zorStsMemAllocErr;
     T* h = s.at<T>(oh);
     ZorStatus* sts = s.at<ZorStatus>(ost);
     copy(b, h, lb);
     zero(h + lb, n - lb);
-    if (const ZorStatus st = F::fwd_perm(h, plan.spec, s.at<Zor8u>(ow))) return st;
+    if (const ZorStatus st = F::fwd_perm(h, plan.spec, s.at<Zor8u>(olane) + wat)) return st;
     for (int t = 0; t < slots; ++t) sts[t] = zorStsNoErr;
 
     par::run_capped(team, slots, [&](const par::Team& tm) {
-        T* buf = s.at<T>(oslot) + static_cast<std::size_t>(tm.index()) * static_cast<std::size_t>(n);
-        Zor8u* w = s.at<Zor8u>(ow) + wstride * static_cast<std::uint64_t>(tm.index());
+        Zor8u* mine = s.at<Zor8u>(olane) + lane * static_cast<std::uint64_t>(tm.index());
+        T* buf = reinterpret_cast<T*>(mine);
+        Zor8u* w = mine + wat;
         ZorStatus st = zorStsNoErr;
         for (std::int64_t j = tm.index(); j < blocks && st == zorStsNoErr; j += tm.size()) {
             const std::int64_t out = j * m;

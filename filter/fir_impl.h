@@ -211,7 +211,6 @@ struct State {
     static constexpr int kInPlaceFftChunk = Ty::same ? 4096 : 8192;
     static_assert(kInPlaceChunk * sizeof(CT) <= Ty::scratch_bytes);
     static_assert(kInPlaceFftChunk * sizeof(Data) <= Ty::scratch_bytes);
-    static constexpr std::uint64_t kLaneGuard = 4096;  // bytes between the threads' lanes
     static constexpr int kRunOutputs = 4096;           // outputs per run of blocks dealt to a thread
 
     // The documented size of a state (Init's buffer, slack included).
@@ -312,17 +311,14 @@ struct State {
                 F::release(s);
             }
         }
-        // Each thread's block and work buffer start on cache lines, and a
-        // page-sized guard keeps the threads' lanes off each other's pages:
-        // the processors' prefetchers work within a page, and with
-        // neighbouring buffers they pulled the other core's lines back and
-        // forth (two threads ran slower than one).
+        // Each thread's block and work buffer start on cache lines; the
+        // threads' lanes are a page apart.
         std::uint32_t spectrum = 0, blocks = 0, status = 0;
         std::uint64_t lane = 0;
         if (spec != nullptr) {
             const auto nn = static_cast<std::uint64_t>(n), t = static_cast<std::uint64_t>(team);
             spectrum = b.lay.add(nn * sizeof(CT));
-            lane = align64(nn * sizeof(CT)) + align64(static_cast<std::uint64_t>(work)) + kLaneGuard;
+            lane = par::lane_stride(align64(nn * sizeof(CT)) + static_cast<std::uint64_t>(work));
             blocks = b.lay.add(t * lane);
             status = b.lay.add(16 * t);
         }

@@ -6,7 +6,16 @@
 
 #include <omp.h>
 
+#include <cstdint>
+
 namespace zors::par {
+
+// Bytes from one thread's private buffers to the next thread's when a team's
+// buffers share one block: `bytes` rounded up to a cache line, plus a page.
+// The processors' prefetchers work within a page; with neighbouring buffers
+// they pull the other core's lines back and forth, and a team of two ran
+// slower than one thread.
+constexpr std::uint64_t lane_stride(std::uint64_t bytes) noexcept { return ((bytes + 63) & ~std::uint64_t{63}) + 4096; }
 
 // A share of `work` items for thread `index` of a team of `team`: the quotient
 // per thread, the remainder to the last thread.
