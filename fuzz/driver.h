@@ -105,8 +105,8 @@ inline constexpr IntRange kInts[] = {
     {"maskSize", 1, 40, NonPositive},
     {"dlyIndex", 0, 0, Any, "tapsLen"},
     {"dlyLineIndex", 0, 0, Any, "tapsLen"},
-    {"dlyStep", 0, 4, Any},
-    {"updateDly", 0, 1, Any},
+    {"dlyStep", 1, 4, NonPositive},
+    {"updateDly", 0, 1, NonPositive},
     {"index", 0, 0, Any, "tapsLen"},
     {"factor", 1, 7, NonPositive},
     {"phase", 0, 0, Any, "factor"},
@@ -332,6 +332,24 @@ inline bool in_set(std::string_view n, std::initializer_list<std::string_view> s
     return false;
 }
 
+// Elements of a vector whose length `len` alone does not state: enough for
+// any length the sizing arguments among `names` can ask for.
+inline long room_for(const Ctx& ctx, const char* names) {
+    long room = 64;
+    for (std::string_view n : words(names)) {
+        if (n == "order") room += ctx.count(n) <= 16 ? 4L << ctx.count(n) : 0;
+        else if (n == "numIters") room += ctx.count(n) * (ctx.count("upFactor") + ctx.count("downFactor") + 2);
+        else if (n == "tapsLen") room += 2 * ctx.count(n) * (ctx.count("upFactor") + 1) + ctx.count(n) * ctx.count(n) / 16;
+        else if (n == "dlyStep") room += ctx.count("tapsLen") * ctx.count(n) + ctx.count("updateDly");
+        else if (n == "numStates") room += 16 * ctx.count(n);
+        else if (n == "numBq") room += 8 * ctx.count(n);
+        else if (n == "factor") room += ctx.count(n) * ctx.count("srcLen");  // up-sampling
+        else if (in_set(n, {"len", "srcLen", "dstLen", "len1", "len2", "lenLow", "lenHigh", "maskSize", "tblLen"}))
+            room += 2 * ctx.count(n);
+    }
+    return room;
+}
+
 template <class U>
 U* Call::buffer(std::size_t i) {
     const std::string_view full = roles[i], name = base_name(i);
@@ -389,7 +407,10 @@ S* Call::object(std::size_t) {
     if (depth > 0) return nullptr;
     constexpr std::size_t n = sizeof(Obj<S>::ctors) / sizeof(Obj<S>::ctors[0]);
     const Fn& f = Obj<S>::ctors[ctx.in().word(hash("ctor")) % n];
-    Call c(ctx, f.name, f.roles, room, false, depth + 1);
+    // The constructor's own sizes count too (a delay line of tapsLen·dlyStep
+    // values for a state whose calls name no tap count).
+    const long ctor_room = room_for(ctx, f.roles);
+    Call c(ctx, f.name, f.roles, ctor_room > room ? ctor_room : room, false, depth + 1);
     const ZorStatus st = f.run(c);
     made_status.push_back(st);
     // (A state whose taps could not be normalised is made all the same.)

@@ -141,19 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Entry& e = kEntries[(in.byte(0) | in.byte(1) << 8) % count];
     const Ctx ctx(in);
 
-    // Elements of a vector whose length `len` alone does not state: enough
-    // for any length the sizing arguments can ask for.
-    long room = 64;
-    for (std::string_view n : words(e.sizing)) {
-        if (n == "order") room += ctx.count(n) <= 16 ? 4L << ctx.count(n) : 0;
-        else if (n == "numIters") room += ctx.count(n) * (ctx.count("upFactor") + ctx.count("downFactor") + 2);
-        else if (n == "tapsLen") room += 2 * ctx.count(n) * (ctx.count("upFactor") + 1) + ctx.count(n) * ctx.count(n) / 16;
-        else if (n == "numStates") room += 16 * ctx.count(n);
-        else if (n == "numBq") room += 8 * ctx.count(n);
-        else if (n == "factor") room += ctx.count(n) * ctx.count("srcLen");  // up-sampling
-        else if (in_set(n, {"len", "srcLen", "dstLen", "len1", "len2", "lenLow", "lenHigh", "maskSize", "tblLen"}))
-            room += 2 * ctx.count(n);
-    }
+    const long room = room_for(ctx, e.sizing);
 
     const Loose* loose = loose_for(e.name);
     const int levels = static_cast<int>(zors::machine_isa()) + 1;
