@@ -172,7 +172,8 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
     const bool net = m <= kNetMax;
     const int h = (m - 1) / 2, B = h >= 7 ? 8 : h >= 3 ? 4 : 2, core = m - B + 1;
     // group masks: rows (m + 1)·L, w B·L + 2h, phases B·(L + h + 1)
-    const std::size_t group_len = static_cast<std::size_t>(m + 1) * L + B * L + 2 * h + B * (L + h + 1);
+    const std::uint64_t m64 = static_cast<std::uint64_t>(m), h64 = static_cast<std::uint64_t>(h), b64 = static_cast<std::uint64_t>(B);
+    const std::uint64_t group_len = (m64 + 1) * L + b64 * L + 2 * h64 + b64 * (L + h64 + 1);
     T* work = nullptr;
     int ring_len = 0;
     if (active && m > 9) {
