@@ -45,6 +45,10 @@ FAMILIES = [
 # Element-wise families: the zors benchmark and its suffixed baselines.
 for fn in ["Add_32f", "Add_16s_Sfs1", "Mul_32fc", "MulC_32f16s_Sfs", "And_8u"]:
     FAMILIES.append((f"{fn} (length)", "arith_bench", f"BM_{fn}", [f"BM_{fn}_scalar", f"BM_{fn}_memcpy"]))
+# Short vectors against VOLK, on the same buffers.
+for fn, peer in [("Add_32f", "Add_32f"), ("Mul_32fc", "Mul_32fc"), ("DotProd_32f", "DotProd_32f"),
+                 ("Sum_32f_fast", "Sum_32f"), ("Sum_32f_default", "Sum_32f")]:
+    FAMILIES.append((f"{fn} against VOLK (length)", "vector_peers_bench", f"BM_{fn}", [f"BM_{peer}_volk"]))
 # Single-size families named BM_<what>_zors with peers BM_<what>_<peer>.
 SUFFIXED = ["elementary_bench", "polar_bench"]
 
