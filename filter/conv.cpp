@@ -74,6 +74,8 @@ struct Fft;
         static void release(Spec* s) { zorsFFTFree_R_##S(s); }                                     \
         static ZorStatus fwd_perm(T* x, const Spec* s, Zor8u* b) { return zorsFFTFwd_RToPerm_##S(x, x, s, b); } \
         static ZorStatus inv_perm(T* x, const Spec* s, Zor8u* b) { return zorsFFTInv_PermToR_##S(x, x, s, b); } \
+        static ZorStatus fwd_perm(const T* x, T* y, const Spec* s, Zor8u* b) { return zorsFFTFwd_RToPerm_##S(x, y, s, b); } \
+        static ZorStatus inv_perm(const T* x, T* y, const Spec* s, Zor8u* b) { return zorsFFTInv_PermToR_##S(x, y, s, b); } \
         static ZorStatus fwd(T* x, const Spec* s, Zor8u* b) { return zorsFFTFwd_RToPack_##S(x, x, s, b); } \
         static ZorStatus inv(T* x, const Spec* s, Zor8u* b) { return zorsFFTInv_PackToR_##S(x, x, s, b); } \
         static ZorStatus mul_perm(const T* h, T* x, int n) { return zorsMulPerm_##S##_I(h, x, n); } \
@@ -219,8 +221,11 @@ ZorStatus conv_blocks(const T* a, int la, const T* b, int lb, T* y) {
 
     Scratch s;
     const auto oh = s.reserve<T>(n), ost = s.reserve<ZorStatus>(static_cast<std::uint64_t>(slots));
-    // Per thread a lane: its block, then its transform work buffer.
-    const std::uint64_t wat = (static_cast<std::uint64_t>(n) * sizeof(T) + 63) & ~std::uint64_t{63};
+    // Per thread a lane: its block, the block transformed back, then its
+    // transform work buffer. Full blocks transform straight from the input,
+    // and the inverse runs out of place: both then read in the order the
+    // first pass wants, with no permutation pass of their own.
+    const std::uint64_t half = (static_cast<std::uint64_t>(n) * sizeof(T) + 63) & ~std::uint64_t{63}, wat = 2 * half;
     const std::uint64_t lane = par::lane_stride(wat + static_cast<std::uint64_t>(plan.buf));
     const auto olane = s.reserve<Zor8u>(lane * static_cast<std::uint64_t>(slots));
     if (!s.allocate()) return zorStsMemAllocErr;
@@ -234,6 +239,7 @@ ZorStatus conv_blocks(const T* a, int la, const T* b, int lb, T* y) {
     par::run_capped(team, slots, [&](const par::Team& tm) {
         Zor8u* mine = s.at<Zor8u>(olane) + lane * static_cast<std::uint64_t>(tm.index());
         T* buf = reinterpret_cast<T*>(mine);
+        T* back = reinterpret_cast<T*>(mine + half);
         Zor8u* w = mine + wat;
         ZorStatus st = zorStsNoErr;
         for (std::int64_t j = tm.index(); j < blocks && st == zorStsNoErr; j += tm.size()) {
@@ -242,14 +248,18 @@ ZorStatus conv_blocks(const T* a, int la, const T* b, int lb, T* y) {
             std::int64_t cnt = la - from;
             const std::int64_t cap = j == 0 ? m : n;
             if (cnt > cap) cnt = cap;
-            copy(a + from, buf, cnt);
-            zero(buf + cnt, n - cnt);
-            st = F::fwd_perm(buf, plan.spec, w);
+            if (cnt == n) {
+                st = F::fwd_perm(a + from, buf, plan.spec, w);
+            } else {
+                copy(a + from, buf, cnt);
+                zero(buf + cnt, n - cnt);
+                st = F::fwd_perm(buf, plan.spec, w);
+            }
             if (st == zorStsNoErr) st = F::mul_perm(h, buf, n);
-            if (st == zorStsNoErr) st = F::inv_perm(buf, plan.spec, w);
+            if (st == zorStsNoErr) st = F::inv_perm(buf, back, plan.spec, w);
             if (st == zorStsNoErr) {
                 const std::int64_t left = dst - out;
-                copy(buf + (j == 0 ? 0 : lb - 1), y + out, left < m ? left : m);
+                copy(back + (j == 0 ? 0 : lb - 1), y + out, left < m ? left : m);
             }
         }
         sts[tm.index()] = st;
