@@ -227,17 +227,17 @@ ZorStatus conv_blocks(const T* a, int la, const T* b, int lb, T* y) {
     // first pass wants, with no permutation pass of their own.
     const std::uint64_t half = (static_cast<std::uint64_t>(n) * sizeof(T) + 63) & ~std::uint64_t{63}, wat = 2 * half;
     const std::uint64_t lane = par::lane_stride(wat + static_cast<std::uint64_t>(plan.buf));
-    const auto olane = s.reserve<Zor8u>(lane * static_cast<std::uint64_t>(slots));
+    const auto olane = s.reserve<Zor8u>(par::lanes_bytes(lane, slots));
     if (!s.allocate()) return zorStsMemAllocErr;
     T* h = s.at<T>(oh);
     ZorStatus* sts = s.at<ZorStatus>(ost);
     copy(b, h, lb);
     zero(h + lb, n - lb);
-    if (const ZorStatus st = F::fwd_perm(h, plan.spec, s.at<Zor8u>(olane) + wat)) return st;
+    if (const ZorStatus st = F::fwd_perm(h, plan.spec, s.at<Zor8u>(olane) + par::lane_at(lane, 0) + wat)) return st;
     for (int t = 0; t < slots; ++t) sts[t] = zorStsNoErr;
 
     par::run_capped(team, slots, [&](const par::Team& tm) {
-        Zor8u* mine = s.at<Zor8u>(olane) + lane * static_cast<std::uint64_t>(tm.index());
+        Zor8u* mine = s.at<Zor8u>(olane) + par::lane_at(lane, tm.index());
         T* buf = reinterpret_cast<T*>(mine);
         T* back = reinterpret_cast<T*>(mine + half);
         Zor8u* w = mine + wat;

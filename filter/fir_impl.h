@@ -311,15 +311,15 @@ struct State {
                 F::release(s);
             }
         }
-        // Each thread's block and work buffer start on cache lines; the
-        // threads' lanes are a page apart.
+        // Each thread's block and work buffer start on cache lines, in its
+        // own lane (frame/parallel.h).
         std::uint32_t spectrum = 0, blocks = 0, status = 0;
         std::uint64_t lane = 0;
         if (spec != nullptr) {
             const auto nn = static_cast<std::uint64_t>(n), t = static_cast<std::uint64_t>(team);
             spectrum = b.lay.add(nn * sizeof(CT));
             lane = par::lane_stride(align64(nn * sizeof(CT)) + static_cast<std::uint64_t>(work));
-            blocks = b.lay.add(t * lane);
+            blocks = b.lay.add(par::lanes_bytes(lane, team));
             status = b.lay.add(16 * t);
         }
         auto* r = reinterpret_cast<FirRec*>(state_memory(nullptr, b.lay.total(), blocks));
@@ -355,7 +355,7 @@ struct State {
 
     // A work buffer for the transforms (never null).
     static CT* block_buf(FirRec* r, int t) {
-        return reinterpret_cast<CT*>(piece<Zor8u>(r, r->blocks) + static_cast<std::size_t>(t) * r->lane);
+        return reinterpret_cast<CT*>(piece<Zor8u>(r, r->blocks) + par::lane_at(r->lane, t));
     }
     static Zor8u* work_buf(FirRec* r, int t) {
         return reinterpret_cast<Zor8u*>(block_buf(r, t)) + align64(sizeof(CT) * static_cast<std::uint64_t>(r->fft_len));

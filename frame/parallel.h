@@ -10,12 +10,23 @@
 
 namespace zors::par {
 
-// Bytes from one thread's private buffers to the next thread's when a team's
-// buffers share one block: `bytes` rounded up to a cache line, plus a page.
-// The processors' prefetchers work within a page; with neighbouring buffers
-// they pull the other core's lines back and forth, and a team of two ran
-// slower than one thread.
-constexpr std::uint64_t lane_stride(std::uint64_t bytes) noexcept { return ((bytes + 63) & ~std::uint64_t{63}) + 4096; }
+// Private buffers of a team's threads that share one block sit in lanes: the
+// region starts with a page of its own and each lane ends with one, so no
+// page holds two threads' buffers or one thread's buffers and data the team
+// shares. The processors' prefetchers work within a page; with neighbouring
+// buffers they pulled the other core's lines back and forth, and a team of
+// two ran slower than one thread.
+inline constexpr std::uint64_t kLaneGuard = 4096;
+// Bytes from one lane to the next for `bytes` of buffers (rounded up to a
+// cache line).
+constexpr std::uint64_t lane_stride(std::uint64_t bytes) noexcept { return ((bytes + 63) & ~std::uint64_t{63}) + kLaneGuard; }
+// The bytes of a region of `team` lanes, and where lane `index` starts in it.
+constexpr std::uint64_t lanes_bytes(std::uint64_t stride, int team) noexcept {
+    return kLaneGuard + stride * static_cast<std::uint64_t>(team);
+}
+constexpr std::uint64_t lane_at(std::uint64_t stride, int index) noexcept {
+    return kLaneGuard + stride * static_cast<std::uint64_t>(index);
+}
 
 // A share of `work` items for thread `index` of a team of `team`: the quotient
 // per thread, the remainder to the last thread.
