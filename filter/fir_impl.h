@@ -516,10 +516,13 @@ struct State {
         par::run_capped(true, r->team, [&](const par::Team& team) {
             if (team.master()) team_size = team.size();
             ZorStatus worst = zorStsNoErr;
-            // Runs of blocks covering at least kRunOutputs outputs are dealt
-            // round-robin: with single short blocks, every block boundary
-            // put a cache line of the output in both threads' hands.
-            const int run = (kRunOutputs + m - 1) / m, step = run * team.size();
+            // Runs of blocks covering at least kRunOutputs outputs (or an
+            // equal share when there are fewer) are dealt round-robin: with
+            // single short blocks, every block boundary put a cache line of
+            // the output in both threads' hands.
+            const int per_thread = (nblocks + team.size() - 1) / team.size();
+            const int want = (kRunOutputs + m - 1) / m;
+            const int run = want < per_thread ? want : per_thread, step = run * team.size();
             for (int b0 = team.index() * run; b0 < nblocks; b0 += step) {
                 for (int b = b0; b < b0 + run && b < nblocks; ++b) {
                     const ZorStatus st = fft_block(r, src, dst, n, b, team.index(), sf);
