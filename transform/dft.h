@@ -36,11 +36,13 @@ struct Cx {
 
 // One mixed-radix level: sub-transforms of f·m points (count of them) whose
 // inputs sit s apart in the original sequence; tw holds W_{f·m}^{j·k} for
-// j = 1 .. f - 1, k < m (row j, m values).
+// j = 1 .. f - 1, k < m (row j, m values); for s = 1, 2 and 4, twx holds
+// row j with each value repeated s times (tw itself for s = 1), else null.
 template <class T>
 struct DftLevel {
     std::int32_t f, m, s, count;
     const Cx<T>* tw;
+    const Cx<T>* twx;
 };
 
 // A complex DFT of n points in one of the five algorithms.
@@ -55,6 +57,7 @@ struct DftPlan {
     std::uint32_t* digits;      // owned: input start of each innermost block (n / inner entries)
     Cx<T>* roots;               // owned: e^{-2πi·j/n}, j < n (mixed radix and direct)
     Cx<T>* twiddles;            // owned: the level tables, one block
+    Cx<T>* lane_twiddles;       // owned: the repeated level tables (twx), one block, or null
     // Bluestein
     std::int32_t padded;        // M, a power of two >= 2n - 1
     Cx<T>* chirp;               // owned: e^{-iπ·j²/n}, j < n

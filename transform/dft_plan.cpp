@@ -190,7 +190,7 @@ ZorStatus build_mixed(DftPlan<T>& p, const int* radix, int nlev, int inner) {
     int largest = inner;
     for (int i = 0; i < nlev; ++i) {
         m /= static_cast<std::uint64_t>(radix[i]);
-        p.lev[i] = {radix[i], static_cast<std::int32_t>(m), static_cast<std::int32_t>(s), static_cast<std::int32_t>(n / (m * static_cast<std::uint64_t>(radix[i]))), nullptr};
+        p.lev[i] = {radix[i], static_cast<std::int32_t>(m), static_cast<std::int32_t>(s), static_cast<std::int32_t>(n / (m * static_cast<std::uint64_t>(radix[i]))), nullptr, nullptr};
         twn += static_cast<std::uint64_t>(radix[i] - 1) * m;
         s *= static_cast<std::uint64_t>(radix[i]);
         largest = radix[i] > largest ? radix[i] : largest;
@@ -209,6 +209,21 @@ ZorStatus build_mixed(DftPlan<T>& p, const int* radix, int nlev, int inner) {
         L.tw = t;
         for (std::uint64_t j = 1; j < static_cast<std::uint64_t>(L.f); ++j)
             for (std::uint64_t k = 0; k < static_cast<std::uint64_t>(L.m); ++k) *t++ = p.roots[(j * k * step) % n];
+    }
+    // the level tables repeated per residue, for the levels of stride 2 and 4
+    std::uint64_t twx = 0;
+    for (int i = 0; i < nlev; ++i)
+        if (p.lev[i].s == 2 || p.lev[i].s == 4) twx += static_cast<std::uint64_t>(p.lev[i].f - 1) * static_cast<std::uint64_t>(p.lev[i].m) * static_cast<std::uint64_t>(p.lev[i].s);
+    if (twx > 0 && (p.lane_twiddles = alloc_cx<T>(twx)) == nullptr) return zorStsMemAllocErr;
+    t = p.lane_twiddles;
+    for (int i = 0; i < nlev; ++i) {
+        DftLevel<T>& L = p.lev[i];
+        if (L.s == 1) L.twx = L.tw;
+        if (L.s != 2 && L.s != 4) continue;
+        L.twx = t;
+        const std::uint64_t rows = static_cast<std::uint64_t>(L.f - 1) * static_cast<std::uint64_t>(L.m);
+        for (std::uint64_t j = 0; j < rows; ++j)
+            for (std::int32_t r = 0; r < L.s; ++r) *t++ = L.tw[j];
     }
     for (std::uint64_t b = 0; b < blocks; ++b) {
         std::uint64_t off = b * static_cast<std::uint64_t>(inner), start = 0;
@@ -288,11 +303,12 @@ void dft_plan_free(DftPlan<T>& p) {
     aligned_free(p.digits);
     aligned_free(p.roots);
     aligned_free(p.twiddles);
+    aligned_free(p.lane_twiddles);
     aligned_free(p.chirp);
     aligned_free(p.kernel);
     if (p.fft != nullptr) fft_release(p.fft_kind, p.fft);
     p.digits = nullptr;
-    p.roots = p.twiddles = p.chirp = p.kernel = nullptr;
+    p.roots = p.twiddles = p.lane_twiddles = p.chirp = p.kernel = nullptr;
     p.fft = nullptr;
 }
 
