@@ -79,14 +79,12 @@ ZorStatus fft_complex(int kind, const void* s, CView<double> x, CView<double> y,
 }
 
 
-DftWork::~DftWork() { aligned_free(owned); }
+void DftWork::release() { aligned_free(owned); }
 
-bool DftWork::get(Zor8u* caller, int size) {
-    if (size <= 0) return true;
-    Zor8u* b = caller;
-    if (b == nullptr) b = static_cast<Zor8u*>(owned = aligned_alloc_bytes(static_cast<std::uint64_t>(size)));
-    if (b == nullptr) return false;
-    at = reinterpret_cast<void*>((reinterpret_cast<std::uintptr_t>(b) + 15) & ~std::uintptr_t{15});
+bool DftWork::get_owned(int size) {
+    owned = aligned_alloc_bytes(static_cast<std::uint64_t>(size));
+    if (owned == nullptr) return false;
+    at = reinterpret_cast<void*>((reinterpret_cast<std::uintptr_t>(owned) + 15) & ~std::uintptr_t{15});
     return true;
 }
 
@@ -197,6 +195,12 @@ ZorStatus build_mixed(DftPlan<T>& p, const int* radix, int nlev, int inner) {
         largest = static_cast<int>(m) > largest ? static_cast<int>(m) : largest;
     }
     p.largest = largest;
+    for (int k = 0; k < kDftShapeCount; ++k) {
+        const DftShape& sh = kDftShapes[k];
+        bool same = sh.count == nlev + 1 && sh.radix[nlev] == inner;
+        for (int i = 0; same && i < nlev; ++i) same = sh.radix[i] == radix[i];
+        if (same) p.shape = k + 1;
+    }
     p.roots = root_table<T>(n);
     p.twiddles = alloc_cx<T>(twn);
     const std::uint64_t blocks = n / static_cast<std::uint64_t>(inner);
@@ -358,10 +362,16 @@ template <class T>
 void dft_plan_run_outord(const DftPlan<T>& p, Cx<T>* d, bool inv) {
     kernels<T>().outord(p, d, inv);
 }
+template <class T>
+void dft_plan_run_sorted(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, bool inv) {
+    kernels<T>().sorted(p, src, dst, work, inv);
+}
 
 template ZorStatus dft_plan_run<float>(const DftPlan<float>&, CView<float>, CView<float>, void*, bool);
 template ZorStatus dft_plan_run<double>(const DftPlan<double>&, CView<double>, CView<double>, void*, bool);
 template void dft_plan_run_outord<float>(const DftPlan<float>&, Cx<float>*, bool);
 template void dft_plan_run_outord<double>(const DftPlan<double>&, Cx<double>*, bool);
+template void dft_plan_run_sorted<float>(const DftPlan<float>&, const Cx<float>*, Cx<float>*, Cx<float>*, bool);
+template void dft_plan_run_sorted<double>(const DftPlan<double>&, const Cx<double>*, Cx<double>*, Cx<double>*, bool);
 
 }  // namespace zors

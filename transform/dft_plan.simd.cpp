@@ -479,48 +479,49 @@ struct Stage {
     const Cx<T>* twx;     // the same per lane, at twx[(q - 1)·len·s + k·s + r] (s < 8), else null
 };
 
-// Residues r .. s - 1 of position k, W at a time, then narrower packs. The
-// general radices (F = 0) are at most N.
-template <int F, int N, bool Inv, std::size_t W, class T>
+// Residues r .. s - 1 of position k, W at a time, then narrower packs, with
+// the twiddles wk[q] (Tw) or none (the first stage). The general radices
+// (F = 0) are at most N.
+template <int F, int N, bool Inv, bool Tw, std::size_t W, class T>
 inline void residues(const DftPlan<T>& pl, const Stage<T>& g, const Cx<T>* src, Cx<T>* dst, std::size_t r, const Cx<T>* wk) {
     using C = Val<T, W>;
     const int f = F ? F : g.p;
     const std::size_t s = g.s, ls = g.len * s, rs = static_cast<std::size_t>(pl.n / f);
     if (r + W <= s) {
         C w[F ? F : 1];
-        if constexpr (F != 0)
-            if (wk != nullptr)
-                for (int q = 1; q < F; ++q) w[q] = splat<C>(wk[q]);
+        if constexpr (F != 0 && Tw)
+            for (int q = 1; q < F; ++q) w[q] = splat<C>(wk[q]);
         C a[F ? F : N], b[F ? F : N];
         for (; r + W <= s; r += W) {
             a[0] = ld<T, W>(src + r);
             for (int q = 1; q < f; ++q) {
                 a[q] = ld<T, W>(src + static_cast<std::size_t>(q) * s + r);
-                if (wk != nullptr) {
-                    if constexpr (F != 0) a[q] = mul<Inv>(a[q], w[q]);
-                    else a[q] = mul<Inv>(a[q], splat<C>(wk[q]));
-                }
+                if constexpr (Tw && F != 0) a[q] = mul<Inv>(a[q], w[q]);
+                else if constexpr (Tw) a[q] = mul<Inv>(a[q], splat<C>(wk[q]));
             }
             small_dft<F, Inv, T, C, N>(a, b, f, pl.roots, rs);
             for (int t = 0; t < f; ++t) store(dst + static_cast<std::size_t>(t) * ls + r, b[t]);
         }
     }
     if constexpr (W > 1)
-        if (r < s) residues<F, N, Inv, W / 2>(pl, g, src, dst, r, wk);
+        if (r < s) residues<F, N, Inv, Tw, W / 2>(pl, g, src, dst, r, wk);
 }
 
 // Positions k0 .. k1 - 1, packs over the residues (at most 16 bytes for
 // the long general radices, whose values fill arrays on the stack).
 template <int F, int N, bool Inv, class T>
 void by_residue(const DftPlan<T>& pl, const Stage<T>& g, const Cx<T>* in, Cx<T>* out, std::size_t k0, std::size_t k1) {
+    constexpr std::size_t W = N > 17 ? 16 / (2 * sizeof(T)) : kWide<T>;
     const int f = F ? F : g.p;
     const std::size_t s = g.s, ps = static_cast<std::size_t>(f) * s;
-    Cx<T> wk[kMaxSmall];
+    if (g.tw == nullptr) {
+        for (std::size_t k = k0; k < k1; ++k) residues<F, N, Inv, false, W>(pl, g, in + k * ps, out + k * s, 0, static_cast<const Cx<T>*>(nullptr));
+        return;
+    }
+    Cx<T> wk[F ? F : N];
     for (std::size_t k = k0; k < k1; ++k) {
-        if (g.tw != nullptr)
-            for (int q = 1; q < f; ++q) wk[q] = g.tw[static_cast<std::size_t>(q - 1) * g.len + k];
-        constexpr std::size_t W = N > 17 ? 16 / (2 * sizeof(T)) : kWide<T>;
-        residues<F, N, Inv, W>(pl, g, in + k * ps, out + k * s, 0, g.tw != nullptr ? wk : nullptr);
+        for (int q = 1; q < f; ++q) wk[q] = g.tw[static_cast<std::size_t>(q - 1) * g.len + k];
+        residues<F, N, Inv, true, W>(pl, g, in + k * ps, out + k * s, 0, wk);
     }
 }
 
@@ -637,6 +638,68 @@ void self_sorting(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work
     }
 }
 
+// The stages of a plan of shape R (radices from level 0 out, innermost
+// length last) with every size known here, so that the loops unroll into
+// straight-line code.
+// Radix i of shape R and the product of the radices before it.
+template <int... R>
+constexpr int shape_radix(int i) {
+    constexpr int r[] = {R...};
+    return r[i];
+}
+template <int... R>
+constexpr std::size_t shape_stride(int i) {
+    constexpr int r[] = {R...};
+    std::size_t v = 1;
+    for (int l = 0; l < i; ++l) v *= static_cast<std::size_t>(r[l]);
+    return v;
+}
+
+template <bool Inv, class T, int... R>
+struct ShapeRun {
+    static constexpr int levels = sizeof...(R) - 1;
+    static constexpr std::size_t n = (static_cast<std::size_t>(R) * ...);
+    const DftPlan<T>& p;
+    Cx<T>* dst;
+    Cx<T>* work;
+    // Stage J (0: the innermost DFTs, then level levels - J) from in.
+    template <int J>
+    const Cx<T>* stage_at(const Cx<T>* in) const {
+        Cx<T>* out = (levels - J) % 2 ? work : dst;
+        if constexpr (J == 0) {
+            constexpr int f = shape_radix<R...>(levels);
+            stage<f, Inv>(p, Stage<T>{f, 1, n / f, nullptr, nullptr}, in, out);
+        } else {
+            constexpr int i = levels - J, f = shape_radix<R...>(i);
+            constexpr std::size_t s = shape_stride<R...>(i), m = n / (s * static_cast<std::size_t>(f));
+            stage<f, Inv>(p, Stage<T>{f, m, s, p.lev[i].tw, p.lev[i].twx}, in, out);
+        }
+        return out;
+    }
+    template <std::size_t... J>
+    [[gnu::flatten]] void run(const Cx<T>* src, std::index_sequence<J...>) const {
+        const Cx<T>* in = src;
+        ((in = stage_at<static_cast<int>(J)>(in)), ...);
+    }
+};
+
+template <bool Inv, class T, std::size_t K, std::size_t... I>
+void sorted_shape_at(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, std::index_sequence<I...>) {
+    ShapeRun<Inv, T, kDftShapes[K].radix[I]...>{p, dst, work}.run(src, std::make_index_sequence<sizeof...(I)>{});
+}
+
+template <bool Inv, class T, std::size_t... K>
+void sorted_by_shape(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, std::index_sequence<K...>) {
+    ((p.shape == static_cast<int>(K) + 1 ? sorted_shape_at<Inv, T, K>(p, src, dst, work, std::make_index_sequence<kDftShapes[K].count>{}) : void()), ...);
+}
+
+template <class T>
+void sorted(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, bool inv) {
+    constexpr auto shapes = std::make_index_sequence<kDftShapeCount>{};
+    if (p.shape != 0) inv ? sorted_by_shape<true>(p, src, dst, work, shapes) : sorted_by_shape<false>(p, src, dst, work, shapes);
+    else inv ? self_sorting<true>(p, src, dst, work) : self_sorting<false>(p, src, dst, work);
+}
+
 template <bool Inv, class T>
 void run_tiny(const DftPlan<T>& p, CView<T> src, CView<T> dst) {
     Cx<T> a[7] = {}, b[7] = {};  // sized for every dedicated radix
@@ -709,10 +772,6 @@ ZorStatus run_bluestein(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* w
 }
 
 
-// Longer transforms keep to the depth-first passes, whose sub-transforms
-// stay in cache.
-constexpr int kSelfSortingLimit = 1 << 16;
-
 template <class T>
 ZorStatus run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work, bool inv) {
     switch (p.alg) {
@@ -731,10 +790,8 @@ ZorStatus run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work, bool 
         // distinct from the source, else in the work area with the last
         // pass writing the destination.
         Cx<T>* w = static_cast<Cx<T>*>(work);
-        if (interleaved(src) && interleaved(dst) && p.n <= kSelfSortingLimit) {
-            auto* d = reinterpret_cast<Cx<T>*>(dst.re);
-            const auto* s = reinterpret_cast<const Cx<T>*>(src.re);
-            inv ? self_sorting<true>(p, s, d, w) : self_sorting<false>(p, s, d, w);
+        if (interleaved(src) && interleaved(dst) && p.n <= kDftSortedLimit) {
+            sorted(p, reinterpret_cast<const Cx<T>*>(src.re), reinterpret_cast<Cx<T>*>(dst.re), w, inv);
             return zorStsNoErr;
         }
         if (dst.step == 2 && dst.re != src.re) w = reinterpret_cast<Cx<T>*>(dst.re);
@@ -755,6 +812,6 @@ void outord(const DftPlan<T>& p, Cx<T>* d, bool inv) {
 
 }  // namespace
 
-extern const DftKernels dft_kernels = {{&run<float>, &outord<float>}, {&run<double>, &outord<double>}};
+extern const DftKernels dft_kernels = {{&run<float>, &outord<float>, &sorted<float>}, {&run<double>, &outord<double>, &sorted<double>}};
 
 }  // namespace zors::ZORS_ISA
