@@ -188,7 +188,7 @@ ZorStatus cdft(const T* src, T* dst, const S* spec, DftKind id, Zor8u* buffer, b
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = static_cast<const DftSpecF<T>*>(static_cast<const void*>(spec));
     const DftPlan<T>& p = s->plan;
-    if (p.alg == DftAlg::mixed && p.n <= kDftSortedLimit) {
+    if (p.alg == DftAlg::mixed) {
         DftWork w;
         if (!w.get(buffer, s->buf_size)) return zorStsMemAllocErr;
         dft_plan_run_sorted(p, reinterpret_cast<const Cx<T>*>(src), reinterpret_cast<Cx<T>*>(dst), static_cast<Cx<T>*>(w.at), inv);

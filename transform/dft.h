@@ -58,10 +58,6 @@ inline constexpr DftShape kDftShapes[] = {
 };
 inline constexpr int kDftShapeCount = static_cast<int>(sizeof kDftShapes / sizeof kDftShapes[0]);
 
-// Mixed-radix plans up to this length run the self-sorting stages on
-// interleaved data; longer ones the depth-first passes.
-inline constexpr int kDftSortedLimit = 1 << 16;
-
 // A complex DFT of n points in one of the five algorithms.
 template <class T>
 struct DftPlan {
@@ -111,8 +107,8 @@ void dft_plan_free(DftPlan<T>& p);
 template <class T>
 ZorStatus dft_plan_run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work, bool inverse);
 
-// A mixed-radix plan of at most kDftSortedLimit points from src to dst
-// (interleaved, may be the same array) with n values of work; unnormalised.
+// A mixed-radix plan from src to dst (interleaved, may be the same array)
+// with n values of work; unnormalised.
 template <class T>
 void dft_plan_run_sorted(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, bool inverse);
 

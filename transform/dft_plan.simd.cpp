@@ -790,7 +790,7 @@ ZorStatus run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work, bool 
         // distinct from the source, else in the work area with the last
         // pass writing the destination.
         Cx<T>* w = static_cast<Cx<T>*>(work);
-        if (interleaved(src) && interleaved(dst) && p.n <= kDftSortedLimit) {
+        if (interleaved(src) && interleaved(dst)) {
             sorted(p, reinterpret_cast<const Cx<T>*>(src.re), reinterpret_cast<Cx<T>*>(dst.re), w, inv);
             return zorStsNoErr;
         }
