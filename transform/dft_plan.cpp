@@ -1,15 +1,19 @@
 // The complex DFT plan of any length: creation (algorithm choice, tables);
 // the transforms run in the dispatched wide bodies (dft_plan.simd.cpp).
 //
-// Mixed radix is a decimation-in-time transform: the innermost DFTs read the
-// input through the digit-reversal table, then one pass per level, from the
-// innermost level out, combines f sub-transforms of m points with the
-// factors W_{f·m}^{j·k} and an f-point DFT (dedicated code for f = 2, 3, 4
-// and 5, the direct sum from the root table otherwise). Sub-transforms of at
-// most 2000 points run breadth-first (level after level); longer ones recurse
-// into their f halves first so that the data of a sub-transform stays in
-// cache. The out-of-order variant runs the transposed (decimation-in-
-// frequency) passes in place and skips the permutation.
+// Mixed radix is a decimation-in-time transform, from the innermost DFTs out
+// to level 0, each level combining f sub-transforms of m points with the
+// factors W_{f·m}^{j·k} and an f-point DFT (dedicated code for f = 2, 3, 4,
+// 5 and 7, the direct sum from the root table otherwise). Interleaved data
+// runs it as self-sorting stages: natural order in, natural order out, one
+// pass per level between the destination and the work area, the short
+// shapes as straight-line code. Separate arrays run it in place in one
+// array: the innermost DFTs read the input through the digit-reversal
+// table, then one pass per level; sub-transforms of at most 2000 points run
+// breadth-first (level after level), longer ones recurse into their f parts
+// first so that the data of a sub-transform stays in cache. The out-of-order
+// variant runs the transposed (decimation-in-frequency) passes in place and
+// skips the permutation.
 //
 // Bluestein: X[k] = c[k]·Σ x[j]·c[j]·conj(c[k - j]) with the chirp
 // c[j] = e^{-iπ·j²/n}; the cyclic convolution of length M (a power of two

@@ -1,12 +1,13 @@
 // Wide bodies of the DFT plan, compiled once per dispatch level: the
-// mixed-radix passes (decimation in time, and the transposed out-of-order
-// passes), the innermost DFTs, the direct sum, the straight-line lengths
-// and the Bluestein steps around the FFT.
+// mixed-radix self-sorting stages, the in-place passes (decimation in time,
+// and the transposed out-of-order passes) with their innermost DFTs, the
+// direct sum, the straight-line lengths and the Bluestein steps around the
+// FFT.
 //
 // The radix kernels are written once over a complex "value" type: one
-// complex number (Cx) or a pack of consecutive interleaved complex numbers
-// in a vector register (Pk, up to four single or two double values). The
-// packs move several values at a time through the same arithmetic.
+// complex number (Cx) or a pack of W consecutive interleaved complex numbers
+// in a vector register (Pk). The packs move several values at a time
+// through the same arithmetic, so every level computes the same bits.
 #include "frame/isa.h"
 
 // The compiler's straight-line vectoriser fuses the complex products of the
@@ -786,7 +787,8 @@ ZorStatus run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work, bool 
     case DftAlg::bluestein:
         return inv ? run_bluestein<true>(p, src, dst, work) : run_bluestein<false>(p, src, dst, work);
     case DftAlg::mixed: {
-        // Passes run in the destination when it is an interleaved vector
+        // Interleaved data runs the self-sorting stages. Otherwise the
+        // passes run in the destination when it is an interleaved vector
         // distinct from the source, else in the work area with the last
         // pass writing the destination.
         Cx<T>* w = static_cast<Cx<T>*>(work);
