@@ -74,6 +74,7 @@ struct DftPlan {
     Cx<T>* lane_twiddles;       // owned: the repeated level tables (twx), one block, or null
     // Bluestein
     std::int32_t padded;        // M, a power of two >= 2n - 1
+    std::int32_t apart;         // the FFT's share of the work area holds M more values: the FFTs run out of place
     Cx<T>* chirp;               // owned: e^{-iπ·j²/n}, j < n
     Cx<T>* kernel;              // owned: spectrum of the conjugate chirp, times 1/M
     // power of two (the plan's kind) or Bluestein (interleaved kind)

@@ -298,7 +298,9 @@ ZorStatus build_bluestein(DftPlan<T>& p) {
     p.fft_kind = interleaved_kind<T>();
     st = fft_create<T>(p.fft_kind, order, ZOR_FFT_NO_DIV, zorAlgHintNone, &p.fft);
     if (st != zorStsNoErr) return st;
-    const std::int64_t w = 2 * static_cast<std::int64_t>(sizeof(T)) * static_cast<std::int64_t>(M) + 16 + fft_size(p.fft_kind, p.fft);
+    const int fs = fft_size(p.fft_kind, p.fft);
+    p.apart = static_cast<std::uint64_t>(fs) >= M * sizeof(Cx<T>) + 16;
+    const std::int64_t w = 2 * static_cast<std::int64_t>(sizeof(T)) * static_cast<std::int64_t>(M) + 16 + fs;
     if (w > 0x7fffffff) return zorStsMemAllocErr;
     p.work = static_cast<std::int32_t>(w);
     return zorStsNoErr;

@@ -757,11 +757,22 @@ ZorStatus run_bluestein(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* w
     }
     std::memset(static_cast<void*>(a + n), 0, (M - n) * sizeof(Cx<T>));
     void* rest = a + M;
-    ZorStatus st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, false);
-    if (st != zorStsNoErr) return st;
-    mul_rows<Inv>(a, p.kernel, a, 0, M);
-    st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, true);
-    if (st != zorStsNoErr) return st;
+    if (p.apart) {
+        // Out of place through the FFT's share of the work area, which
+        // spares the FFTs their separate permutation passes.
+        auto* b = reinterpret_cast<Cx<T>*>((reinterpret_cast<std::uintptr_t>(rest) + 15) & ~std::uintptr_t{15});
+        ZorStatus st = fft_complex(p.fft_kind, p.fft, view(a), view(b), nullptr, false);
+        if (st != zorStsNoErr) return st;
+        mul_rows<Inv>(b, p.kernel, b, 0, M);
+        st = fft_complex(p.fft_kind, p.fft, view(b), view(a), nullptr, true);
+        if (st != zorStsNoErr) return st;
+    } else {
+        ZorStatus st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, false);
+        if (st != zorStsNoErr) return st;
+        mul_rows<Inv>(a, p.kernel, a, 0, M);
+        st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, true);
+        if (st != zorStsNoErr) return st;
+    }
     // The inverse sign conjugates the chirp on both ends and the kernel
     // spectrum (the kernel is even, so its spectrum conjugates with it).
     if (interleaved(dst)) {
