@@ -163,6 +163,12 @@ void scale_view(CView<T> v, std::size_t n, T sc) {
     }
 }
 
+template <class T>
+void scale_real(T* d, std::size_t n, T sc) {
+    if (sc != T(0))
+        for (std::size_t i = 0; i < n; ++i) d[i] *= sc;
+}
+
 // ---- complex ----
 
 template <class T>
@@ -181,6 +187,14 @@ template <class T, class S>
 ZorStatus cdft(const T* src, T* dst, const S* spec, DftKind id, Zor8u* buffer, bool inv) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = static_cast<const DftSpecF<T>*>(static_cast<const void*>(spec));
+    const DftPlan<T>& p = s->plan;
+    if (p.alg == DftAlg::mixed) {
+        DftWork w;
+        if (!w.get(buffer, s->buf_size)) return zorStsMemAllocErr;
+        dft_plan_run_sorted(p, reinterpret_cast<const Cx<T>*>(src), reinterpret_cast<Cx<T>*>(dst), static_cast<Cx<T>*>(w.at), inv);
+        scale_real(dst, 2 * static_cast<std::size_t>(p.n), dir_scale(s, inv));
+        return zorStsNoErr;
+    }
     T* sm = const_cast<T*>(src);
     return complex_run(s, CView<T>{sm, sm + 1, 2}, CView<T>{dst, dst + 1, 2}, buffer, inv);
 }
@@ -246,12 +260,6 @@ void write_layout(T* d, std::size_t n, Layout lay, T sc, Get bin) {
             d[p + 1] = b;
         }
     }
-}
-
-template <class T>
-void scale_real(T* d, std::size_t n, T sc) {
-    if (sc != T(0))
-        for (std::size_t i = 0; i < n; ++i) d[i] *= sc;
 }
 
 // In place on the Perm vector d of n (even) values: the complex spectrum Z of

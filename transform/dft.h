@@ -36,18 +36,34 @@ struct Cx {
 
 // One mixed-radix level: sub-transforms of f·m points (count of them) whose
 // inputs sit s apart in the original sequence; tw holds W_{f·m}^{j·k} for
-// j = 1 .. f - 1, k < m (row j, m values).
+// j = 1 .. f - 1, k < m (row j, m values); for s = 1, 2 and 4, twx holds
+// row j with each value repeated s times (tw itself for s = 1), else null.
 template <class T>
 struct DftLevel {
     std::int32_t f, m, s, count;
     const Cx<T>* tw;
+    const Cx<T>* twx;
 };
+
+// Mixed-radix plans short enough to run as straight-line code: the radices
+// from level 0 out and the innermost length last.
+struct DftShape {
+    std::int32_t count;
+    std::int32_t radix[4];
+};
+inline constexpr DftShape kDftShapes[] = {
+    {2, {2, 3}}, {2, {2, 5}}, {2, {2, 7}}, {2, {4, 3}}, {2, {4, 5}}, {2, {4, 7}}, {2, {3, 3}}, {2, {3, 5}},
+    {3, {2, 3, 3}}, {3, {2, 3, 5}}, {3, {2, 4, 3}}, {3, {2, 4, 5}}, {3, {4, 3, 3}}, {3, {4, 3, 5}},
+    {3, {4, 4, 3}}, {3, {4, 5, 5}},
+};
+inline constexpr int kDftShapeCount = static_cast<int>(sizeof kDftShapes / sizeof kDftShapes[0]);
 
 // A complex DFT of n points in one of the five algorithms.
 template <class T>
 struct DftPlan {
     std::int32_t n;
     DftAlg alg;
+    std::int32_t shape;         // mixed radix: 1 + index in kDftShapes, or 0
     std::int32_t work;          // scratch bytes a transform needs (16 of slack included), 0 if none
     // mixed radix
     std::int32_t nlev, inner, largest;  // levels, innermost length, largest radix or remaining length
@@ -55,8 +71,10 @@ struct DftPlan {
     std::uint32_t* digits;      // owned: input start of each innermost block (n / inner entries)
     Cx<T>* roots;               // owned: e^{-2πi·j/n}, j < n (mixed radix and direct)
     Cx<T>* twiddles;            // owned: the level tables, one block
+    Cx<T>* lane_twiddles;       // owned: the repeated level tables (twx), one block, or null
     // Bluestein
     std::int32_t padded;        // M, a power of two >= 2n - 1
+    std::int32_t apart;         // the FFT's share of the work area holds M more values: the FFTs run out of place
     Cx<T>* chirp;               // owned: e^{-iπ·j²/n}, j < n
     Cx<T>* kernel;              // owned: spectrum of the conjugate chirp, times 1/M
     // power of two (the plan's kind) or Bluestein (interleaved kind)
@@ -90,6 +108,11 @@ void dft_plan_free(DftPlan<T>& p);
 template <class T>
 ZorStatus dft_plan_run(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work, bool inverse);
 
+// A mixed-radix plan from src to dst (interleaved, may be the same array)
+// with n values of work; unnormalised.
+template <class T>
+void dft_plan_run_sorted(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, bool inverse);
+
 // The out-of-order passes of a mixed-radix plan on dst (n points, in place):
 // forward leaves the spectrum in digit-reversed order, the inverse reads that
 // order and returns natural order.
@@ -101,6 +124,7 @@ template <class T>
 struct DftKernelsT {
     ZorStatus (*run)(const DftPlan<T>&, CView<T> src, CView<T> dst, void* work, bool inverse);
     void (*outord)(const DftPlan<T>&, Cx<T>* d, bool inverse);
+    void (*sorted)(const DftPlan<T>&, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, bool inverse);
 };
 struct DftKernels {
     DftKernelsT<float> f32;
@@ -120,8 +144,17 @@ void unit_root(std::uint64_t m, std::uint64_t n, long double& c, long double& s)
 struct DftWork {
     void* owned = nullptr;
     void* at = nullptr;
-    ~DftWork();
-    bool get(Zor8u* caller, int size);
+    ~DftWork() {
+        if (owned != nullptr) release();
+    }
+    bool get(Zor8u* caller, int size) {
+        if (size <= 0) return true;
+        if (caller == nullptr) return get_owned(size);
+        at = reinterpret_cast<void*>((reinterpret_cast<std::uintptr_t>(caller) + 15) & ~std::uintptr_t{15});
+        return true;
+    }
+    void release();
+    bool get_owned(int size);
 };
 
 // The floating-point DFT specification (kinds 13 to 18 and the out-of-order kinds).

@@ -1,15 +1,19 @@
 // The complex DFT plan of any length: creation (algorithm choice, tables);
 // the transforms run in the dispatched wide bodies (dft_plan.simd.cpp).
 //
-// Mixed radix is a decimation-in-time transform: the innermost DFTs read the
-// input through the digit-reversal table, then one pass per level, from the
-// innermost level out, combines f sub-transforms of m points with the
-// factors W_{f·m}^{j·k} and an f-point DFT (dedicated code for f = 2, 3, 4
-// and 5, the direct sum from the root table otherwise). Sub-transforms of at
-// most 2000 points run breadth-first (level after level); longer ones recurse
-// into their f halves first so that the data of a sub-transform stays in
-// cache. The out-of-order variant runs the transposed (decimation-in-
-// frequency) passes in place and skips the permutation.
+// Mixed radix is a decimation-in-time transform, from the innermost DFTs out
+// to level 0, each level combining f sub-transforms of m points with the
+// factors W_{f·m}^{j·k} and an f-point DFT (dedicated code for f = 2, 3, 4,
+// 5 and 7, the direct sum from the root table otherwise). Interleaved data
+// runs it as self-sorting stages: natural order in, natural order out, one
+// pass per level between the destination and the work area, the short
+// shapes as straight-line code. Separate arrays run it in place in one
+// array: the innermost DFTs read the input through the digit-reversal
+// table, then one pass per level; sub-transforms of at most 2000 points run
+// breadth-first (level after level), longer ones recurse into their f parts
+// first so that the data of a sub-transform stays in cache. The out-of-order
+// variant runs the transposed (decimation-in-frequency) passes in place and
+// skips the permutation.
 //
 // Bluestein: X[k] = c[k]·Σ x[j]·c[j]·conj(c[k - j]) with the chirp
 // c[j] = e^{-iπ·j²/n}; the cyclic convolution of length M (a power of two
@@ -79,14 +83,12 @@ ZorStatus fft_complex(int kind, const void* s, CView<double> x, CView<double> y,
 }
 
 
-DftWork::~DftWork() { aligned_free(owned); }
+void DftWork::release() { aligned_free(owned); }
 
-bool DftWork::get(Zor8u* caller, int size) {
-    if (size <= 0) return true;
-    Zor8u* b = caller;
-    if (b == nullptr) b = static_cast<Zor8u*>(owned = aligned_alloc_bytes(static_cast<std::uint64_t>(size)));
-    if (b == nullptr) return false;
-    at = reinterpret_cast<void*>((reinterpret_cast<std::uintptr_t>(b) + 15) & ~std::uintptr_t{15});
+bool DftWork::get_owned(int size) {
+    owned = aligned_alloc_bytes(static_cast<std::uint64_t>(size));
+    if (owned == nullptr) return false;
+    at = reinterpret_cast<void*>((reinterpret_cast<std::uintptr_t>(owned) + 15) & ~std::uintptr_t{15});
     return true;
 }
 
@@ -190,13 +192,19 @@ ZorStatus build_mixed(DftPlan<T>& p, const int* radix, int nlev, int inner) {
     int largest = inner;
     for (int i = 0; i < nlev; ++i) {
         m /= static_cast<std::uint64_t>(radix[i]);
-        p.lev[i] = {radix[i], static_cast<std::int32_t>(m), static_cast<std::int32_t>(s), static_cast<std::int32_t>(n / (m * static_cast<std::uint64_t>(radix[i]))), nullptr};
+        p.lev[i] = {radix[i], static_cast<std::int32_t>(m), static_cast<std::int32_t>(s), static_cast<std::int32_t>(n / (m * static_cast<std::uint64_t>(radix[i]))), nullptr, nullptr};
         twn += static_cast<std::uint64_t>(radix[i] - 1) * m;
         s *= static_cast<std::uint64_t>(radix[i]);
         largest = radix[i] > largest ? radix[i] : largest;
         largest = static_cast<int>(m) > largest ? static_cast<int>(m) : largest;
     }
     p.largest = largest;
+    for (int k = 0; k < kDftShapeCount; ++k) {
+        const DftShape& sh = kDftShapes[k];
+        bool same = sh.count == nlev + 1 && sh.radix[nlev] == inner;
+        for (int i = 0; same && i < nlev; ++i) same = sh.radix[i] == radix[i];
+        if (same) p.shape = k + 1;
+    }
     p.roots = root_table<T>(n);
     p.twiddles = alloc_cx<T>(twn);
     const std::uint64_t blocks = n / static_cast<std::uint64_t>(inner);
@@ -209,6 +217,21 @@ ZorStatus build_mixed(DftPlan<T>& p, const int* radix, int nlev, int inner) {
         L.tw = t;
         for (std::uint64_t j = 1; j < static_cast<std::uint64_t>(L.f); ++j)
             for (std::uint64_t k = 0; k < static_cast<std::uint64_t>(L.m); ++k) *t++ = p.roots[(j * k * step) % n];
+    }
+    // the level tables repeated per residue, for the levels of stride 2 and 4
+    std::uint64_t twx = 0;
+    for (int i = 0; i < nlev; ++i)
+        if (p.lev[i].s == 2 || p.lev[i].s == 4) twx += static_cast<std::uint64_t>(p.lev[i].f - 1) * static_cast<std::uint64_t>(p.lev[i].m) * static_cast<std::uint64_t>(p.lev[i].s);
+    if (twx > 0 && (p.lane_twiddles = alloc_cx<T>(twx)) == nullptr) return zorStsMemAllocErr;
+    t = p.lane_twiddles;
+    for (int i = 0; i < nlev; ++i) {
+        DftLevel<T>& L = p.lev[i];
+        if (L.s == 1) L.twx = L.tw;
+        if (L.s != 2 && L.s != 4) continue;
+        L.twx = t;
+        const std::uint64_t rows = static_cast<std::uint64_t>(L.f - 1) * static_cast<std::uint64_t>(L.m);
+        for (std::uint64_t j = 0; j < rows; ++j)
+            for (std::int32_t r = 0; r < L.s; ++r) *t++ = L.tw[j];
     }
     for (std::uint64_t b = 0; b < blocks; ++b) {
         std::uint64_t off = b * static_cast<std::uint64_t>(inner), start = 0;
@@ -275,7 +298,9 @@ ZorStatus build_bluestein(DftPlan<T>& p) {
     p.fft_kind = interleaved_kind<T>();
     st = fft_create<T>(p.fft_kind, order, ZOR_FFT_NO_DIV, zorAlgHintNone, &p.fft);
     if (st != zorStsNoErr) return st;
-    const std::int64_t w = 2 * static_cast<std::int64_t>(sizeof(T)) * static_cast<std::int64_t>(M) + 16 + fft_size(p.fft_kind, p.fft);
+    const int fs = fft_size(p.fft_kind, p.fft);
+    p.apart = static_cast<std::uint64_t>(fs) >= M * sizeof(Cx<T>) + 16;
+    const std::int64_t w = 2 * static_cast<std::int64_t>(sizeof(T)) * static_cast<std::int64_t>(M) + 16 + fs;
     if (w > 0x7fffffff) return zorStsMemAllocErr;
     p.work = static_cast<std::int32_t>(w);
     return zorStsNoErr;
@@ -288,11 +313,12 @@ void dft_plan_free(DftPlan<T>& p) {
     aligned_free(p.digits);
     aligned_free(p.roots);
     aligned_free(p.twiddles);
+    aligned_free(p.lane_twiddles);
     aligned_free(p.chirp);
     aligned_free(p.kernel);
     if (p.fft != nullptr) fft_release(p.fft_kind, p.fft);
     p.digits = nullptr;
-    p.roots = p.twiddles = p.chirp = p.kernel = nullptr;
+    p.roots = p.twiddles = p.lane_twiddles = p.chirp = p.kernel = nullptr;
     p.fft = nullptr;
 }
 
@@ -342,10 +368,16 @@ template <class T>
 void dft_plan_run_outord(const DftPlan<T>& p, Cx<T>* d, bool inv) {
     kernels<T>().outord(p, d, inv);
 }
+template <class T>
+void dft_plan_run_sorted(const DftPlan<T>& p, const Cx<T>* src, Cx<T>* dst, Cx<T>* work, bool inv) {
+    kernels<T>().sorted(p, src, dst, work, inv);
+}
 
 template ZorStatus dft_plan_run<float>(const DftPlan<float>&, CView<float>, CView<float>, void*, bool);
 template ZorStatus dft_plan_run<double>(const DftPlan<double>&, CView<double>, CView<double>, void*, bool);
 template void dft_plan_run_outord<float>(const DftPlan<float>&, Cx<float>*, bool);
 template void dft_plan_run_outord<double>(const DftPlan<double>&, Cx<double>*, bool);
+template void dft_plan_run_sorted<float>(const DftPlan<float>&, const Cx<float>*, Cx<float>*, Cx<float>*, bool);
+template void dft_plan_run_sorted<double>(const DftPlan<double>&, const Cx<double>*, Cx<double>*, Cx<double>*, bool);
 
 }  // namespace zors
