@@ -160,7 +160,7 @@ constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
 // n1_count x (N / n1_count) matrix.
 inline constexpr int kSmallMinOrder = 3, kOnePassMaxOrder = 6;
 template <class T> constexpr int small_max_order() { return sizeof(T) == 4 ? 10 : 9; }
-constexpr int small_lanes(int order) { return order == 3 ? 2 : 4; }
+template <class T> constexpr int small_lanes(int order) { return order == 3 ? 2 : order <= kOnePassMaxOrder || sizeof(T) == 8 ? 4 : 8; }
 constexpr std::size_t mid_n1(int order) { return std::size_t{1} << ((order + 1) / 2); }
 // Factors of the lane-wise transforms of m vectors: W_q^j, j < q, for
 // q = m, m/4, ... down to 16.
@@ -171,8 +171,9 @@ constexpr std::size_t lane_chain(std::size_t m) {
 }
 // Values in the table of an order (each factor: 2·lanes cosines, then
 // 2·lanes sines with alternating signs).
+template <class T>
 constexpr std::size_t small_table_size(int order) {
-    const std::size_t u = static_cast<std::size_t>(small_lanes(order)), n = std::size_t{1} << order;
+    const std::size_t u = static_cast<std::size_t>(small_lanes<T>(order)), n = std::size_t{1} << order;
     if (order <= kOnePassMaxOrder) return (n / u + lane_chain(n / u)) * 4 * u;
     const std::size_t n1 = mid_n1(order), n2 = n / n1;
     return (n / u + lane_chain(n2) + lane_chain(n1)) * 4 * u;

@@ -225,11 +225,36 @@ struct Units {
     template <bool Inv> static V rot(V v) { return Inv ? mul_pi(v) : mul_mi(v); }  // ∓i·v
 };
 
+// Stage S of a transpose of units: rows r and r + S exchange the units
+// whose column has bit S clear in row r + S with those that have it set in
+// row r.
+template <std::size_t S, class V, std::size_t... I>
+inline V mix_lo(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (((I / 2) & S) == 0 ? I : sizeof...(I) + I - 2 * S)...);
+}
+template <std::size_t S, class V, std::size_t... I>
+inline V mix_hi(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (((I / 2) & S) == 0 ? I + 2 * S : sizeof...(I) + I)...);
+}
+
 // Transposes a U x U block of complex units (two lanes each) in place.
 template <class T, int U>
 inline void transpose_units(vec<T, 2 * U>* u) {
     using V = vec<T, 2 * U>;
-    if constexpr (U == 2) {
+    if constexpr (U == 8) {
+        constexpr auto seq = std::make_index_sequence<2 * U>{};
+        const auto stage = [&]<std::size_t S>() {
+            for (int r = 0; r < U; ++r)
+                if ((r & static_cast<int>(S)) == 0) {
+                    const V a = mix_lo<S>(u[r], u[r + S], seq), b = mix_hi<S>(u[r], u[r + S], seq);
+                    u[r] = a;
+                    u[r + S] = b;
+                }
+        };
+        stage.template operator()<4>();
+        stage.template operator()<2>();
+        stage.template operator()<1>();
+    } else if constexpr (U == 2) {
         const V a = __builtin_shufflevector(u[0], u[1], 0, 1, 4, 5), b = __builtin_shufflevector(u[0], u[1], 2, 3, 6, 7);
         u[0] = a;
         u[1] = b;
@@ -591,17 +616,18 @@ void mid(const T* src, T* dst, const T* tw, T sc) {
 
 template <class T, bool Inv>
 void small_dir(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    constexpr int ML = small_lanes<T>(kOnePassMaxOrder + 1);
     const T* tw = plan.small;
     switch (plan.order) {
     case 3: small_fft<T, 2, Inv, 4>(src, dst, tw, sc); break;
     case 4: small_fft<T, 4, Inv, 4>(src, dst, tw, sc); break;
     case 5: small_fft<T, 4, Inv, 8>(src, dst, tw, sc); break;
     case 6: small_fft<T, 4, Inv, 16>(src, dst, tw, sc); break;
-    case 7: mid<T, 4, Inv, 16, 8>(src, dst, tw, sc); break;
-    case 8: mid<T, 4, Inv, 16, 16>(src, dst, tw, sc); break;
-    case 9: mid<T, 4, Inv, 32, 16>(src, dst, tw, sc); break;
+    case 7: mid<T, ML, Inv, 16, 8>(src, dst, tw, sc); break;
+    case 8: mid<T, ML, Inv, 16, 16>(src, dst, tw, sc); break;
+    case 9: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
     default:
-        if constexpr (sizeof(T) == 4) mid<T, 4, Inv, 32, 32>(src, dst, tw, sc);
+        if constexpr (sizeof(T) == 4) mid<T, ML, Inv, 32, 32>(src, dst, tw, sc);
         break;
     }
 }

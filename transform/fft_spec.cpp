@@ -115,8 +115,8 @@ void free_spec_any(void* p) {
 // Then the chains of the lane-wise transforms (M; or N2, then N1).
 template <class T>
 bool build_small(FftSpecF<T>* s, int order, const long double* t, std::uint64_t tn) {
-    const std::size_t u = static_cast<std::size_t>(small_lanes(order)), n = std::size_t{1} << order;
-    s->small_tw = static_cast<T*>(aligned_alloc_bytes(small_table_size(order) * sizeof(T)));
+    const std::size_t u = static_cast<std::size_t>(small_lanes<T>(order)), n = std::size_t{1} << order;
+    s->small_tw = static_cast<T*>(aligned_alloc_bytes(small_table_size<T>(order) * sizeof(T)));
     if (s->small_tw == nullptr) return false;
     T* w = s->small_tw;
     const auto put = [&](std::size_t lane, std::uint64_t a) {
