@@ -647,18 +647,29 @@ void small(const FftPlan<T>& plan, const T* src, T* dst, bool inverse, T sc) {
 template <class V, std::size_t... I>
 inline V reversed(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (sizeof...(I) - 1 - I)...); }
 
+// A product the compiler must round on its own. The one-pair tail is
+// scalar code that the wider levels' vectorisers would otherwise pair into
+// fused multiply-add-subtract instructions, which round once instead of
+// twice and change the bits.
+template <class V>
+inline V product(V a, V b) {
+    V p = a * b;
+    if constexpr (std::is_floating_point_v<V>) asm("" : "+m"(p));
+    return p;
+}
+
 template <class V, bool Merge>
 inline void pair_step(V& pr, V& pi, V& rr, V& ri, V c, V sn) {
     if (Merge) {
         const V sr = pr + rr, si = pi - ri, dr = pr - rr, di = pi + ri;
-        const V u = sn * dr + c * di, v = c * dr - sn * di;
+        const V u = product(sn, dr) + product(c, di), v = product(c, dr) - product(sn, di);
         pr = sr - u;
         pi = si + v;
         rr = sr + u;
         ri = v - si;
     } else {
         const V dd = pr - rr, e = pi + ri;
-        const V ce = c * e + sn * dd, se = sn * e - c * dd;
+        const V ce = product(c, e) + product(sn, dd), se = product(sn, e) - product(c, dd);
         const V npr = rr + ce, npi = se - ri;
         rr = pr - ce;
         ri = se - pi;
