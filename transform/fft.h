@@ -10,9 +10,12 @@
 // and radix-4 passes of lengths 16, 64, ... (or 32, 128, ...) with the
 // precomputed factors complete the transform in the destination. Passes that
 // fit in a cache-sized block run block by block before the longer passes
-// sweep the whole vector. The floating-point transforms need no scratch
-// memory, so they never touch the caller's work buffer; the 16-bit floating
-// path keeps its converted data there.
+// sweep the whole vector. Interleaved transforms of 8 to 1024 points (512 in
+// double precision) take a shorter route without any permutation: lane-wise
+// DFTs across vectors of complex units, factors per lane and transposes of
+// units (fft.simd.cpp). The floating-point transforms need no scratch memory
+// beyond a small stack frame, so they never touch the caller's work buffer;
+// the 16-bit floating path keeps its converted data there.
 #pragma once
 
 #include <cstddef>
@@ -156,8 +159,8 @@ constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
 
 // Short interleaved complex transforms, orders 3 .. small_max_order (see
 // fft.simd.cpp): vectors of `lanes` complex units; up to order 6 the whole
-// transform stays in registers, above it runs as two passes over an
-// n1_count x (N / n1_count) matrix.
+// transform stays in registers, above it runs as two passes over the
+// N1 x N2 matrix of the points, N1 = mid_n1(order).
 inline constexpr int kSmallMinOrder = 3, kOnePassMaxOrder = 6;
 template <class T> constexpr int small_max_order() { return sizeof(T) == 4 ? 10 : 9; }
 template <class T> constexpr int small_lanes(int order) { return order == 3 ? 2 : order <= kOnePassMaxOrder || sizeof(T) == 8 ? 4 : 8; }
