@@ -98,6 +98,10 @@ void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, b
         return;
     }
     if (si == nullptr) {
+        if (pl.small != nullptr) {
+            kernels<T>().small(pl, sr, dr, inv, sc);
+            return;
+        }
         if (sr != dr) {
             kernels<T>().passes(pl, sr, dr, nullptr, inv, sc);
             return;
@@ -168,7 +172,7 @@ void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
 // separate permutation), then back to dst.
 template <class T>
 void half_fft(const FftSpecF<T>* s, const T* src, T* dst, std::size_t n, bool inv, T sc, Zor8u* buf) {
-    const bool via = src == dst && buf != nullptr && s->plan.order >= 2 &&
+    const bool via = src == dst && buf != nullptr && s->plan.order >= 2 && s->plan.small == nullptr &&
                      static_cast<std::size_t>(s->buf_size) >= n * sizeof(T) + 16;
     if (!via) {
         complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, sc);

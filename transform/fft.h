@@ -10,9 +10,12 @@
 // and radix-4 passes of lengths 16, 64, ... (or 32, 128, ...) with the
 // precomputed factors complete the transform in the destination. Passes that
 // fit in a cache-sized block run block by block before the longer passes
-// sweep the whole vector. The floating-point transforms need no scratch
-// memory, so they never touch the caller's work buffer; the 16-bit floating
-// path keeps its converted data there.
+// sweep the whole vector. Interleaved transforms of 8 to 1024 points (512 in
+// double precision) take a shorter route without any permutation: lane-wise
+// DFTs across vectors of complex units, factors per lane and transposes of
+// units (fft.simd.cpp). The floating-point transforms need no scratch memory
+// beyond a small stack frame, so they never touch the caller's work buffer;
+// the 16-bit floating path keeps its converted data there.
 #pragma once
 
 #include <cstddef>
@@ -48,6 +51,10 @@ struct FftPlan {
     const std::uint32_t* rev; // bit reversal of `revbits` bits
     std::int32_t revbits;
     FftPass<T> pass[16];
+    // Short interleaved transforms held in registers (null otherwise): the
+    // factors of the final radix step across lanes, then of the inner
+    // lane-wise transforms; see fft.simd.cpp.
+    const T* small;
 };
 
 // The floating-point specification (kinds 4 to 9).
@@ -64,6 +71,7 @@ struct FftSpecF {
     T* twiddle;                // owned: all pass tables
     T* split;                  // owned (real kinds): ½cos θk, ½(1 - sin θk), k = 1 .. N/4
     T* merge;                  // owned (real kinds): cos θk, sin θk, k = 1 .. N/4
+    T* small_tw;               // owned (interleaved and real kinds, short orders)
     FftPlan<T> plan;
 };
 
@@ -94,6 +102,9 @@ struct FftKernelsT {
     // re/im already hold the bit-reversed vector. A non-zero `scale`
     // multiplies every output.
     void (*passes)(const FftPlan<T>&, const T* src, T* re, T* im, bool inverse, T scale);
+    // The whole transform of a plan with `small` tables, interleaved src to
+    // dst (which may be the same array), scaled as `passes`.
+    void (*small)(const FftPlan<T>&, const T* src, T* dst, bool inverse, T scale);
     // Real transforms: the pairs (k, M - k), 1 <= k < M/2, of the M complex
     // values in d, split into the spectrum (c = ½cos, s = ½(1 - sin)) or
     // merged back (c = cos, s = sin).
@@ -144,6 +155,31 @@ void perm_to_layout(T* v, std::size_t n, PackedLayout lay) {
 // Position of A_{N/2} in a layout of an even length n.
 constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
     return lay == PackedLayout::perm ? 1 : lay == PackedLayout::pack ? n - 1 : n;
+}
+
+// Short interleaved complex transforms, orders 3 .. small_max_order (see
+// fft.simd.cpp): vectors of `lanes` complex units; up to order 6 the whole
+// transform stays in registers, above it runs as two passes over the
+// N1 x N2 matrix of the points, N1 = mid_n1(order).
+inline constexpr int kSmallMinOrder = 3, kOnePassMaxOrder = 6;
+template <class T> constexpr int small_max_order() { return sizeof(T) == 4 ? 10 : 9; }
+template <class T> constexpr int small_lanes(int order) { return order == 3 ? 2 : order <= kOnePassMaxOrder || sizeof(T) == 8 ? 4 : 8; }
+constexpr std::size_t mid_n1(int order) { return std::size_t{1} << ((order + 1) / 2); }
+// Factors of the lane-wise transforms of m vectors: W_q^j, j < q, for
+// q = m, m/4, ... down to 16.
+constexpr std::size_t lane_chain(std::size_t m) {
+    std::size_t e = 0;
+    for (std::size_t q = m; q >= 16; q /= 4) e += q;
+    return e;
+}
+// Values in the table of an order (each factor: 2·lanes cosines, then
+// 2·lanes sines with alternating signs).
+template <class T>
+constexpr std::size_t small_table_size(int order) {
+    const std::size_t u = static_cast<std::size_t>(small_lanes<T>(order)), n = std::size_t{1} << order;
+    if (order <= kOnePassMaxOrder) return (n / u + lane_chain(n / u)) * 4 * u;
+    const std::size_t n1 = mid_n1(order), n2 = n / n1;
+    return (n / u + lane_chain(n2) + lane_chain(n1)) * 4 * u;
 }
 
 // The work-buffer size in bytes reported for a kind and order.

@@ -12,6 +12,10 @@
 
 #include "transform/fft.h"
 
+// The short transforms pass vectors wider than the baseline's registers by
+// value; the helpers are inline and never cross an ABI boundary.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace zors::ZORS_ISA {
 namespace {
 
@@ -221,11 +225,36 @@ struct Units {
     template <bool Inv> static V rot(V v) { return Inv ? mul_pi(v) : mul_mi(v); }  // ∓i·v
 };
 
+// Stage S of a transpose of units: rows r and r + S exchange the units
+// whose column has bit S clear in row r + S with those that have it set in
+// row r.
+template <std::size_t S, class V, std::size_t... I>
+inline V mix_lo(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (((I / 2) & S) == 0 ? I : sizeof...(I) + I - 2 * S)...);
+}
+template <std::size_t S, class V, std::size_t... I>
+inline V mix_hi(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (((I / 2) & S) == 0 ? I + 2 * S : sizeof...(I) + I)...);
+}
+
 // Transposes a U x U block of complex units (two lanes each) in place.
 template <class T, int U>
 inline void transpose_units(vec<T, 2 * U>* u) {
     using V = vec<T, 2 * U>;
-    if constexpr (U == 2) {
+    if constexpr (U == 8) {
+        constexpr auto seq = std::make_index_sequence<2 * U>{};
+        const auto stage = [&]<std::size_t S>() {
+            for (int r = 0; r < U; ++r)
+                if ((r & static_cast<int>(S)) == 0) {
+                    const V a = mix_lo<S>(u[r], u[r + S], seq), b = mix_hi<S>(u[r], u[r + S], seq);
+                    u[r] = a;
+                    u[r + S] = b;
+                }
+        };
+        stage.template operator()<4>();
+        stage.template operator()<2>();
+        stage.template operator()<1>();
+    } else if constexpr (U == 2) {
         const V a = __builtin_shufflevector(u[0], u[1], 0, 1, 4, 5), b = __builtin_shufflevector(u[0], u[1], 2, 3, 6, 7);
         u[0] = a;
         u[1] = b;
@@ -469,6 +498,146 @@ void passes(const FftPlan<T>& plan, const T* src, T* re, T* im, bool inverse, T 
     }
 }
 
+
+// ---- Short interleaved transforms held in registers (orders 3 to 8).
+// N = U·M points as M vectors of U complex units, x[j] = points U·j ..
+// U·j + U - 1. With n = U·j + l and k = k1 + M·k2:
+//   X[k1 + M·k2] = Σ_l W_U^(l·k2) · W_N^(l·k1) · Σ_j x[U·j + l] · W_M^(j·k1),
+// so the length-M DFTs run lane-wise across the vectors, the factors
+// W_N^(l·k1) multiply lane by lane, and after a transpose of U x U units the
+// length-U DFTs run across vectors again and leave the outputs of each
+// vector contiguous: no permutation at all. Every load happens before the
+// first store, so the transform works in place. Each lane sees the same
+// operations whatever the vector width of the level.
+
+template <class V, std::size_t... I>
+inline V swap_units(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I ^ 1)...); }
+
+// v · W (forward) or v · conj(W), W = c - i·s stored as (c, c, ...), (s, -s, ...).
+template <class T, int U, bool Inv>
+inline vec<T, 2 * U> cmul(vec<T, 2 * U> v, const T* w) {
+    using V = vec<T, 2 * U>;
+    const V c = loadv<T, 2 * U>(w), sn = loadv<T, 2 * U>(w + 2 * U);
+    const V t = swap_units(v, std::make_index_sequence<2 * U>{}) * sn;
+    return Inv ? v * c - t : v * c + t;
+}
+
+// Lane-wise DFT of M vectors, natural order in and out; tw holds W_M^m for
+// m < M (M >= 16), followed by the factors of the inner lengths.
+template <class T, int U, bool Inv, int M>
+inline void dft_lanes(vec<T, 2 * U>* x, const T* tw) {
+    using V = vec<T, 2 * U>;
+    if constexpr (M == 2) {
+        const V a = x[0] + x[1], b = x[0] - x[1];
+        x[0] = a;
+        x[1] = b;
+    } else if constexpr (M == 4) {
+        dft4v<T, U, Inv>(x);
+    } else if constexpr (M == 8) {
+        dft8v<T, U, Inv>(x);
+    } else {
+        constexpr int Q = M / 4;
+        V y[M];  // y[k1·Q + n2]
+        for (int n2 = 0; n2 < Q; ++n2) {
+            V t[4] = {x[n2], x[Q + n2], x[2 * Q + n2], x[3 * Q + n2]};
+            dft4v<T, U, Inv>(t);
+            y[n2] = t[0];
+            for (int k1 = 1; k1 < 4; ++k1) y[k1 * Q + n2] = n2 == 0 ? t[k1] : cmul<T, U, Inv>(t[k1], tw + 4 * U * n2 * k1);
+        }
+        for (int k1 = 0; k1 < 4; ++k1) dft_lanes<T, U, Inv, Q>(y + k1 * Q, tw + 4 * U * M);
+        for (int k1 = 0; k1 < 4; ++k1)
+            for (int k2 = 0; k2 < Q; ++k2) x[k1 + 4 * k2] = y[k1 * Q + k2];
+    }
+}
+
+template <class T, int U, bool Inv, int M>
+void small_fft(const T* src, T* dst, const T* tw, T sc) {
+    using V = vec<T, 2 * U>;
+    V x[M];
+    for (int j = 0; j < M; ++j) x[j] = loadv<T, 2 * U>(src + 2 * U * j);
+    dft_lanes<T, U, Inv, M>(x, tw + 4 * U * M);
+    for (int k1 = 1; k1 < M; ++k1) x[k1] = cmul<T, U, Inv>(x[k1], tw + 4 * U * k1);
+    for (int a = 0; a < M; a += U) {
+        V u[U];
+        for (int l = 0; l < U; ++l) u[l] = x[a + l];
+        transpose_units<T, U>(u);
+        dft_lanes<T, U, Inv, U>(u, nullptr);
+        for (int k2 = 0; k2 < U; ++k2) x[a + k2] = sc != T(0) ? u[k2] * sc : u[k2];
+    }
+    for (int a = 0; a < M; a += U)
+        for (int k2 = 0; k2 < U; ++k2) storev<T, 2 * U>(dst + 2 * (M * k2 + a), x[a + k2]);
+}
+
+// Orders 7 and up, N = N1·N2, n = n1 + N1·n2, k = k2 + N2·k1. Pass 1, per
+// block of U columns n1: the lane-wise DFTs of length N2 down the columns
+// (stride N1), the factors W_N^(n1·k2), and transposes of U x U units that
+// store the results as rows, tmp[n1·N2 + k2]. Pass 2, per block of U
+// values k2: the lane-wise DFTs of length N1 down tmp, whose outputs
+// X[k2 + N2·k1] are contiguous. Pass 2 writes back exactly the positions it
+// has read, so tmp may be dst; tmp is never src.
+template <class T, int U, bool Inv, int N1, int N2>
+void mid_fft(const T* src, T* tmp, T* dst, const T* tw, T sc) {
+    using V = vec<T, 2 * U>;
+    const T* tw2 = tw + 4 * U * (N1 / U) * N2;
+    const T* tw1 = tw2 + 4 * U * lane_chain(N2);
+    for (int b = 0; b < N1; b += U) {
+        V v[N2];
+        for (int n2 = 0; n2 < N2; ++n2) v[n2] = loadv<T, 2 * U>(src + 2 * (b + N1 * n2));
+        dft_lanes<T, U, Inv, N2>(v, tw2);
+        const T* w = tw + 4 * U * (b / U) * N2;
+        for (int k2 = 1; k2 < N2; ++k2) v[k2] = cmul<T, U, Inv>(v[k2], w + 4 * U * k2);
+        for (int g = 0; g < N2; g += U) {
+            V u[U];
+            for (int i = 0; i < U; ++i) u[i] = v[g + i];
+            transpose_units<T, U>(u);
+            for (int i = 0; i < U; ++i) storev<T, 2 * U>(tmp + 2 * ((b + i) * N2 + g), u[i]);
+        }
+    }
+    for (int g = 0; g < N2; g += U) {
+        V v[N1];
+        for (int n1 = 0; n1 < N1; ++n1) v[n1] = loadv<T, 2 * U>(tmp + 2 * (n1 * N2 + g));
+        dft_lanes<T, U, Inv, N1>(v, tw1);
+        for (int k1 = 0; k1 < N1; ++k1) storev<T, 2 * U>(dst + 2 * (g + N2 * k1), sc != T(0) ? v[k1] * sc : v[k1]);
+    }
+}
+
+// In place, pass 1 needs somewhere else to write: a frame of at most 8 KiB.
+template <class T, int U, bool Inv, int N1, int N2>
+__attribute__((noinline)) void mid_fft_inplace(T* d, const T* tw, T sc) {
+    alignas(64) T tmp[2 * N1 * N2];
+    mid_fft<T, U, Inv, N1, N2>(d, tmp, d, tw, sc);
+}
+
+template <class T, int U, bool Inv, int N1, int N2>
+void mid(const T* src, T* dst, const T* tw, T sc) {
+    if (src == dst) mid_fft_inplace<T, U, Inv, N1, N2>(dst, tw, sc);
+    else mid_fft<T, U, Inv, N1, N2>(src, dst, dst, tw, sc);
+}
+
+template <class T, bool Inv>
+void small_dir(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+    constexpr int ML = small_lanes<T>(kOnePassMaxOrder + 1);
+    const T* tw = plan.small;
+    switch (plan.order) {
+    case 3: small_fft<T, 2, Inv, 4>(src, dst, tw, sc); break;
+    case 4: small_fft<T, 4, Inv, 4>(src, dst, tw, sc); break;
+    case 5: small_fft<T, 4, Inv, 8>(src, dst, tw, sc); break;
+    case 6: small_fft<T, 4, Inv, 16>(src, dst, tw, sc); break;
+    case 7: mid<T, ML, Inv, 16, 8>(src, dst, tw, sc); break;
+    case 8: mid<T, ML, Inv, 16, 16>(src, dst, tw, sc); break;
+    case 9: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
+    default:
+        if constexpr (sizeof(T) == 4) mid<T, ML, Inv, 32, 32>(src, dst, tw, sc);
+        break;
+    }
+}
+
+template <class T>
+void small(const FftPlan<T>& plan, const T* src, T* dst, bool inverse, T sc) {
+    if (inverse) small_dir<T, true>(plan, src, dst, sc);
+    else small_dir<T, false>(plan, src, dst, sc);
+}
+
 // ---- real transforms: the split of the half-length spectrum into the Perm
 // spectrum and its inverse merge, pairs (k, M - k) for 1 <= k < M/2. The
 // upper partners are loaded as vectors and reversed, so a vector step
@@ -478,18 +647,29 @@ void passes(const FftPlan<T>& plan, const T* src, T* re, T* im, bool inverse, T 
 template <class V, std::size_t... I>
 inline V reversed(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (sizeof...(I) - 1 - I)...); }
 
+// A product the compiler must round on its own. The one-pair tail is
+// scalar code that the wider levels' vectorisers would otherwise pair into
+// fused multiply-add-subtract instructions, which round once instead of
+// twice and change the bits.
+template <class V>
+inline V product(V a, V b) {
+    V p = a * b;
+    if constexpr (std::is_floating_point_v<V>) asm("" : "+m"(p));
+    return p;
+}
+
 template <class V, bool Merge>
 inline void pair_step(V& pr, V& pi, V& rr, V& ri, V c, V sn) {
     if (Merge) {
         const V sr = pr + rr, si = pi - ri, dr = pr - rr, di = pi + ri;
-        const V u = sn * dr + c * di, v = c * dr - sn * di;
+        const V u = product(sn, dr) + product(c, di), v = product(c, dr) - product(sn, di);
         pr = sr - u;
         pi = si + v;
         rr = sr + u;
         ri = v - si;
     } else {
         const V dd = pr - rr, e = pi + ri;
-        const V ce = c * e + sn * dd, se = sn * e - c * dd;
+        const V ce = product(c, e) + product(sn, dd), se = product(sn, e) - product(c, dd);
         const V npr = rr + ce, npi = se - ri;
         rr = pr - ce;
         ri = se - pi;
@@ -498,13 +678,12 @@ inline void pair_step(V& pr, V& pi, V& rr, V& ri, V c, V sn) {
     }
 }
 
-template <class T, bool Merge>
-void split_merge_t(T* d, std::size_t m, const T* c, const T* sn) {
-    constexpr int W = static_cast<int>(kVectorBytes / sizeof(T));
+// W pairs per step from k on while they fit below M/2; returns the next k.
+template <class T, int W, bool Merge>
+std::size_t split_merge_w(T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
     using V = vec<T, W>;
     const Inter<T> z{d};
     constexpr auto seq = std::make_index_sequence<W>{};
-    std::size_t k = 1;
     for (; 2 * k + 2 * W <= m; k += W) {
         Cv<T, W> p = z.template ld<W>(k), r = z.template ld<W>(m - k - W + 1);
         r.re = reversed(r.re, seq);
@@ -515,6 +694,21 @@ void split_merge_t(T* d, std::size_t m, const T* c, const T* sn) {
         z.template st<W>(k, p);
         z.template st<W>(m - k - W + 1, r);
     }
+    return k;
+}
+
+// Full vectors first, then halves down to pairs of lanes for what is left,
+// then single pairs: every pair gets the same operations whatever the width.
+template <class T, int W, bool Merge>
+std::size_t split_merge_down(T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
+    k = split_merge_w<T, W, Merge>(d, m, c, sn, k);
+    if constexpr (W > 2) k = split_merge_down<T, W / 2, Merge>(d, m, c, sn, k);
+    return k;
+}
+
+template <class T, bool Merge>
+void split_merge_t(T* d, std::size_t m, const T* c, const T* sn) {
+    std::size_t k = split_merge_down<T, static_cast<int>(kVectorBytes / sizeof(T)), Merge>(d, m, c, sn, 1);
     for (; k < m / 2; ++k) {
         T* p = d + 2 * k;
         T* r = d + 2 * (m - k);
@@ -530,6 +724,6 @@ void split_merge(T* d, std::size_t m, const T* c, const T* sn, bool merge) {
 
 }  // namespace
 
-extern const FftKernels fft_kernels = {{&passes<float>, &split_merge<float>}, {&passes<double>, &split_merge<double>}};
+extern const FftKernels fft_kernels = {{&passes<float>, &small<float>, &split_merge<float>}, {&passes<double>, &small<double>, &split_merge<double>}};
 
 }  // namespace zors::ZORS_ISA

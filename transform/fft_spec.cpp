@@ -95,6 +95,7 @@ void free_tables(FftSpecF<T>* s) {
     aligned_free(s->twiddle);
     aligned_free(s->split);
     aligned_free(s->merge);
+    aligned_free(s->small_tw);
 }
 
 template <class T>
@@ -107,8 +108,46 @@ void free_spec_any(void* p) {
 
 // Tables of the complex transform of `order` points taken from the sine table
 // `t` of 2^torder points; for real kinds also the split and merge tables.
+// Factors of the short transforms (see fft.simd.cpp), each W = c - i·s
+// stored as the pair of vectors (c, c, ...), (s, -s, ...) over the U lanes.
+// Up to order 6 (N = U lanes x M vectors): W_N^(l·k) for k < M, lane l.
+// Above (N = N1 x N2): W_N^(n1·k2) for the blocks of U columns n1 and k2 < N2.
+// Then the chains of the lane-wise transforms (M; or N2, then N1).
 template <class T>
-bool build_tables(FftSpecF<T>* s, int order, int torder, bool real, const long double* t) {
+bool build_small(FftSpecF<T>* s, int order, const long double* t, std::uint64_t tn) {
+    const std::size_t u = static_cast<std::size_t>(small_lanes<T>(order)), n = std::size_t{1} << order;
+    s->small_tw = static_cast<T*>(aligned_alloc_bytes(small_table_size<T>(order) * sizeof(T)));
+    if (s->small_tw == nullptr) return false;
+    T* w = s->small_tw;
+    const auto put = [&](std::size_t lane, std::uint64_t a) {
+        const CosSin cs = angle(t, tn, a % tn);
+        w[2 * lane] = w[2 * lane + 1] = static_cast<T>(cs.c);
+        w[2 * u + 2 * lane] = static_cast<T>(cs.s);
+        w[2 * u + 2 * lane + 1] = static_cast<T>(-cs.s);
+    };
+    const auto chain = [&](std::size_t m) {
+        for (std::size_t q = m; q >= 16; q /= 4)
+            for (std::size_t j = 0; j < q; ++j, w += 4 * u)
+                for (std::size_t l = 0; l < u; ++l) put(l, j * (tn / q));
+    };
+    if (order <= kOnePassMaxOrder) {
+        for (std::size_t k = 0; k < n / u; ++k, w += 4 * u)
+            for (std::size_t l = 0; l < u; ++l) put(l, l * k * (tn / n));
+        chain(n / u);
+    } else {
+        const std::size_t n1 = mid_n1(order), n2 = n / n1;
+        for (std::size_t b = 0; b < n1; b += u)
+            for (std::size_t k = 0; k < n2; ++k, w += 4 * u)
+                for (std::size_t l = 0; l < u; ++l) put(l, (b + l) * k * (tn / n));
+        chain(n2);
+        chain(n1);
+    }
+    s->plan.small = s->small_tw;
+    return true;
+}
+
+template <class T>
+bool build_tables(FftSpecF<T>* s, int order, int torder, bool real, bool inter, const long double* t) {
     FftPlan<T>& pl = s->plan;
     pl.order = order;
     pl.block = sizeof(T) == 4 ? 8192 : 4096;
@@ -126,6 +165,7 @@ bool build_tables(FftSpecF<T>* s, int order, int torder, bool real, const long d
         }
     }
     if (order < 2) return true;
+    if (inter && order >= kSmallMinOrder && order <= small_max_order<T>() && !build_small(s, order, t, std::uint64_t{1} << torder)) return false;
     pl.revbits = (order + 1) / 2;
     const std::uint32_t rn = 1u << pl.revbits;
     s->rev = static_cast<std::uint32_t*>(aligned_alloc_bytes(rn * sizeof(std::uint32_t)));
@@ -183,7 +223,8 @@ ZorStatus init_alloc(FftSpecF<T>** pp, int order, int flag, int hint, FftKind id
     const int corder = real ? (order > 0 ? order - 1 : 0) : order;
     ExtendedPrecision x87;
     long double* t = quarter_table(order);
-    bool ok = t != nullptr && build_tables(s, corder, order, real, t);
+    const bool inter = id != kFftC32f && id != kFftC64f;
+    bool ok = t != nullptr && build_tables(s, corder, order, real, inter, t);
     aligned_free(t);
     if (!ok) {
         free_tables(s);

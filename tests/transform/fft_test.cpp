@@ -339,6 +339,42 @@ TEST(FftSpec, IdentifierAndCheckOrder) {
     fk::for_each_kind([&]<class K>() { EXPECT_EQ(K::release(static_cast<typename K::Spec*>(objs[K::id - 1])), zorStsNoErr); });
 }
 
+// Every dispatch level gives the same output bytes for every kind, order and
+// direction, scaled (flag 2 inverse) or not: the wide kernels of all levels
+// do the same operations in the same order.
+TEST(FftSpec, SameBitsAtEveryLevel) {
+    fk::for_each_kind([]<class K>() {
+        using T = typename K::Elem;
+        for (int order = 0; order <= 12; ++order) {
+            const std::size_t n = std::size_t{1} << order, len = K::split ? n : 2 * n + 2;
+            typename K::Spec* spec = nullptr;
+            ASSERT_EQ(K::init(&spec, order, ZOR_FFT_DIV_INV_BY_N), zorStsNoErr);
+            zt::Rng rng(static_cast<std::uint32_t>(order + 1));
+            std::vector<T> x(len), xi(len);
+            for (std::size_t i = 0; i < len; ++i) {
+                x[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000);
+                xi[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000);
+                if constexpr (!K::fixed) x[i] /= 1009, xi[i] /= 997;
+            }
+            for (int op = 0; op < K::nops; ++op) {
+                std::vector<T> first, first_im;
+                zt::for_each_isa([&](zors::Isa) {
+                    std::vector<T> y(len), yi(len);
+                    T* p[4] = {x.data(), xi.data(), y.data(), yi.data()};
+                    ASSERT_EQ(K::run(op, p, spec, nullptr, 0), zorStsNoErr);
+                    if (first.empty()) {
+                        first = y, first_im = yi;
+                        return;
+                    }
+                    EXPECT_EQ(std::memcmp(y.data(), first.data(), len * sizeof(T)), 0) << K::name << " order " << order << " op " << op;
+                    EXPECT_EQ(std::memcmp(yi.data(), first_im.data(), len * sizeof(T)), 0) << K::name << " order " << order << " op " << op;
+                });
+            }
+            ASSERT_EQ(K::release(spec), zorStsNoErr);
+        }
+    });
+}
+
 // One specification, several threads with their own data: identical results.
 TEST(FftSpec, ConcurrentTransforms) {
     const int order = 14;
