@@ -8,6 +8,7 @@ Each benchmark runs N times; the median of the real times is reported.
 Peers that were not installed when the benchmarks were built are absent."""
 import datetime
 import json
+import math
 import os
 import re
 import subprocess
@@ -20,6 +21,9 @@ FAMILIES = [
     ("FFT, complex single precision (order)", "fft_bench", "zors_32fc", ["fftw_32fc"]),
     ("FFT, complex double precision (order)", "fft_bench", "zors_64fc", ["fftw_64fc"]),
     ("FFT, real single precision, Perm (order)", "fft_bench", "zors_r32f", ["fftw_r32f"]),
+    ("Inverse FFT, complex single precision (order)", "fft_bench", "zors_32fc_inv", ["fftw_32fc_inv"]),
+    ("Inverse FFT, complex double precision (order)", "fft_bench", "zors_64fc_inv", ["fftw_64fc_inv"]),
+    ("Inverse FFT, real single precision, Perm (order)", "fft_bench", "zors_r32f_inv", ["fftw_r32f_inv"]),
     ("DFT, complex single precision (length)", "dft_bench", "zors_dft_32fc", ["fftw_dft_32fc"]),
     ("DCT-II, single precision (length)", "dft_bench", "zors_dct_32f", ["fftw_dct_32f"]),
     ("FIR, real (taps/samples/threads)", "fir_bench", "BM_zors_32f", ["BM_fftw<false>", "BM_liquid_32f", "BM_plain<float>"]),
@@ -119,7 +123,7 @@ def svg(series, path):
     ymax = max(2.0, max(r for s in series.values() for _, r in s) * 1.1)
     x = lambda o: left + (o - orders[0]) * (w - left - right) / max(1, orders[-1] - orders[0])
     y = lambda r: top + (1 - r / ymax) * (h - top - bottom)
-    colors = ["#1f77b4", "#d62728", "#2ca02c"]
+    colors = ["#1f77b4", "#d62728", "#2ca02c", "#9467bd", "#ff7f0e", "#17becf"]
     parts = [f'<svg xmlns="http://www.w3.org/2000/svg" width="{w}" height="{h}" font-family="sans-serif" font-size="12">',
              f'<rect width="{w}" height="{h}" fill="white"/>']
     for k in range(0, int(ymax * 2) + 1):
@@ -172,7 +176,8 @@ def main():
             continue
         lines += table(title, rows)
         if prog == "fft_bench":
-            label = {"zors_32fc": "complex 32fc", "zors_64fc": "complex 64fc", "zors_r32f": "real 32f"}[zors]
+            label = {"zors_32fc": "complex 32fc", "zors_64fc": "complex 64fc", "zors_r32f": "real 32f",
+                     "zors_32fc_inv": "32fc inverse", "zors_64fc_inv": "64fc inverse", "zors_r32f_inv": "real 32f inverse"}[zors]
             fft[label] = [(int(a), t / c[0][1]) for a, t, c in rows if c and c[0][1]]
     for prog in SUFFIXED:
         times = results.get(prog, {})
@@ -192,6 +197,16 @@ def main():
         if body:
             lines += [f"### {prog.replace('_bench', '')}", "", "| function | zors | baseline | baseline time | ratio |",
                       "|---|---|---|---|---|"] + body + [""]
+    if fft:
+        lines += ["### FFT against FFTW: geometric mean of the ratios, orders 4 to 20", "", "| kind | geometric mean | worst (order) |",
+                  "|---|---|---|"]
+        for label, pts in fft.items():
+            sel = [(o, r) for o, r in pts if 4 <= o <= 20]
+            if sel:
+                g = math.exp(sum(math.log(r) for _, r in sel) / len(sel))
+                wo, wr = max(sel, key=lambda p: p[1])
+                lines.append(f"| {label} | {g:.2f} | {wr:.2f} ({wo}) |")
+        lines.append("")
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(out, "REPORT.md"), "w") as f:
         f.write("\n".join(lines))
