@@ -171,9 +171,9 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
     const bool active = m > 1 && len >= 3;
     const bool net = m <= kNetMax;
     const int h = (m - 1) / 2, B = h >= 7 ? 8 : h >= 3 ? 4 : 2, core = m - B + 1;
-    // group masks: rows (m + 1)·L, w B·L + 2h, phases B·(L + h + 1)
+    // group masks: rows (m - B + 1)·L, w B·L + 2h, phases B·(L + h + 1)
     const std::uint64_t m64 = static_cast<std::uint64_t>(m), h64 = static_cast<std::uint64_t>(h), b64 = static_cast<std::uint64_t>(B);
-    const std::uint64_t group_len = (m64 + 1) * L + b64 * L + 2 * h64 + b64 * (L + h64 + 1);
+    const std::uint64_t group_len = (m64 - b64 + 1) * L + b64 * L + 2 * h64 + b64 * (L + h64 + 1);
     T* work = nullptr;
     int ring_len = 0;
     if (active && m > 9) {
@@ -189,13 +189,13 @@ ZorStatus filter(const T* src, T* x, int len, int mask) {
         large_mask(x, len, m, work, ring_len);
     } else if (active && m > 9) {
         T* rows = work;
-        T* w = rows + static_cast<std::size_t>(m + 1) * L;
+        T* w = rows + static_cast<std::size_t>(core) * L;
         T* phases = w + B * L + 2 * h;
         auto* pairs = reinterpret_cast<std::int16_t*>(
             (reinterpret_cast<std::uintptr_t>(phases + B * (L + h + 1)) + 15) & ~std::uintptr_t{15});
         group_mask(x, len, m, B, pairs, build_network(core, h - B + 1, h, pairs), rows, w, phases);
-    } else if (active) {  // at most 10 rows, 4·L + 8 inputs, 8-value networks
-        alignas(64) T rows[10 * L];
+    } else if (active) {  // at most 6 rows, 4·L + 8 inputs, 8-value networks
+        alignas(64) T rows[6 * L];
         alignas(64) T w[4 * L + 8], phases[4 * (L + 5)];
         std::int16_t pairs[2 * 19];
         group_mask(x, len, m, B, pairs, build_network(core, h - B + 1, h, pairs), rows, w, phases);

@@ -15,7 +15,7 @@ inline constexpr int kMedianLanes = 64;
 // w holds the inputs x[i - h .. i + B·L + h) of the outputs x[i .. i + B·L)
 // (L = kMedianLanes); `count` of them are written to out. `net` sorts the
 // m - B + 1 inputs a group shares as far as values h - B + 1 .. h;
-// `phases` (B·(L + h + 1) values) and `rows` ((m + 1)·L values) are work.
+// `phases` (B·(L + h + 1) values) and `rows` ((m - B + 1)·L values) are work.
 // The network runs on rows of L values, row k holding shared value k of
 // every group: for every pair (a, b) in order, row a takes the lane-wise
 // minimum of rows a and b and row b the maximum (b < a decides, so unordered
