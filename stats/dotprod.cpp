@@ -51,9 +51,10 @@ auto dot_fn(const ReduceKernels& k) {
 template <class Acc, class A, class B>
 Total<Acc> dot_total(const A* a, const B* b, int len) {
     constexpr int L = lanes_of<Acc>;
-    Acc re[L] = {}, im[L] = {};
+    Acc re[L], im[L];
     dot_fn<A, B, Acc>(reduce_kernels())(a, b, static_cast<std::size_t>(len), re, im);
-    return {fold(re, L), fold(im, L)};
+    if constexpr (is_complex_v<A> || is_complex_v<B>) return {fold(re, L), fold(im, L)};
+    else return {fold(re, L), Acc{}};
 }
 
 // Floating results and the unscaled integer ones.

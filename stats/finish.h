@@ -21,13 +21,17 @@ struct Total {
     Acc im{};
 };
 
-// Lanes added in lane order: all of them, or (Step = 2) every second one
-// starting at `first`.
+// Lanes added pairwise: lane j meets lane j + w for w = count/2, count/4,
+// ... down to `step`, so the total of all lanes (step 1), or of the even or
+// the odd ones (step 2, `first` 0 or 1), ends in lane `first`. The depth is
+// log2(count) additions rather than count. `count` is a power of two.
 template <class Acc, class Sum = Acc>
 inline Sum fold(const Acc* lanes, int count, int first = 0, int step = 1) {
-    Sum s{};
-    for (int j = first; j < count; j += step) s += static_cast<Sum>(lanes[j]);
-    return s;
+    Sum t[64];
+    for (int j = 0; j < count; ++j) t[j] = static_cast<Sum>(lanes[j]);
+    for (int w = count / 2; w >= step; w /= 2)
+        for (int j = 0; j < w; ++j) t[j] += t[j + w];
+    return t[first];
 }
 
 // Rounds to the nearest integer, ties to even, whatever the caller's rounding

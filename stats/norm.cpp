@@ -46,16 +46,17 @@ const auto& pair_of(const S& s) {
 template <Kind K, class T, class Acc>
 Acc run(const NormPair<T, Acc>& p, const T* a, const T* b, int len) {
     constexpr int L = lanes_of<Acc>;
-    Acc lanes[L] = {};
+    Acc lanes[L];
     const auto n = static_cast<std::size_t>(len);
     if (b) p.diff(a, b, n, lanes);
     else p.one(a, n, lanes);
-    Acc r{};
-    for (int j = 0; j < L; ++j) {
-        if constexpr (K == Kind::Inf) r = lanes[j] > r ? lanes[j] : r;
-        else r += lanes[j];
+    if constexpr (K == Kind::Inf) {
+        Acc r{};
+        for (int j = 0; j < L; ++j) r = lanes[j] > r ? lanes[j] : r;
+        return r;
+    } else {
+        return fold(lanes, L);
     }
-    return r;
 }
 
 template <Kind K, class T>

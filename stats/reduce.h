@@ -1,11 +1,12 @@
 // Kernel table of the reductions (Sum, Mean, StdDev, Norm, NormDiff, DotProd).
 //
-// Every kernel accumulates into caller-provided lanes: element i goes to lane
-// i % lanes_of<Acc>, so a complex vector seen as 2n parts keeps its real parts
-// in the even lanes and its imaginary parts in the odd ones. The lane count
-// depends only on the accumulator type, never on the dispatch level, so every
-// level adds the same numbers in the same order and floating results are
-// identical on all of them. The callers fold the lanes in lane order.
+// Every kernel writes caller-provided lanes, each starting from zero:
+// element i goes to lane i % lanes_of<Acc>, so a complex vector seen as 2n
+// parts keeps its real parts in the even lanes and its imaginary parts in
+// the odd ones. The lane count depends only on the accumulator type, never
+// on the dispatch level, so every level adds the same numbers in the same
+// order and floating results are identical on all of them. The callers fold
+// the lanes pairwise (finish.h).
 #pragma once
 
 #include <cstddef>
@@ -16,10 +17,11 @@
 
 namespace zors {
 
-// Single precision: four 4-lane vectors side by side (16 partial sums), so
-// that one add does not wait for the previous one. Double and integer: 8.
+// Single precision: eight 4-lane vectors side by side (32 partial sums), so
+// that one add does not wait for the previous one even where a register
+// holds 16 of them. Double and integer: 8.
 template <class Acc>
-inline constexpr int lanes_of = std::is_same_v<Acc, float> ? 16 : 8;
+inline constexpr int lanes_of = std::is_same_v<Acc, float> ? 32 : 8;
 
 // The standard deviation's sum and sum of squares: two interleaved double
 // partial sums each, or single-precision lanes on the fast path.
@@ -31,6 +33,10 @@ inline constexpr int moment_lanes_of = std::is_same_v<Acc, float> ? 16 : 2;
 inline constexpr std::size_t kFastStretch = 32768;
 
 template <class T, class Acc> using UnaryFn = void (*)(const T*, std::size_t, Acc*);
+// The fast single-precision sums: single-precision lanes over stretches of
+// `stretch` elements, each stretch's lanes carried into the double lanes.
+using StretchFn = void (*)(const float*, std::size_t, std::size_t, double*);
+using StretchMomentsFn = void (*)(const float*, std::size_t, std::size_t, double*, double*);
 template <class T, class Acc> using BinaryFn = void (*)(const T*, const T*, std::size_t, Acc*);
 // Dot products: real lanes and imaginary lanes (the latter unused for real
 // results and may then be null).
@@ -55,13 +61,13 @@ struct NormSet {
 };
 
 struct ReduceKernels {
-    UnaryFn<float, float> sum_32f_fast;  // single-precision lanes
+    StretchFn sum_32f_fast;  // single-precision lanes, lanes_of<float> of them
     UnaryFn<float, double> sum_32f;
     UnaryFn<double, double> sum_64f;
     UnaryFn<Zor16s, Zor64s> sum_16s;
     UnaryFn<Zor32s, Zor64s> sum_32s;
 
-    MomentsFn<float, float> moments_32f_fast;  // single-precision lanes
+    StretchMomentsFn moments_32f_fast;  // single-precision lanes, moment_lanes_of<float>
     MomentsFn<float, double> moments_32f;
     MomentsFn<double, double> moments_64f;
 

@@ -8,7 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <emmintrin.h>
+#include <immintrin.h>
 
 #include "frame/types.h"
 #include "stats/reduce.h"
@@ -88,7 +88,7 @@ template <class Acc, class Step>
 inline void lanes(std::size_t n, Acc* acc, Step step) {
     constexpr int L = lanes_of<Acc>;
     Acc a[L];
-    for (int j = 0; j < L; ++j) a[j] = acc[j];
+    for (int j = 0; j < L; ++j) a[j] = Acc{};
     std::size_t i = 0;
     for (; i + L <= n; i += L)
         for (int j = 0; j < L; ++j) a[j] = step(a[j], i + j);
@@ -101,7 +101,7 @@ template <class Acc, class Step>
 inline void lanes2(std::size_t n, Acc* re, Acc* im, Step step) {
     constexpr int L = lanes_of<Acc>;
     Acc r[L], m[L];
-    for (int j = 0; j < L; ++j) { r[j] = re[j]; m[j] = im[j]; }
+    for (int j = 0; j < L; ++j) { r[j] = Acc{}; m[j] = Acc{}; }
     std::size_t i = 0;
     for (; i + L <= n; i += L)
         for (int j = 0; j < L; ++j) step(r[j], m[j], i + j);
@@ -112,6 +112,151 @@ inline void lanes2(std::size_t n, Acc* re, Acc* im, Step step) {
 template <class T, class Acc>
 void sum(const T* __restrict x, std::size_t n, Acc* acc) {
     lanes(n, acc, [x](Acc s, std::size_t i) { return s + static_cast<Acc>(x[i]); });
+}
+
+// The double sum of single-precision elements: element i goes to partial
+// sum i % 8, each a chain of rounded additions, so the chain's latency sets
+// the pace. A block whose additions are all exact has the same result in
+// any order, so such a block runs as four independent groups of the eight
+// sums, added into them at its end. The test is conservative: every partial
+// sum of a lane over the block is a multiple of 2^q (q: the unit in the last
+// place of the block's smallest non-zero magnitude, or the lowest set bit of
+// a lane's running sum) and below 2^(q+53) in magnitude when the lane's sum
+// plus its share of elements times the largest magnitude stays below that.
+// Other blocks (and any block with an infinity or NaN) take the chains.
+constexpr std::size_t kExactBlock = 2048;
+
+// The exponent of the lowest set bit of a finite non-zero double.
+inline int low_bit(double a) {
+    std::uint64_t b;
+    __builtin_memcpy(&b, &a, sizeof b);
+    const int e = static_cast<int>((b >> 52) & 0x7ff);
+    std::uint64_t m = b & ((std::uint64_t{1} << 52) - 1);
+    if (e != 0) m |= std::uint64_t{1} << 52;
+    return (e == 0 ? 1 : e) - 1075 + __builtin_ctzll(m);
+}
+
+// t with |a| < 2^(t + 1) for a finite double; 2047 for infinities and NaNs.
+inline int top_bit(double a) {
+    std::uint64_t b;
+    __builtin_memcpy(&b, &a, sizeof b);
+    const int e = static_cast<int>((b >> 52) & 0x7ff);
+    return e == 0x7ff ? 2047 : (e == 0 ? -1022 : e - 1023);
+}
+
+using v16u = std::uint32_t __attribute__((vector_size(64)));
+
+// Thirty-two double sums held in the widest registers of the level: sum j
+// takes the elements 32t + j, widened from single precision.
+struct Groups32 {
+#if defined(__AVX512F__)
+// GCC 12 reports the intrinsics' internal undefined pass-through operands as
+// maybe-uninitialised; they are not read.
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+    __m512d g[4] = {_mm512_setzero_pd(), _mm512_setzero_pd(), _mm512_setzero_pd(), _mm512_setzero_pd()};
+    void add(const float* p) {
+        for (int j = 0; j < 4; ++j) g[j] = _mm512_add_pd(g[j], _mm512_cvtps_pd(_mm256_loadu_ps(p + 8 * j)));
+    }
+    void store(double* d) const {
+        for (int j = 0; j < 4; ++j) _mm512_storeu_pd(d + 8 * j, g[j]);
+    }
+#elif defined(__AVX__)
+    __m256d g[8];
+    Groups32() { for (auto& v : g) v = _mm256_setzero_pd(); }
+    void add(const float* p) {
+        for (int j = 0; j < 8; ++j) g[j] = _mm256_add_pd(g[j], _mm256_cvtps_pd(_mm_loadu_ps(p + 4 * j)));
+    }
+    void store(double* d) const {
+        for (int j = 0; j < 8; ++j) _mm256_storeu_pd(d + 4 * j, g[j]);
+    }
+#else
+    __m128d g[16];
+    Groups32() { for (auto& v : g) v = _mm_setzero_pd(); }
+    void add(const float* p) {
+        for (int j = 0; j < 16; ++j)
+            g[j] = _mm_add_pd(g[j], _mm_cvtps_pd(_mm_castsi128_ps(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p + 2 * j)))));
+    }
+    void store(double* d) const {
+        for (int j = 0; j < 16; ++j) _mm_storeu_pd(d + 2 * j, g[j]);
+    }
+#endif
+};
+
+void sum_32f_64(const float* __restrict x, std::size_t n, double* acc) {
+    constexpr int L = 8;
+    double a[L] = {};
+    for (std::size_t i = 0; i < n; i += kExactBlock) {
+        const std::size_t m = n - i < kExactBlock ? n - i : kExactBlock;
+        const float* p = x + i;
+        // Four groups of the eight sums; the largest magnitude's bits and the
+        // smallest magnitude's bits (zero included: a block holding a zero
+        // looks again for its smallest non-zero magnitude).
+        Groups32 grp;
+        const v16u mask = v16u{} + 0x7fffffffu;
+        v16u hi = {}, lo = mask;
+        std::size_t k = 0;
+        for (; k + 32 <= m; k += 32) {
+            v16u b0, b1;
+            __builtin_memcpy(&b0, p + k, sizeof b0);
+            __builtin_memcpy(&b1, p + k + 16, sizeof b1);
+            b0 &= mask;
+            b1 &= mask;
+            hi = b0 > hi ? b0 : hi;
+            lo = b0 < lo ? b0 : lo;
+            hi = b1 > hi ? b1 : hi;
+            lo = b1 < lo ? b1 : lo;
+            grp.add(p + k);
+        }
+        double g[32];
+        grp.store(g);
+        std::uint32_t top = 0, low = 0x7fffffffu;
+        for (int j = 0; j < 16; ++j) {
+            top = hi[j] > top ? hi[j] : top;
+            low = lo[j] < low ? lo[j] : low;
+        }
+        for (; k < m; ++k) {
+            std::uint32_t v;
+            __builtin_memcpy(&v, p + k, sizeof v);
+            v &= 0x7fffffffu;
+            top = v > top ? v : top;
+            low = v < low ? v : low;
+            g[k % 32] += static_cast<double>(p[k]);
+        }
+        if (low == 0 && top != 0) {
+            low = 0x7fffffffu;
+            for (k = 0; k < m; ++k) {
+                std::uint32_t v;
+                __builtin_memcpy(&v, p + k, sizeof v);
+                v &= 0x7fffffffu;
+                low = v != 0 && v < low ? v : low;
+            }
+        }
+        bool exact = top < 0x7f800000u;  // finite elements only
+        if (exact && top != 0) {
+            const int xtop = static_cast<int>(top >> 23) - 127;
+            const int lofield = static_cast<int>(low >> 23);
+            int q = (lofield == 0 ? 1 : lofield) - 150;
+            int atop = -1100;
+            for (int j = 0; j < L; ++j)
+                if (a[j] != 0.0) {
+                    const int t = top_bit(a[j]);
+                    atop = t > atop ? t : atop;
+                    if (t != 2047) {
+                        const int lb = low_bit(a[j]);
+                        q = lb < q ? lb : q;
+                    }
+                }
+            // A lane takes at most 256 = 2^8 elements of the block.
+            const int bound = (xtop + 9 > atop + 1 ? xtop + 9 : atop + 1) + 1;
+            exact = atop != 2047 && bound <= q + 53;
+        }
+        if (exact) {
+            for (int j = 0; j < L; ++j) a[j] += (g[j] + g[j + L]) + (g[j + 2 * L] + g[j + 3 * L]);
+        } else {
+            for (k = 0; k < m; ++k) a[k % L] += static_cast<double>(p[k]);
+        }
+    }
+    for (int j = 0; j < L; ++j) acc[j] = a[j];
 }
 
 // Sums and sums of squares in moment_lanes_of<Acc> partial sums; element i
@@ -131,7 +276,7 @@ void moments(const T* __restrict x, std::size_t n, Acc* s1, Acc* s2) {
             else
                 return _mm_loadu_pd(x + i);
         };
-        __m128d a = _mm_loadu_pd(s1), b = _mm_loadu_pd(s2);
+        __m128d a = _mm_setzero_pd(), b = _mm_setzero_pd();
         std::size_t i = 0;
         for (; i + 4 <= n; i += 4) {
             const __m128d v = pair(i), w = pair(i + 2);
@@ -155,7 +300,7 @@ void moments(const T* __restrict x, std::size_t n, Acc* s1, Acc* s2) {
         }
     } else {
         Acc a[L], b[L];
-        for (int j = 0; j < L; ++j) { a[j] = s1[j]; b[j] = s2[j]; }
+        for (int j = 0; j < L; ++j) { a[j] = Acc{}; b[j] = Acc{}; }
         std::size_t i = 0;
         for (; i + L <= n; i += L)
             for (int j = 0; j < L; ++j) {
@@ -170,6 +315,33 @@ void moments(const T* __restrict x, std::size_t n, Acc* s1, Acc* s2) {
         }
         for (int j = 0; j < L; ++j) { s1[j] = a[j]; s2[j] = b[j]; }
     }
+}
+
+// The fast single-precision sums: each stretch in single-precision lanes,
+// carried into double lanes at its end.
+void sum_32f_fast(const float* __restrict x, std::size_t n, std::size_t stretch, double* total) {
+    constexpr int L = lanes_of<float>;
+    double t[L] = {};
+    for (std::size_t s = 0; s < n; s += stretch) {
+        float part[L];
+        sum<float, float>(x + s, n - s < stretch ? n - s : stretch, part);
+        for (int j = 0; j < L; ++j) t[j] += static_cast<double>(part[j]);
+    }
+    for (int j = 0; j < L; ++j) total[j] = t[j];
+}
+
+void moments_32f_fast(const float* __restrict x, std::size_t n, std::size_t stretch, double* s1, double* s2) {
+    constexpr int L = moment_lanes_of<float>;
+    double t1[L] = {}, t2[L] = {};
+    for (std::size_t s = 0; s < n; s += stretch) {
+        float a[L], b[L];
+        moments<float, float>(x + s, n - s < stretch ? n - s : stretch, a, b);
+        for (int j = 0; j < L; ++j) {
+            t1[j] += static_cast<double>(a[j]);
+            t2[j] += static_cast<double>(b[j]);
+        }
+    }
+    for (int j = 0; j < L; ++j) { s1[j] = t1[j]; s2[j] = t2[j]; }
 }
 
 template <Kind K, class T, class Acc>
@@ -226,8 +398,8 @@ void dot(const A* __restrict a, const B* __restrict b, std::size_t n, Acc* re, A
 }  // namespace
 
 extern const ReduceKernels reduce_kernels = {
-    sum<float, float>, sum<float, double>, sum<double, double>, sum<Zor16s, Zor64s>, sum<Zor32s, Zor64s>,
-    moments<float, float>, moments<float, double>, moments<double, double>,
+    sum_32f_fast, sum_32f_64, sum<double, double>, sum<Zor16s, Zor64s>, sum<Zor32s, Zor64s>,
+    moments_32f_fast, moments<float, double>, moments<double, double>,
     norm_set<float, float, float, float>(),
     norm_set<double, double, double, double>(),
     norm_set<Zor16s, Zor32s, Zor64s, Zor64s>(),

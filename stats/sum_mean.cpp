@@ -34,20 +34,15 @@ Total<double> float_total(const T* src, int len, bool fast) {
     if constexpr (std::is_same_v<part_t<T>, float>) {
         if (fast) {
             constexpr int L = lanes_of<float>;
-            const std::size_t stretch = parts<T>(static_cast<int>(kFastStretch));
-            double total[L] = {};
-            for (std::size_t s = 0; s < n; s += stretch) {
-                float part[L] = {};
-                k.sum_32f_fast(x + s, n - s < stretch ? n - s : stretch, part);
-                for (int j = 0; j < L; ++j) total[j] += part[j];
-            }
+            double total[L];
+            k.sum_32f_fast(x, n, parts<T>(static_cast<int>(kFastStretch)), total);
             return fold_total<T, double>(total, L);
         }
-        double lanes[lanes_of<double>] = {};
+        double lanes[lanes_of<double>];
         k.sum_32f(x, n, lanes);
         return fold_total<T, double>(lanes, lanes_of<double>);
     } else {
-        double lanes[lanes_of<double>] = {};
+        double lanes[lanes_of<double>];
         k.sum_64f(x, n, lanes);
         return fold_total<T, double>(lanes, lanes_of<double>);
     }
@@ -118,12 +113,8 @@ double variance_float(const T* x, int len, bool fast) {
     if constexpr (std::is_same_v<T, float>) {
         if (fast) {
             constexpr int L = moment_lanes_of<float>;
-            double s1[L] = {}, s2[L] = {};
-            for (std::size_t s = 0; s < n; s += kFastStretch) {
-                float a[L] = {}, b[L] = {};
-                k.moments_32f_fast(x + s, n - s < kFastStretch ? n - s : kFastStretch, a, b);
-                for (int j = 0; j < L; ++j) { s1[j] += a[j]; s2[j] += b[j]; }
-            }
+            double s1[L], s2[L];
+            k.moments_32f_fast(x, n, kFastStretch, s1, s2);
             return variance(len, fold(s1, L), fold(s2, L));
         }
     }

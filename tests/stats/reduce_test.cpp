@@ -322,7 +322,7 @@ TEST(Reductions, FloatWithinAccumulatorBound) {
         SCOPED_TRACE(h);
         g_hint = static_cast<ZorHintAlgorithm>(h);
         const long double u = h == 1 ? f : d;
-        const int lanes = h == 1 ? 16 : 8;
+        const int lanes = h == 1 ? 32 : 8;
         check_float(Un<zorsSum_32f>::call, sum_ref(u, lanes, false));
         check_float(Un<zorsSum_32fc>::call, sum_ref(u, lanes, false));
         check_float(Un<zorsMean_32f>::call, sum_ref(u, lanes, true));
@@ -335,22 +335,22 @@ TEST(Reductions, FloatWithinAccumulatorBound) {
     check_float(Un<zorsMean_64f>::call, sum_ref(d, 8, true));
     check_float(Un<zorsMean_64fc>::call, sum_ref(d, 8, true));
     check_float(Un<zorsStdDev_64f>::call, sd_ref(1e-12L), 2);
-    check_float(zorsDotProd_32f, dot_ref(f, 16));
-    check_float(zorsDotProd_32fc, dot_ref(f, 16));
-    check_float(zorsDotProd_32f32fc, dot_ref(f, 16));
+    check_float(zorsDotProd_32f, dot_ref(f, 32));
+    check_float(zorsDotProd_32fc, dot_ref(f, 32));
+    check_float(zorsDotProd_32f32fc, dot_ref(f, 32));
     check_float(zorsDotProd_32f64f, dot_ref(d, 8));
     check_float(zorsDotProd_32fc64fc, dot_ref(d, 8));
     check_float(zorsDotProd_32f32fc64fc, dot_ref(d, 8));
     check_float(zorsDotProd_64f, dot_ref(d, 8));
     check_float(zorsDotProd_64fc, dot_ref(d, 8));
     check_float(zorsDotProd_64f64fc, dot_ref(d, 8));
-    check_norm<zorsNorm_Inf_32f, zorsNormDiff_Inf_32f>(K::Inf, f, 16);
-    check_norm<zorsNorm_L1_32f, zorsNormDiff_L1_32f>(K::L1, f, 16);
-    check_norm<zorsNorm_L2_32f, zorsNormDiff_L2_32f>(K::L2, f, 16);
+    check_norm<zorsNorm_Inf_32f, zorsNormDiff_Inf_32f>(K::Inf, f, 32);
+    check_norm<zorsNorm_L1_32f, zorsNormDiff_L1_32f>(K::L1, f, 32);
+    check_norm<zorsNorm_L2_32f, zorsNormDiff_L2_32f>(K::L2, f, 32);
     check_norm<zorsNorm_Inf_64f, zorsNormDiff_Inf_64f>(K::Inf, d, 8);
     check_norm<zorsNorm_L1_64f, zorsNormDiff_L1_64f>(K::L1, d, 8);
     check_norm<zorsNorm_L2_64f, zorsNormDiff_L2_64f>(K::L2, d, 8);
-    check_norm<zorsNorm_Inf_32fc32f, zorsNormDiff_Inf_32fc32f>(K::Inf, f, 16);
+    check_norm<zorsNorm_Inf_32fc32f, zorsNormDiff_Inf_32fc32f>(K::Inf, f, 32);
     check_norm<zorsNorm_L1_32fc64f, zorsNormDiff_L1_32fc64f>(K::L1, d, 8);
     check_norm<zorsNorm_L2_32fc64f, zorsNormDiff_L2_32fc64f>(K::L2, d, 8);
     check_norm<zorsNorm_Inf_64fc64f, zorsNormDiff_Inf_64fc64f>(K::Inf, d, 8);
@@ -377,6 +377,85 @@ TEST(Sum, FastHintCarriesEveryStretch) {
         EXPECT_LT(one, 16777216.0f + (stretch - 1));
         EXPECT_NEAR(two - one, stretch, 2.0f);  // the totals are rounded to float
     });
+}
+
+// Without the fast hint a single-precision sum is eight interleaved double
+// partial sums (element i in sum i % 8, each a chain of rounded additions),
+// added pairwise at the end and rounded to single precision; the complex
+// form does the same on its parts. Runs of elements whose additions are all
+// exact may be added in another order, so the data here mix exact and
+// inexact runs, zeros, subnormals and non-finite values across run ends:
+// the result must be the chains' bits at every level.
+float edge(int i, float small) {
+    const std::uint32_t h = static_cast<std::uint32_t>(i % 2048) * 2654435761u;
+    const float v = (1.5f + static_cast<float>(h >> 10) * 0x1p-23f) * ((i % 2048) % 3 ? 1.0f : small);
+    return i < 2048 ? v : (i < 4096 ? -v : 0.0f);
+}
+
+TEST(Sum, EightInterleavedDoublePartialSums) {
+    using Gen = float (*)(zt::Rng&, int i, int n);
+    auto unit = [](zt::Rng& r) { return static_cast<float>(static_cast<double>(r.bits() >> 11) * 0x1p-52 - 1.0); };
+    static decltype(unit) u = unit;
+    const struct {
+        const char* name;
+        Gen gen;
+    } cases[] = {
+        {"uniform", [](zt::Rng& r, int, int) { return u(r); }},
+        {"wide exponents", [](zt::Rng& r, int, int) { return std::ldexp(u(r), static_cast<int>(r.bits() % 60) - 30); }},
+        {"zeros", [](zt::Rng& r, int i, int) { return i % 7 == 3 ? (i % 2 ? -0.0f : 0.0f) : u(r); }},
+        {"zero runs", [](zt::Rng& r, int i, int) { return (i / 2048) % 2 ? 0.0f : u(r) * 1e-3f; }},
+        // A coarse running sum meets fine elements, a fine one meets
+        // elements that cancel in pairs, a coarse one is cancelled after
+        // fine elements: a wrong order of the additions shows in the bits
+        // that remain.
+        {"large then fine", [](zt::Rng& r, int i, int n) { return i < n / 2 ? u(r) * 0x1p30f : u(r) * 0x1p-20f; }},
+        {"fine then cancel", [](zt::Rng& r, int i, int) { return i < 2048 ? u(r) * 0x1p-20f : ((i / 8) % 2 ? -0x1p25f : 0x1p25f); }},
+        {"coarse, fine, cancel", [](zt::Rng& r, int i, int) {
+             return i < 2048 ? 0x1p22f : (i < 4096 ? u(r) * 0x1p-24f : (i < 6144 ? -0x1p22f : 0.0f));
+         }},
+        // Positive full-mantissa elements in [1.5, 2), every third one 2^-20
+        // or 2^-22 times that (from the middle of a run on, a partial sum
+        // needs 52 or 54 bits), then the same elements negated, leaving the
+        // rounding errors of the first run.
+        {"edge 52 bits", [](zt::Rng&, int i, int) { return edge(i, 0x1p-20f); }},
+        {"edge 54 bits", [](zt::Rng&, int i, int) { return edge(i, 0x1p-22f); }},
+        {"subnormal", [](zt::Rng& r, int, int) { return u(r) * 0x1p-130f; }},
+        {"infinity", [](zt::Rng& r, int i, int n) { return i == n / 3 ? INFINITY : u(r); }},
+        {"both infinities", [](zt::Rng& r, int i, int n) { return i == n / 3 ? INFINITY : (i == n - 1 ? -INFINITY : u(r)); }},
+        {"nan", [](zt::Rng& r, int i, int n) { return i == n / 2 ? NAN : u(r); }},
+    };
+    for (const auto& c : cases) {
+        for (int len : {1, 7, 31, 32, 33, 1000, 2048, 2049, 5000, 20000}) {
+            zt::Rng rng(len);
+            std::vector<Zor32f> x(len);
+            for (int i = 0; i < len; ++i) x[i] = c.gen(rng, i, len);
+            auto chains = [&](int first, int step) {
+                double lane[8] = {};
+                for (int i = first, j = 0; i < len; i += step, ++j) lane[j % 8] += static_cast<double>(x[i]);
+                for (int w = 4; w >= 1; w /= 2)
+                    for (int j = 0; j < w; ++j) lane[j] += lane[j + w];
+                return lane[0];
+            };
+            // The complex view: parts 2k (re) and 2k + 1 (im) of the same data.
+            const Zor32f want = static_cast<Zor32f>(chains(0, 1));
+            double cl[8] = {};
+            for (int i = 0; i < len - len % 2; ++i) cl[i % 8] += static_cast<double>(x[i]);
+            const Zor32f want_re = static_cast<Zor32f>((cl[0] + cl[4]) + (cl[2] + cl[6]));
+            const Zor32f want_im = static_cast<Zor32f>((cl[1] + cl[5]) + (cl[3] + cl[7]));
+            zt::for_each_isa([&](zors::Isa) {
+                Zor32f got = -1;
+                Zor32fc cgot{-1, -1};
+                ASSERT_EQ(zorsSum_32f(x.data(), len, &got, zorAlgHintNone), zorStsNoErr);
+                EXPECT_TRUE(zt::same_bits(got, want)) << c.name << " len " << len << ": " << got << " want " << want;
+                if (len >= 2) {
+                    ASSERT_EQ(zorsSum_32fc(reinterpret_cast<const Zor32fc*>(x.data()), len / 2, &cgot, zorAlgHintAccurate),
+                              zorStsNoErr);
+                    EXPECT_TRUE(zt::same_bits(cgot.re, want_re) && zt::same_bits(cgot.im, want_im))
+                        << c.name << " complex len " << len / 2;
+                }
+            });
+        }
+    }
 }
 
 // Sums longer than one 65536-element stretch of 32-bit partial sums stay
