@@ -26,14 +26,25 @@
 #include <cstring>
 
 #include "frame/check.h"
+#include "frame/dispatch.h"
 #include "frame/fpenv.h"
 #include "frame/memory.h"
 #include "frame/scale.h"
+#include "transform/dct.h"
 #include "transform/dft.h"
 #include "transform/fft.h"
 
 namespace zors {
+
+ZORS_ISA_TABLE(DctKernels, dct_kernels)
+
 namespace {
+
+template <class T>
+const DctKernelsT<T>& dct_steps() {
+    if constexpr (sizeof(T) == 4) return dct_kernels().f32;
+    else return dct_kernels().f64;
+}
 
 enum DctKind : std::uint32_t { kDctFwd16s = 19, kDctInv16s = 20, kDctFwd32f = 21, kDctInv32f = 22, kDctFwd64f = 23, kDctInv64f = 24 };
 enum class DctAlg : std::int32_t { small, fast, fft, bluestein, direct };
@@ -386,37 +397,28 @@ ZorStatus dct_run(const DctSpec<T>* s, const T* src, T* dst, Zor8u* buffer, bool
         const CView<T> av = {&a->re, &a->im, 2};
         if (!inv) {
             // The 2·len zero-padded input as len complex pairs.
-            for (std::size_t j = 0; j < n; ++j)
-                a[j] = {2 * j < n ? src[2 * j] : T(0), 2 * j + 1 < n ? src[2 * j + 1] : T(0)};
+            std::memcpy(static_cast<void*>(a), src, n * sizeof(T));
+            std::memset(static_cast<void*>(&a->re + n), 0, n * sizeof(T));
             const ZorStatus st = dft_plan_run(s->plan, av, av, a, false);
             if (st != zorStsNoErr) return st;
             // X[k] = ½(P + Q) - ½·i·W^k·(P - Q), P = Z[k], Q = conj(Z[len - k]), weighted.
             dst[0] = (a[0].re + a[0].im) * s->weights[0].re;
-            for (std::size_t k = 1; k < n; ++k) {
-                const Cx<T> p = a[k], q = {a[n - k].re, -a[n - k].im}, wk = s->split[k];
-                const T dr = p.re - q.re, di = p.im - q.im;
-                const T wr = wk.re * dr - wk.im * di, wi = wk.re * di + wk.im * dr;
-                const T xr = T(0.5) * (p.re + q.re) + T(0.5) * wi, xi = T(0.5) * (p.im + q.im) - T(0.5) * wr;
-                dst[k] = xr * s->weights[k].re + xi * s->weights[k].im;
-            }
+            dct_steps<T>().split(a, n, s->split, s->weights, dst);
             return zorStsNoErr;
         }
         // Merge V (V[0] doubled, V[len] = 0) into len complex values, invert,
         // and halve.
-        auto V = [&](std::size_t k) -> Cx<T> {
-            if (k == 0) return {2 * src[0] * s->weights[0].re, T(0)};
-            if (k == n) return {T(0), T(0)};
-            return {src[k] * s->weights[k].re, src[k] * s->weights[k].im};
-        };
-        for (std::size_t k = 0; k < n; ++k) {
-            const Cx<T> f = V(k), gm = V(n - k), g = {gm.re, -gm.im}, wk = s->split[k];
+        {
+            const Cx<T> f = {2 * src[0] * s->weights[0].re, T(0)}, g = {T(0), -T(0)}, wk = s->split[0];
             const T er = f.re - g.re, ei = f.im - g.im;
-            const T vr = wk.re * er + wk.im * ei, vi = wk.re * ei - wk.im * er;  // conj(W^k)·(F - G)
-            a[k] = {f.re + g.re - vi, f.im + g.im + vr};
+            const T vr = wk.re * er + wk.im * ei, vi = wk.re * ei - wk.im * er;  // conj(W^0)·(F - G)
+            a[0] = {f.re + g.re - vi, f.im + g.im + vr};
         }
+        dct_steps<T>().merge(src, n, s->split, s->weights, a);
         const ZorStatus st = dft_plan_run(s->plan, av, av, a, true);
         if (st != zorStsNoErr) return st;
-        for (std::size_t j = 0; j < n; ++j) dst[j] = (j % 2 ? a[j / 2].im : a[j / 2].re) * T(0.5);
+        const T* h = &a->re;
+        for (std::size_t j = 0; j < n; ++j) dst[j] = h[j] * T(0.5);
         return zorStsNoErr;
     }
     }
