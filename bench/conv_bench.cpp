@@ -38,6 +38,25 @@ void BM_zorsConv(benchmark::State& s) {
     omp_set_num_threads(saved);
     s.SetItemsProcessed(static_cast<std::int64_t>(s.iterations()) * (la + lb - 1));
 }
+// This machine's own ceiling for two threads: two independent one-thread
+// convolutions at once, each on its own data (items count both). Two
+// threads sharing one convolution cannot run faster than this rate.
+void BM_zorsConvPair(benchmark::State& s) {
+    const int la = static_cast<int>(s.range(0)), lb = static_cast<int>(s.range(1));
+    std::vector<float> a[2] = {signal(la, 1), signal(la, 3)}, b[2] = {signal(lb, 2), signal(lb, 4)};
+    std::vector<float> y[2] = {std::vector<float>(la + lb - 1), std::vector<float>(la + lb - 1)};
+    for (auto _ : s) {
+#pragma omp parallel num_threads(2)
+        {
+            const int t = omp_get_thread_num();
+            zorsConv_32f(a[t].data(), la, b[t].data(), lb, y[t].data());  // nested: one thread each
+        }
+        benchmark::DoNotOptimize(y[0].data());
+        benchmark::DoNotOptimize(y[1].data());
+    }
+    s.SetItemsProcessed(static_cast<std::int64_t>(s.iterations()) * 2 * (la + lb - 1));
+}
+
 BENCHMARK(BM_zorsConv)->Args({4096, 64, 1})->Args({65536, 1024, 1})->Args({1048576, 4096, 1})->Args({1048576, 4096, 2})->Unit(benchmark::kMicrosecond);
 
 void BM_directConv(benchmark::State& s) {
@@ -52,6 +71,7 @@ void BM_directConv(benchmark::State& s) {
     }
     s.SetItemsProcessed(static_cast<std::int64_t>(s.iterations()) * (la + lb - 1));
 }
+BENCHMARK(BM_zorsConvPair)->Args({1048576, 4096})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_directConv)->Args({4096, 64})->Unit(benchmark::kMicrosecond);
 
 #ifdef ZORS_BENCH_FFTW
