@@ -128,6 +128,39 @@ TEST(Dct, EveryLengthTo130AndLongEveryHint) {
     });
 }
 
+// The FFT-based paths (Bluestein lengths, the power of two with the
+// accurate hint) and their packed steps give the same bytes at every
+// dispatch level.
+TEST(Dct, SameBytesAtEveryLevel) {
+    auto run = []<class K>() {
+        using T = typename K::Elem;
+        for (int n : {101, 500, 1000, 1100, 1024}) {
+            SCOPED_TRACE(testing::Message() << K::name << " length " << n);
+            std::mt19937 g(static_cast<unsigned>(n));
+            std::vector<T> x(static_cast<std::size_t>(n));
+            for (auto& v : x) v = static_cast<T>((g() % 100000) / 100000.0 - 0.5);
+            typename K::Fwd* f = nullptr;
+            typename K::Inv* i = nullptr;
+            ASSERT_EQ(K::init(&f, n, zorAlgHintAccurate), zorStsNoErr);
+            ASSERT_EQ(K::init(&i, n, zorAlgHintAccurate), zorStsNoErr);
+            for (bool inv : {false, true}) {
+                std::vector<std::vector<T>> outs;
+                zt::for_each_isa([&](zors::Isa) {
+                    std::vector<T> y(static_cast<std::size_t>(n), T(7));
+                    ASSERT_EQ(inv ? K::run(x.data(), y.data(), i, nullptr, 0) : K::run(x.data(), y.data(), f, nullptr, 0), zorStsNoErr);
+                    outs.push_back(y);
+                });
+                for (std::size_t l = 1; l < outs.size(); ++l)
+                    EXPECT_EQ(std::memcmp(outs[l].data(), outs[0].data(), outs[0].size() * sizeof(T)), 0) << "level " << l << " inverse " << inv;
+            }
+            EXPECT_EQ(K::release(f), zorStsNoErr);
+            EXPECT_EQ(K::release(i), zorStsNoErr);
+        }
+    };
+    run.template operator()<D32f>();
+    run.template operator()<D64f>();
+}
+
 TEST(Dct, EdgeCases) {
     ZorsDCTFwdSpec_64f* s = nullptr;
     double y[2];
