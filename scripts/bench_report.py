@@ -207,6 +207,27 @@ def main():
                 wo, wr = max(sel, key=lambda p: p[1])
                 lines.append(f"| {label} | {g:.2f} | {wr:.2f} ({wo}) |")
         lines.append("")
+    # Two threads against one, and the machine's own ceiling where measured:
+    # two independent one-thread calls at once (items of both per second).
+    scal = []
+    conv = results.get("conv_bench", {})
+    for size in ["1048576/4096"]:
+        t1, t2, tp = conv.get(f"BM_zorsConv/{size}/1"), conv.get(f"BM_zorsConv/{size}/2"), conv.get(f"BM_zorsConvPair/{size}")
+        if t1 and t2:
+            ceiling = f"{2 * t1 / tp:.2f}x" if tp else "—"
+            scal.append(f"| zorsConv_32f {size} | {t1 / t2:.2f}x | {ceiling} |")
+    for prog, name, sizes in [("fir_bench", "BM_zors_32f", ["64/262144", "256/262144", "1024/262144"]),
+                              ("fir_bench", "BM_zors_32fc", ["256/262144"]), ("fir_bench", "BM_mr_32f", ["262144"])]:
+        times = results.get(prog, {})
+        for size in sizes:
+            t1, t2 = times.get(f"{name}/{size}/1"), times.get(f"{name}/{size}/2")
+            if t1 and t2:
+                scal.append(f"| {name.replace('BM_', '')} {size} | {t1 / t2:.2f}x | — |")
+    if scal:
+        lines += ["### Two threads against one", "",
+                  "Speed-up of two threads over one in the same run; the ceiling is what two independent one-thread "
+                  "calls at once reach on this machine (twice the one-thread time over the time of the pair).", "",
+                  "| function and size | two threads | ceiling |", "|---|---|---|"] + scal + [""]
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(out, "REPORT.md"), "w") as f:
         f.write("\n".join(lines))
