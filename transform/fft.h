@@ -116,6 +116,28 @@ struct FftKernels {
     FftKernelsT<double> f64;
 };
 
+enum class PackedLayout;
+
+// Wide kernels of the inverse real transforms of one dispatch level.
+template <class T>
+struct FftRealKernelsT {
+    // The packed spectrum of N = 2m reals at x in layout `lay` merged into
+    // the m complex values whose inverse transform is the signal, written
+    // to d (d may be x, except for Pack); c = cos, s = sin of the merge table.
+    void (*merge)(const T* x, T* d, std::size_t m, const T* c, const T* s, PackedLayout lay);
+    // The whole inverse for plans of order 5 and more without `small`
+    // tables, out of place: the merge feeds the first pass directly.
+    void (*inv_long)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, PackedLayout lay, T scale);
+    // The whole inverse of 16 or 32 reals (plans of order 3 or 4 with
+    // `small` tables), x to d (which may be x), scaled as `passes`.
+    void (*inv_short)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, PackedLayout lay, T scale);
+};
+
+struct FftRealKernels {
+    FftRealKernelsT<float> f32;
+    FftRealKernelsT<double> f64;
+};
+
 // The identifier word at the start of any object.
 inline std::uint32_t fft_id(const void* p) noexcept {
     std::uint32_t v;
