@@ -936,19 +936,46 @@ void inv_long(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn,
     }
 }
 
-// Inverse real transforms of 16 and 32 points, whose complex half runs in
-// registers: the merge into a local copy, then the straight-line transform
-// from there into d (which may be x).
+// Inverse real transforms of 16 and 32 points (M = 8 or 16 complex values),
+// whose complex half runs in registers: the pairs k = 1 .. M/2 - 1 merge as
+// one vector (its last lane, the middle value, is replaced), and the merged
+// values go to memory as whole vectors of the width the transform loads, so
+// that its loads take them straight from the stores.
+template <class T, int M, int U>
+inline void inv_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, PackedLayout lay, T sc) {
+    constexpr int W = M / 2;
+    using H = vec<T, W>;
+    constexpr auto seq = std::make_index_sequence<W>{};
+    const std::size_t off = lay == PackedLayout::pack ? 1 : 0;
+    const T a0 = x[0], an = x[nyquist_pos(lay, 2 * M)], hr = x[M - off], hi = x[M + 1 - off];
+    const auto lo = loadv<T, 2 * W>(x + 2 - off), up = loadv<T, 2 * W>(x + M - off);  // X[1 .. W], X[W .. M - 1]
+    H pr = lanes_even(lo, seq), pi = lanes_odd(lo, seq);
+    H rr = reversed(lanes_even(up, seq), seq), ri = reversed(lanes_odd(up, seq), seq);  // X[M - 1 .. W]
+    pair_step<H, true>(pr, pi, rr, ri, loadv<T, W>(c + 1), loadv<T, W>(sn + 1));
+    T v[2 * M];
+    v[0] = a0 + an;
+    v[1] = a0 - an;
+    v[M] = 2 * hr;
+    v[M + 1] = -2 * hi;
+    for (int k = 1; k < W; ++k) {
+        v[2 * k] = pr[k - 1];
+        v[2 * k + 1] = pi[k - 1];
+        v[2 * (M - k)] = rr[k - 1];
+        v[2 * (M - k) + 1] = ri[k - 1];
+    }
+    alignas(64) T z[2 * M];
+    for (int j = 0; j < 2 * M; j += 2 * U) {
+        vec<T, 2 * U> w;
+        for (int l = 0; l < 2 * U; ++l) w[l] = v[j + l];
+        storev<T, 2 * U>(z + j, w);
+    }
+    small_fft<T, U, true, M / U>(z, d, plan.small, sc);
+}
+
 template <class T>
 void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, PackedLayout lay, T sc) {
-    alignas(64) T z[32];
-    if (plan.order == 3) {
-        merge_layout(x, z, 8, c, sn, lay);
-        small_fft<T, small_lanes<T>(3), true, 4>(z, d, plan.small, sc);
-    } else {
-        merge_layout(x, z, 16, c, sn, lay);
-        small_fft<T, small_lanes<T>(4), true, 4>(z, d, plan.small, sc);
-    }
+    if (plan.order == 3) inv_short_m<T, 8, small_lanes<T>(3)>(plan, x, d, c, sn, lay, sc);
+    else inv_short_m<T, 16, small_lanes<T>(4)>(plan, x, d, c, sn, lay, sc);
 }
 
 }  // namespace
