@@ -192,7 +192,8 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
 // The inverse: the spectrum is merged (the inverse of split_step, times 2)
 // straight from the layout into the destination, then the inverse complex
 // transform runs there in place. N = 16 and 32 take one straight-line
-// kernel from the layout to the signal.
+// kernel from the layout to the signal; long transforms out of place merge
+// inside the first pass of the complex transform.
 template <class T, class S>
 ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, Zor8u* buf) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
@@ -215,7 +216,10 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
         dst[1] = an;
         lay = Layout::perm;
     }
-    if (src != dst && s->plan.small == nullptr && s->plan.order >= 5) {
+    // Out of place up to 2^16 reals the merge feeds the first pass; above,
+    // its many strided streams miss the cache and the separate merge (full
+    // vectors, sequential) with the in-place passes is faster.
+    if (src != dst && s->plan.small == nullptr && s->plan.order >= 5 && s->plan.order <= 15) {
         rk.inv_long(s->plan, src, dst, s->merge, s->merge + q + 1, lay, sc);
         return zorStsNoErr;
     }

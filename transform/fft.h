@@ -13,7 +13,9 @@
 // sweep the whole vector. Interleaved transforms of 8 to 1024 points (512 in
 // double precision) take a shorter route without any permutation: lane-wise
 // DFTs across vectors of complex units, factors per lane and transposes of
-// units (fft.simd.cpp). The floating-point transforms need no scratch memory
+// units (fft.simd.cpp). A real inverse merges its spectrum straight from
+// the packed layout: at 16 and 32 points into one straight-line kernel, out
+// of place up to 2^16 points inside the gather of the first pass. The floating-point transforms need no scratch memory
 // beyond a small stack frame, so they never touch the caller's work buffer;
 // the 16-bit floating path keeps its converted data there.
 #pragma once
