@@ -205,8 +205,10 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
         return zorStsNoErr;
     }
     const FftRealKernelsT<T>& rk = real_kernels<T>();
+    const T* mc = s->merge;                             // null below 8 points
+    const T* ms = mc != nullptr ? mc + q + 1 : nullptr;
     if (s->plan.small != nullptr && s->plan.order <= 4) {
-        rk.inv_short(s->plan, src, dst, s->merge, s->merge + q + 1, lay, sc);
+        rk.inv_short(s->plan, src, dst, mc, ms, lay, sc);
         return zorStsNoErr;
     }
     if (lay == Layout::pack && src == dst) {
@@ -220,10 +222,10 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
     // its many strided streams miss the cache and the separate merge (full
     // vectors, sequential) with the in-place passes is faster.
     if (src != dst && s->plan.small == nullptr && s->plan.order >= 5 && s->plan.order <= 15) {
-        rk.inv_long(s->plan, src, dst, s->merge, s->merge + q + 1, lay, sc);
+        rk.inv_long(s->plan, src, dst, mc, ms, lay, sc);
         return zorStsNoErr;
     }
-    rk.merge(src, dst, n / 2, s->merge, s->merge + q + 1, lay);
+    rk.merge(src, dst, n / 2, mc, ms, lay);
     half_fft(s, dst, dst, n, true, sc, buf);
     return zorStsNoErr;
 }
