@@ -22,12 +22,16 @@
 namespace zors {
 
 ZORS_ISA_TABLE(FftKernels, fft_kernels)
+ZORS_ISA_TABLE(FftRealKernels, fft_real_kernels)
 
 namespace {
 
 template <class T> const FftKernelsT<T>& kernels();
 template <> const FftKernelsT<float>& kernels<float>() { return fft_kernels().f32; }
 template <> const FftKernelsT<double>& kernels<double>() { return fft_kernels().f64; }
+template <class T> const FftRealKernelsT<T>& real_kernels();
+template <> const FftRealKernelsT<float>& real_kernels<float>() { return fft_real_kernels().f32; }
+template <> const FftRealKernelsT<double>& real_kernels<double>() { return fft_real_kernels().f64; }
 
 // Bit-reversal permutation of 2^order units: a gather into dst, or pairwise
 // exchanges when src == dst. An index is (a, m, c) with k-bit a and c; its
@@ -152,20 +156,6 @@ void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     kernels<T>().split_merge(d, m, s->split, s->split + q + 1, false);
 }
 
-// The inverse of split_step (times 2): the Perm spectrum in d becomes Z.
-template <class T>
-void merge_step(const FftSpecF<T>* s, T* d, std::size_t n) {
-    const std::size_t m = n / 2, q = n / 4;
-    const T a0 = d[0], an = d[1];
-    d[0] = a0 + an;
-    d[1] = a0 - an;
-    if (m < 2) return;
-    d[m] = 2 * d[m];
-    d[m + 1] = -2 * d[m + 1];
-    if (m < 4) return;
-    kernels<T>().split_merge(d, m, s->merge, s->merge + q + 1, true);
-}
-
 // The half-length complex transform of a real transform, src to dst. In
 // place it goes through the caller's work buffer when that holds the n
 // values (the first pass then reads in bit-reversed order instead of a
@@ -199,23 +189,43 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
     return zorStsNoErr;
 }
 
+// The inverse: the spectrum is merged (the inverse of split_step, times 2)
+// straight from the layout into the destination, then the inverse complex
+// transform runs there in place. N = 16 and 32 take one straight-line
+// kernel from the layout to the signal; long transforms out of place merge
+// inside the first pass of the complex transform.
 template <class T, class S>
 ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, Zor8u* buf) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
-    const std::size_t n = std::size_t{1} << s->order;
+    const std::size_t n = std::size_t{1} << s->order, q = n / 4;
     const T sc = dir_scale(s, true);
     if (n == 1) {
         dst[0] = sc != T(0) ? src[0] * sc : src[0];
         return zorStsNoErr;
     }
-    // Rearrange into Perm order in the destination.
-    const T a0 = src[0], an = src[nyquist_pos(lay, n)];
-    if (lay == Layout::pack) std::memmove(dst + 2, src + 1, (n - 2) * sizeof(T));
-    else if (dst != src) std::memmove(dst + 2, src + 2, (n - 2) * sizeof(T));
-    dst[0] = a0;
-    dst[1] = an;
-    merge_step(s, dst, n);
+    const FftRealKernelsT<T>& rk = real_kernels<T>();
+    const T* mc = s->merge;                             // null below 8 points
+    const T* ms = mc != nullptr ? mc + q + 1 : nullptr;
+    if (s->plan.small != nullptr && s->plan.order <= 4) {
+        rk.inv_short(s->plan, src, dst, mc, ms, lay, sc);
+        return zorStsNoErr;
+    }
+    if (lay == Layout::pack && src == dst) {
+        // In place the Pack values move up into the Perm positions first.
+        const T an = src[n - 1];
+        std::memmove(dst + 2, dst + 1, (n - 2) * sizeof(T));
+        dst[1] = an;
+        lay = Layout::perm;
+    }
+    // Out of place up to 2^16 reals the merge feeds the first pass; above,
+    // its many strided streams miss the cache and the separate merge (full
+    // vectors, sequential) with the in-place passes is faster.
+    if (src != dst && s->plan.small == nullptr && s->plan.order >= 5 && s->plan.order <= 15) {
+        rk.inv_long(s->plan, src, dst, mc, ms, lay, sc);
+        return zorStsNoErr;
+    }
+    rk.merge(src, dst, n / 2, mc, ms, lay);
     half_fft(s, dst, dst, n, true, sc, buf);
     return zorStsNoErr;
 }

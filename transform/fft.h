@@ -13,7 +13,9 @@
 // sweep the whole vector. Interleaved transforms of 8 to 1024 points (512 in
 // double precision) take a shorter route without any permutation: lane-wise
 // DFTs across vectors of complex units, factors per lane and transposes of
-// units (fft.simd.cpp). The floating-point transforms need no scratch memory
+// units (fft.simd.cpp). A real inverse merges its spectrum straight from
+// the packed layout: at 16 and 32 points into one straight-line kernel, out
+// of place up to 2^16 points inside the gather of the first pass. The floating-point transforms need no scratch memory
 // beyond a small stack frame, so they never touch the caller's work buffer;
 // the 16-bit floating path keeps its converted data there.
 #pragma once
@@ -114,6 +116,28 @@ struct FftKernelsT {
 struct FftKernels {
     FftKernelsT<float> f32;
     FftKernelsT<double> f64;
+};
+
+enum class PackedLayout;
+
+// Wide kernels of the inverse real transforms of one dispatch level.
+template <class T>
+struct FftRealKernelsT {
+    // The packed spectrum of N = 2m reals at x in layout `lay` merged into
+    // the m complex values whose inverse transform is the signal, written
+    // to d (d may be x, except for Pack); c = cos, s = sin of the merge table.
+    void (*merge)(const T* x, T* d, std::size_t m, const T* c, const T* s, PackedLayout lay);
+    // The whole inverse for plans of order 5 and more without `small`
+    // tables, out of place: the merge feeds the first pass directly.
+    void (*inv_long)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, PackedLayout lay, T scale);
+    // The whole inverse of 16 or 32 reals (plans of order 3 or 4 with
+    // `small` tables), x to d (which may be x), scaled as `passes`.
+    void (*inv_short)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, PackedLayout lay, T scale);
+};
+
+struct FftRealKernels {
+    FftRealKernelsT<float> f32;
+    FftRealKernelsT<double> f64;
 };
 
 // The identifier word at the start of any object.

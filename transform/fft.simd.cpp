@@ -678,6 +678,17 @@ inline void pair_step(V& pr, V& pi, V& rr, V& ri, V c, V sn) {
     }
 }
 
+// One side of a merged pair, with the operations of pair_step: Z[k]
+// (Upper false) or Z[M - k] (Upper true) from P = X[k], R = X[M - k] and
+// the factors of k.
+template <class V, bool Upper>
+inline void merged(V pr, V pi, V rr, V ri, V c, V sn, V& zr, V& zi) {
+    const V sr = pr + rr, si = pi - ri, dr = pr - rr, di = pi + ri;
+    const V u = product(sn, dr) + product(c, di), v = product(c, dr) - product(sn, di);
+    zr = Upper ? sr + u : sr - u;
+    zi = Upper ? v - si : si + v;
+}
+
 // W pairs per step from k on while they fit below M/2; returns the next k.
 template <class T, int W, bool Merge>
 std::size_t split_merge_w(T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
@@ -722,8 +733,254 @@ void split_merge(T* d, std::size_t m, const T* c, const T* sn, bool merge) {
     else split_merge_t<T, false>(d, m, c, sn);
 }
 
+// The inverse merge out of place: the spectrum values X[k], 1 <= k < M,
+// read from x[2k - Off] (Off = 1 for Pack, 0 for Perm and CCS), the merged
+// values written to d[2k]. x may be d when Off is 0 (each step reads both
+// ends of its pairs before writing them).
+template <class T, int W, int Off>
+std::size_t merge_from_w(const T* x, T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
+    using V = vec<T, W>;
+    const Inter<T> z{d};
+    constexpr auto seq = std::make_index_sequence<W>{};
+    const auto ld = [&](std::size_t j) {
+        const auto a = loadv<T, W>(x + 2 * j - Off), b = loadv<T, W>(x + 2 * j + W - Off);
+        return Cv<T, W>{evens(a, b, seq), odds(a, b, seq)};
+    };
+    for (; 2 * k + 2 * W <= m; k += W) {
+        Cv<T, W> p = ld(k), r = ld(m - k - W + 1);
+        r.re = reversed(r.re, seq);
+        r.im = reversed(r.im, seq);
+        pair_step<V, true>(p.re, p.im, r.re, r.im, loadv<T, W>(c + k), loadv<T, W>(sn + k));
+        r.re = reversed(r.re, seq);
+        r.im = reversed(r.im, seq);
+        z.template st<W>(k, p);
+        z.template st<W>(m - k - W + 1, r);
+    }
+    if constexpr (W > 2) k = merge_from_w<T, W / 2, Off>(x, d, m, c, sn, k);
+    return k;
+}
+
+template <class T, int Off>
+void merge_from_t(const T* x, T* d, std::size_t m, const T* c, const T* sn) {
+    std::size_t k = merge_from_w<T, static_cast<int>(kVectorBytes / sizeof(T)), Off>(x, d, m, c, sn, 1);
+    for (; k < m / 2; ++k) {
+        T pr = x[2 * k - Off], pi = x[2 * k + 1 - Off], rr = x[2 * (m - k) - Off], ri = x[2 * (m - k) + 1 - Off];
+        pair_step<T, true>(pr, pi, rr, ri, c[k], sn[k]);
+        d[2 * k] = pr;
+        d[2 * k + 1] = pi;
+        d[2 * (m - k)] = rr;
+        d[2 * (m - k) + 1] = ri;
+    }
+}
+
+// The whole inverse merge of the N = 2m reals of a layout into the m complex
+// values Z in d (d may be x for Perm and CCS, not for Pack).
+template <class T>
+void merge_layout(const T* x, T* d, std::size_t m, const T* c, const T* sn, PackedLayout lay) {
+    const std::size_t n = 2 * m, off = lay == PackedLayout::pack ? 1 : 0;
+    const T a0 = x[0], an = x[nyquist_pos(lay, n)];
+    if (m >= 2) {
+        const T hr = x[m - off], hi = x[m + 1 - off];  // X[M/2]
+        if (m >= 4) {
+            if (off) merge_from_t<T, 1>(x, d, m, c, sn);
+            else merge_from_t<T, 0>(x, d, m, c, sn);
+        }
+        d[m] = 2 * hr;
+        d[m + 1] = -2 * hi;
+    }
+    d[0] = a0 + an;
+    d[1] = a0 - an;
+}
+
+// ---- Long inverse real transforms out of place: the merge is part of the
+// gather of the first pass (see fused_first), so that the merged values
+// never go through memory; the radix-4 passes follow.
+
+template <class V, std::size_t... I>
+inline auto lanes_even(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (2 * I)...); }
+template <class V, std::size_t... I>
+inline auto lanes_odd(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (2 * I + 1)...); }
+template <class H, std::size_t... I>
+inline auto lanes_zip(H re, H im, std::index_sequence<I...>) {
+    return __builtin_shufflevector(re, im, (I / 2 + (I % 2) * (sizeof...(I) / 2))...);
+}
+
+// The layout of N = 2m reals seen as the spectrum X[k] = x[2k - Off] ...,
+// with the values the merge takes apart.
+template <class T, int Off>
+struct MergeSrc {
+    const T* x;
+    std::size_t m;
+    const T* c;
+    const T* sn;
+    T z0r, z0i, zhr, zhi;  // Z[0] and Z[M/2]
+
+    template <int U>
+    void ld(std::size_t j, vec<T, U>& re, vec<T, U>& im) const {
+        const auto a = loadv<T, 2 * U>(x + 2 * j - Off);
+        re = lanes_even(a, std::make_index_sequence<U>{});
+        im = lanes_odd(a, std::make_index_sequence<U>{});
+    }
+    // Z[i] of any i < M.
+    void one(std::size_t i, T& zr, T& zi) const {
+        if (i == 0) {
+            zr = z0r, zi = z0i;
+        } else if (2 * i == m) {
+            zr = zhr, zi = zhi;
+        } else if (2 * i < m) {
+            merged<T, false>(x[2 * i - Off], x[2 * i + 1 - Off], x[2 * (m - i) - Off], x[2 * (m - i) + 1 - Off], c[i], sn[i], zr, zi);
+        } else {
+            const std::size_t k = m - i;
+            merged<T, true>(x[2 * k - Off], x[2 * k + 1 - Off], x[2 * i - Off], x[2 * i + 1 - Off], c[k], sn[k], zr, zi);
+        }
+    }
+    // Z[j .. j + U - 1] as U interleaved units, j a multiple of U.
+    template <int U>
+    vec<T, 2 * U> units(std::size_t j) const {
+        using H = vec<T, U>;
+        constexpr auto hs = std::make_index_sequence<U>{};
+        H zr, zi;
+        if (j != 0 && 2 * (j + U) <= m) {
+            H pr, pi, rr, ri;
+            ld<U>(j, pr, pi);
+            ld<U>(m - j - U + 1, rr, ri);
+            merged<H, false>(pr, pi, reversed(rr, hs), reversed(ri, hs), loadv<T, U>(c + j), loadv<T, U>(sn + j), zr, zi);
+        } else if (2 * j > m) {
+            H pr, pi, rr, ri;
+            ld<U>(m - j - U + 1, pr, pi);
+            ld<U>(j, rr, ri);
+            const std::size_t k = m - j - U + 1;
+            merged<H, true>(reversed(pr, hs), reversed(pi, hs), rr, ri, reversed(loadv<T, U>(c + k), hs), reversed(loadv<T, U>(sn + k), hs), zr, zi);
+        } else {
+            for (int l = 0; l < U; ++l) {
+                T a, b;
+                one(j + static_cast<std::size_t>(l), a, b);
+                zr[l] = a;
+                zi[l] = b;
+            }
+        }
+        return lanes_zip(zr, zi, std::make_index_sequence<2 * U>{});
+    }
+};
+
+// fused_first with the merged values as its source.
+template <class T, int U, bool Scaled, int R, class Src>
+void merge_first(const FftPlan<T>& plan, const Src& zs, T* dst, T sc) {
+    using V = vec<T, 2 * U>;
+    const int order = plan.order, bits = order - (R == 8 ? 3 : 4);
+    const std::size_t groups = (std::size_t{1} << order) / R, stride = groups;
+    const int lo = plan.revbits, hi = order - lo;
+    const std::uint32_t* rev = plan.rev;
+    auto rb = [&](std::size_t i) {
+        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
+        return full >> (order - bits);
+    };
+    std::size_t lane_off[U];
+    for (int j = 0; j < U; ++j) lane_off[j] = rb(static_cast<std::size_t>(j));
+    constexpr int ubits = U == 4 ? 2 : 1;
+    const int sbits = bits - ubits < kFuseSpanBits ? bits - ubits : kFuseSpanBits;
+    const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
+    for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
+        for (std::size_t a = 0; a < span; ++a) {
+            const std::size_t r0 = rb0 + a * gap;
+            V x[R];
+            for (int t = 0; t < R; ++t) x[t] = zs.template units<U>(r0 + t * stride);
+            if constexpr (R == 16) {
+                dft16v<T, U, true, Scaled>(x, sc);
+            } else {
+                dft8v<T, U, true>(x);
+                if constexpr (Scaled) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
+            }
+            const std::size_t g0 = rb(r0);
+            T* out[U];
+            for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
+            store_groups<T, U, R>(x, out);
+        }
+}
+
+template <class T, int Off>
+void real_inv_long_t(const FftPlan<T>& plan, const MergeSrc<T, Off>& zs, T* d, T sc) {
+    constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : 2;
+    const bool odd = plan.order % 2 != 0;
+    if (sc != T(0)) {
+        if (odd) merge_first<T, Un, true, 8>(plan, zs, d, sc);
+        else merge_first<T, Un, true, 16>(plan, zs, d, sc);
+    } else {
+        if (odd) merge_first<T, Un, false, 8>(plan, zs, d, sc);
+        else merge_first<T, Un, false, 16>(plan, zs, d, sc);
+    }
+    // The passes the first one did not cover, as `run` does them.
+    const std::size_t n = std::size_t{1} << plan.order;
+    const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
+    const int covered = odd ? 0 : 1;
+    const Inter<T> z{d};
+    int p = covered;
+    for (std::size_t b = 0; b < n; b += block)
+        for (p = covered; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
+            radix4_pass<T, true>(z.at(b), block, plan.pass[p]);
+    for (; p < plan.npass; ++p) radix4_pass<T, true>(z, n, plan.pass[p]);
+}
+
+// The whole inverse of a plan of order 5 and more without `small` tables,
+// x to d (not in place).
+template <class T>
+void inv_long(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, PackedLayout lay, T sc) {
+    const std::size_t m = std::size_t{1} << plan.order, n = 2 * m;
+    const T a0 = x[0], an = x[nyquist_pos(lay, n)];
+    if (lay == PackedLayout::pack) {
+        const MergeSrc<T, 1> zs{x, m, c, sn, a0 + an, a0 - an, 2 * x[m - 1], -2 * x[m]};
+        real_inv_long_t(plan, zs, d, sc);
+    } else {
+        const MergeSrc<T, 0> zs{x, m, c, sn, a0 + an, a0 - an, 2 * x[m], -2 * x[m + 1]};
+        real_inv_long_t(plan, zs, d, sc);
+    }
+}
+
+// Inverse real transforms of 16 and 32 points (M = 8 or 16 complex values),
+// whose complex half runs in registers: the pairs k = 1 .. M/2 - 1 merge as
+// one vector (its last lane, the middle value, is replaced), and the merged
+// values go to memory as whole vectors of the width the transform loads, so
+// that its loads take them straight from the stores.
+template <class T, int M, int U>
+inline void inv_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, PackedLayout lay, T sc) {
+    constexpr int W = M / 2;
+    using H = vec<T, W>;
+    constexpr auto seq = std::make_index_sequence<W>{};
+    const std::size_t off = lay == PackedLayout::pack ? 1 : 0;
+    const T a0 = x[0], an = x[nyquist_pos(lay, 2 * M)], hr = x[M - off], hi = x[M + 1 - off];
+    const auto lo = loadv<T, 2 * W>(x + 2 - off), up = loadv<T, 2 * W>(x + M - off);  // X[1 .. W], X[W .. M - 1]
+    H pr = lanes_even(lo, seq), pi = lanes_odd(lo, seq);
+    H rr = reversed(lanes_even(up, seq), seq), ri = reversed(lanes_odd(up, seq), seq);  // X[M - 1 .. W]
+    pair_step<H, true>(pr, pi, rr, ri, loadv<T, W>(c + 1), loadv<T, W>(sn + 1));
+    T v[2 * M];
+    v[0] = a0 + an;
+    v[1] = a0 - an;
+    v[M] = 2 * hr;
+    v[M + 1] = -2 * hi;
+    for (int k = 1; k < W; ++k) {
+        v[2 * k] = pr[k - 1];
+        v[2 * k + 1] = pi[k - 1];
+        v[2 * (M - k)] = rr[k - 1];
+        v[2 * (M - k) + 1] = ri[k - 1];
+    }
+    alignas(64) T z[2 * M];
+    for (int j = 0; j < 2 * M; j += 2 * U) {
+        vec<T, 2 * U> w;
+        for (int l = 0; l < 2 * U; ++l) w[l] = v[j + l];
+        storev<T, 2 * U>(z + j, w);
+    }
+    small_fft<T, U, true, M / U>(z, d, plan.small, sc);
+}
+
+template <class T>
+void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, PackedLayout lay, T sc) {
+    if (plan.order == 3) inv_short_m<T, 8, small_lanes<T>(3)>(plan, x, d, c, sn, lay, sc);
+    else inv_short_m<T, 16, small_lanes<T>(4)>(plan, x, d, c, sn, lay, sc);
+}
+
 }  // namespace
 
 extern const FftKernels fft_kernels = {{&passes<float>, &small<float>, &split_merge<float>}, {&passes<double>, &small<double>, &split_merge<double>}};
+extern const FftRealKernels fft_real_kernels = {{&merge_layout<float>, &inv_long<float>, &inv_short<float>}, {&merge_layout<double>, &inv_long<double>, &inv_short<double>}};
 
 }  // namespace zors::ZORS_ISA
