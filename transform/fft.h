@@ -10,12 +10,14 @@
 // and radix-4 passes of lengths 16, 64, ... (or 32, 128, ...) with the
 // precomputed factors complete the transform in the destination. Passes that
 // fit in a cache-sized block run block by block before the longer passes
-// sweep the whole vector. Interleaved transforms of 8 to 1024 points (512 in
+// sweep the whole vector, two radix-4 passes at a time where two remain. Interleaved transforms of 8 to 1024 points (512 in
 // double precision) take a shorter route without any permutation: lane-wise
 // DFTs across vectors of complex units, factors per lane and transposes of
-// units (fft.simd.cpp). The floating-point transforms need no scratch memory
-// beyond a small stack frame, so they never touch the caller's work buffer;
-// the 16-bit floating path keeps its converted data there.
+// units (fft.simd.cpp). In place, vectors of up to 32 KiB are copied to the
+// stack so that the first pass can gather from the copy; longer ones are
+// permuted pairwise in place. The floating-point transforms need no scratch
+// memory beyond that stack frame, so they never touch the caller's work
+// buffer; the 16-bit floating path keeps its converted data there.
 #pragma once
 
 #include <cstddef>
