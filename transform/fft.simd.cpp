@@ -680,10 +680,7 @@ void small_dir(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     case 6: small_fft<T, 4, Inv, 16>(src, dst, tw, sc); break;
     case 7: mid<T, ML, Inv, 16, 8>(src, dst, tw, sc); break;
     case 8: mid<T, ML, Inv, 16, 16>(src, dst, tw, sc); break;
-    case 9: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
-    default:
-        if constexpr (sizeof(T) == 4) mid<T, ML, Inv, 32, 32>(src, dst, tw, sc);
-        break;
+    default: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
     }
 }
 
