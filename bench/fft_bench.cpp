@@ -1,5 +1,6 @@
 // FFTs: complex 32fc and 64fc and real 32f (to Perm and back), forward and
-// inverse, orders 4..20, out of place with a caller buffer, side by side
+// inverse, orders 4..20, out of place with a caller buffer (and the 32fc
+// forward transform in place), side by side
 // with FFTW (FFTW_MEASURE, same alignment, out of place) when it is
 // installed.
 #include <benchmark/benchmark.h>
@@ -28,7 +29,7 @@ void set_rate(benchmark::State& s, std::size_t n) {
 }
 
 template <class C, class Spec, class Init, class Size, class Fwd, class Free>
-void zors_fft(benchmark::State& s, Init init, Size size, Fwd fwd, Free fr, std::size_t elems) {
+void zors_fft(benchmark::State& s, Init init, Size size, Fwd fwd, Free fr, std::size_t elems, bool in_place = false) {
     const int order = static_cast<int>(s.range(0));
     const std::size_t n = std::size_t{1} << order;
     Spec* spec = nullptr;
@@ -38,7 +39,7 @@ void zors_fft(benchmark::State& s, Init init, Size size, Fwd fwd, Free fr, std::
     Zor8u* buf = zorsMalloc_8u(bytes > 0 ? bytes : 1);
     Vec<C> x(n * elems + 2), y(n * elems + 2);
     for (auto _ : s) {
-        fwd(x.p, y.p, spec, buf);
+        fwd(x.p, in_place ? x.p : y.p, spec, buf);
         benchmark::ClobberMemory();
     }
     set_rate(s, n);
@@ -51,6 +52,7 @@ void BM_zors_64fc(benchmark::State& s) { zors_fft<Zor64fc, ZorsFFTSpec_C_64fc>(s
 void BM_zors_r32f(benchmark::State& s) { zors_fft<Zor32f, ZorsFFTSpec_R_32f>(s, zorsFFTInitAlloc_R_32f, zorsFFTGetBufSize_R_32f, zorsFFTFwd_RToPerm_32f, zorsFFTFree_R_32f, 1); }
 void BM_zors_32fc_inv(benchmark::State& s) { zors_fft<Zor32fc, ZorsFFTSpec_C_32fc>(s, zorsFFTInitAlloc_C_32fc, zorsFFTGetBufSize_C_32fc, zorsFFTInv_CToC_32fc, zorsFFTFree_C_32fc, 1); }
 void BM_zors_64fc_inv(benchmark::State& s) { zors_fft<Zor64fc, ZorsFFTSpec_C_64fc>(s, zorsFFTInitAlloc_C_64fc, zorsFFTGetBufSize_C_64fc, zorsFFTInv_CToC_64fc, zorsFFTFree_C_64fc, 1); }
+void BM_zors_32fc_ip(benchmark::State& s) { zors_fft<Zor32fc, ZorsFFTSpec_C_32fc>(s, zorsFFTInitAlloc_C_32fc, zorsFFTGetBufSize_C_32fc, zorsFFTFwd_CToC_32fc, zorsFFTFree_C_32fc, 1, true); }
 void BM_zors_r32f_inv(benchmark::State& s) { zors_fft<Zor32f, ZorsFFTSpec_R_32f>(s, zorsFFTInitAlloc_R_32f, zorsFFTGetBufSize_R_32f, zorsFFTInv_PermToR_32f, zorsFFTFree_R_32f, 1); }
 
 
@@ -79,6 +81,10 @@ void BM_fftw_32fc(benchmark::State& s) {
 void BM_fftw_64fc(benchmark::State& s) {
     fftw_fft<Zor64fc>(s, [](int n, Zor64fc* x, Zor64fc* y) { return fftw_plan_dft_1d(n, reinterpret_cast<fftw_complex*>(x), reinterpret_cast<fftw_complex*>(y), FFTW_FORWARD, FFTW_MEASURE); },
                       fftw_execute, fftw_destroy_plan, 0);
+}
+void BM_fftw_32fc_ip(benchmark::State& s) {
+    fftw_fft<Zor32fc>(s, [](int n, Zor32fc* x, Zor32fc*) { return fftwf_plan_dft_1d(n, reinterpret_cast<fftwf_complex*>(x), reinterpret_cast<fftwf_complex*>(x), FFTW_FORWARD, FFTW_MEASURE); },
+                      fftwf_execute, fftwf_destroy_plan, 0);
 }
 void BM_fftw_r32f(benchmark::State& s) {
     fftw_fft<Zor32f>(s, [](int n, Zor32f* x, Zor32f* y) { return fftwf_plan_dft_r2c_1d(n, x, reinterpret_cast<fftwf_complex*>(y), FFTW_MEASURE); },
@@ -110,9 +116,11 @@ int main(int argc, char** argv) {
 #ifdef ZORS_BENCH_FFTW
         {"32fc", BM_zors_32fc, BM_fftw_32fc}, {"64fc", BM_zors_64fc, BM_fftw_64fc}, {"r32f", BM_zors_r32f, BM_fftw_r32f},
         {"32fc_inv", BM_zors_32fc_inv, BM_fftw_32fc_inv}, {"64fc_inv", BM_zors_64fc_inv, BM_fftw_64fc_inv}, {"r32f_inv", BM_zors_r32f_inv, BM_fftw_r32f_inv},
+        {"32fc_ip", BM_zors_32fc_ip, BM_fftw_32fc_ip},
 #else
         {"32fc", BM_zors_32fc, nullptr}, {"64fc", BM_zors_64fc, nullptr}, {"r32f", BM_zors_r32f, nullptr},
         {"32fc_inv", BM_zors_32fc_inv, nullptr}, {"64fc_inv", BM_zors_64fc_inv, nullptr}, {"r32f_inv", BM_zors_r32f_inv, nullptr},
+        {"32fc_ip", BM_zors_32fc_ip, nullptr},
 #endif
     };
     for (const Pair& p : pairs)

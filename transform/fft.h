@@ -10,14 +10,17 @@
 // and radix-4 passes of lengths 16, 64, ... (or 32, 128, ...) with the
 // precomputed factors complete the transform in the destination. Passes that
 // fit in a cache-sized block run block by block before the longer passes
-// sweep the whole vector. Interleaved transforms of 8 to 1024 points (512 in
-// double precision) take a shorter route without any permutation: lane-wise
-// DFTs across vectors of complex units, factors per lane and transposes of
-// units (fft.simd.cpp). A real inverse merges its spectrum straight from
-// the packed layout: at 16 and 32 points into one straight-line kernel, out
-// of place up to 2^16 points inside the gather of the first pass. The floating-point transforms need no scratch memory
-// beyond a small stack frame, so they never touch the caller's work buffer;
-// the 16-bit floating path keeps its converted data there.
+// sweep the whole vector, two radix-4 passes at a time where two remain.
+// Interleaved transforms of 8 to 512 points take a shorter route without any
+// permutation: lane-wise DFTs across vectors of complex units, factors per
+// lane and transposes of units (fft.simd.cpp). In place, vectors of up to
+// 32 KiB are copied to the stack so that the first pass can gather from the
+// copy; longer ones are permuted pairwise in place. A real inverse merges its
+// spectrum straight from the packed layout: at 16 and 32 points into one
+// straight-line kernel, out of place up to 2^16 points inside the gather of
+// the first pass. The floating-point transforms need no scratch memory beyond
+// that stack frame, so they never touch the caller's work buffer; the 16-bit
+// floating path keeps its converted data there.
 #pragma once
 
 #include <cstddef>
@@ -186,7 +189,7 @@ constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
 // transform stays in registers, above it runs as two passes over the
 // N1 x N2 matrix of the points, N1 = mid_n1(order).
 inline constexpr int kSmallMinOrder = 3, kOnePassMaxOrder = 6;
-template <class T> constexpr int small_max_order() { return sizeof(T) == 4 ? 10 : 9; }
+template <class T> constexpr int small_max_order() { return 9; }
 template <class T> constexpr int small_lanes(int order) { return order == 3 ? 2 : order <= kOnePassMaxOrder || sizeof(T) == 8 ? 4 : 8; }
 constexpr std::size_t mid_n1(int order) { return std::size_t{1} << ((order + 1) / 2); }
 // Factors of the lane-wise transforms of m vectors: W_q^j, j < q, for

@@ -135,17 +135,66 @@ void radix4(L d, std::size_t n, const T* tw, std::size_t q) {
     }
 }
 
+// Two consecutive radix-4 passes, of lengths 4q and 16q, as one sweep: the
+// 16 points k + j·q (j < 16) of a group of 16q pass through both butterfly
+// stages in registers. The operations and their order are those of the two
+// separate passes, so the results are the same bits; only the stores and
+// loads between the passes are gone.
+template <class T, int W, bool Inv, class L>
+void radix16(L d, std::size_t n, const T* tw1, const T* tw2, std::size_t q) {
+    for (std::size_t base = 0; base < n; base += 16 * q) {
+        const L g = d.at(base);
+        for (std::size_t k = 0; k < q; k += W) {
+            Cv<T, W> c[16];
+            for (int m = 0; m < 4; ++m) {
+                for (int j = 0; j < 4; ++j) c[4 * m + j] = g.template ld<W>((4 * m + j) * q + k);
+                bfly4<T, W, Inv>(c + 4 * m, tw1, q, k);
+            }
+            for (int i = 0; i < 4; ++i) {
+                Cv<T, W> s[4] = {c[i], c[4 + i], c[8 + i], c[12 + i]};
+                bfly4<T, W, Inv>(s, tw2, 4 * q, k + i * q);
+                for (int j = 0; j < 4; ++j) g.template st<W>((4 * j + i) * q + k, s[j]);
+            }
+        }
+    }
+}
+
+// One radix-4 pass of length 4q, or with `next` the pair of passes 4q and
+// 16q, over n points.
 template <class T, bool Inv, class L>
-void radix4_pass(L d, std::size_t n, const FftPass<T>& p) {
+void radix4_pass(L d, std::size_t n, const FftPass<T>& p, const FftPass<T>* next = nullptr) {
     constexpr int Wn = static_cast<int>(kVectorBytes / sizeof(T));
     constexpr int W2 = Wn / 2 >= 2 ? Wn / 2 : 2;
     constexpr int W4 = Wn / 4 >= 2 ? Wn / 4 : 2;
     const std::size_t q = static_cast<std::size_t>(p.q);
+    const auto go = [&]<int W>() {
+        if (next != nullptr) radix16<T, W, Inv>(d, n, p.tw, next->tw, q);
+        else radix4<T, W, Inv>(d, n, p.tw, q);
+    };
     // Short transforms still sit in the store buffer of the first pass, whose
     // stores are at most 32 bytes wide: loads of the same width forward.
-    if (q >= static_cast<std::size_t>(Wn) && (Wn * sizeof(T) <= 32 || n > 64)) radix4<T, Wn, Inv>(d, n, p.tw, q);
-    else if (q >= static_cast<std::size_t>(W2)) radix4<T, W2, Inv>(d, n, p.tw, q);
-    else radix4<T, W4, Inv>(d, n, p.tw, q);
+    if (q >= static_cast<std::size_t>(Wn) && (Wn * sizeof(T) <= 32 || n > 64)) go.template operator()<Wn>();
+    else if (q >= static_cast<std::size_t>(W2)) go.template operator()<W2>();
+    else go.template operator()<W4>();
+}
+
+// The passes from p on whose length stays within `len`, over n points, in
+// pairs where two remain; returns the first pass left. A pair keeps its 16
+// points in at most 2 KiB steps: at 4 KiB they would all fall into one set
+// of the first-level cache and evict each other.
+template <class T, bool Inv, class L>
+int radix4_passes(const FftPlan<T>& plan, L d, std::size_t n, int p, std::size_t len) {
+    const auto fits = [&](int i) { return i < plan.npass && 4 * static_cast<std::size_t>(plan.pass[i].q) <= len; };
+    while (fits(p)) {
+        if (fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048) {
+            radix4_pass<T, Inv>(d, n, plan.pass[p], &plan.pass[p + 1]);
+            p += 2;
+        } else {
+            radix4_pass<T, Inv>(d, n, plan.pass[p]);
+            ++p;
+        }
+    }
+    return p;
 }
 
 // Length-4 DFTs of neighbouring points in bit-reversed order (u0 .. u3 hold
@@ -376,7 +425,7 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     for (int j = 0; j < U; ++j) lane_off[j] = rb(static_cast<std::size_t>(j));
     // Groups a·(groups/A) apart land next to each other in the destination:
     // visiting them together writes whole cache lines.
-    constexpr int ubits = U == 4 ? 2 : U == 2 ? 1 : 0;
+    constexpr int ubits = U == 8 ? 3 : U == 4 ? 2 : U == 2 ? 1 : 0;
     const int sbits = bits - ubits < kFuseSpanBits ? bits - ubits : kFuseSpanBits;
     const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
     for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
@@ -422,13 +471,20 @@ void first_inplace(T* d, std::size_t n, T sc) {
     }
 }
 
+// Complex units in one full vector of the level (at most 8).
+template <class T>
+constexpr int full_units() {
+    constexpr int u = static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    return u >= 8 ? 8 : u;
+}
+
 template <class T, bool Inv, bool Scaled>
 void first_inplace_any(T* d, std::size_t n, int order, T sc) {
-    constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    constexpr int Un = full_units<T>();
     const std::size_t groups = n / (order % 2 ? 8 : 4);
     if (Un > 1 && groups >= static_cast<std::size_t>(Un)) {
         if (order % 2) first_inplace<T, Un, Inv, Scaled, 8>(d, n, sc);
-        else first_inplace<T, Un, Inv, Scaled, 4>(d, n, sc);
+        else first_inplace<T, (Un > 4 ? 4 : Un), Inv, Scaled, 4>(d, n, sc);  // R groups of U units: U <= R
     } else {
         first_pass<T, Inv, Scaled>(Inter<T>{d}, n, order, sc);
     }
@@ -436,7 +492,7 @@ void first_inplace_any(T* d, std::size_t n, int order, T sc) {
 
 template <class T, bool Inv, bool Scaled, int R>
 void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
-    constexpr int Un = static_cast<int>(kVectorBytes / (2 * sizeof(T))) >= 4 ? 4 : static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    constexpr int Un = full_units<T>() < R ? full_units<T>() : R;  // R groups of U units: U <= R
     constexpr int U2 = Un >= 2 ? 2 : 1;
     const std::size_t groups = (std::size_t{1} << plan.order) / R;
     if (groups >= static_cast<std::size_t>(Un)) fused_first<T, Un, Inv, Scaled, R>(plan, src, dst, sc);
@@ -475,10 +531,9 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src) {
             if constexpr (std::is_same_v<L, Inter<T>>) first_inplace_any<T, Inv, Scaled>(db.p, block, plan.order, sc);
             else first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
         }
-        for (p = covered; p < plan.npass && 4 * static_cast<std::size_t>(plan.pass[p].q) <= block; ++p)
-            radix4_pass<T, Inv>(db, block, plan.pass[p]);
+        p = radix4_passes<T, Inv>(plan, db, block, covered, block);
     }
-    for (; p < plan.npass; ++p) radix4_pass<T, Inv>(d, n, plan.pass[p]);
+    radix4_passes<T, Inv>(plan, d, n, p, n);
 }
 
 template <class T, bool Inv, class L>
@@ -625,10 +680,7 @@ void small_dir(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     case 6: small_fft<T, 4, Inv, 16>(src, dst, tw, sc); break;
     case 7: mid<T, ML, Inv, 16, 8>(src, dst, tw, sc); break;
     case 8: mid<T, ML, Inv, 16, 16>(src, dst, tw, sc); break;
-    case 9: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
-    default:
-        if constexpr (sizeof(T) == 4) mid<T, ML, Inv, 32, 32>(src, dst, tw, sc);
-        break;
+    default: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
     }
 }
 
