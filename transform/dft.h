@@ -76,12 +76,7 @@ struct DftPlan {
     std::int32_t padded;        // M, a power of two >= 2n - 1
     std::int32_t apart;         // the FFT's share of the work area holds M more values: the FFTs run out of place
     Cx<T>* chirp;               // owned: e^{-iπ·j²/n}, j < n
-    Cx<T>* kernel;              // owned: spectrum of the conjugate chirp, times 1/M (halves: even bins, then odd)
-    // Bluestein in place without room for an out-of-place FFT: the M-point
-    // FFT as one radix-2 step of decimation in frequency and two in-place
-    // FFTs of M/2 points short enough to need no permutation (null otherwise)
-    void* half;                 // owned: FFT of M/2 points (interleaved kind)
-    Cx<T>* half_tw;             // owned: e^{-2πi·j/M}, j < M/2
+    Cx<T>* kernel;              // owned: spectrum of the conjugate chirp, times 1/M
     // power of two (the plan's kind) or Bluestein (interleaved kind)
     void* fft;                  // owned
     std::int32_t fft_kind;      // FFT identifier of `fft`

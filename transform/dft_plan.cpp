@@ -289,35 +289,17 @@ ZorStatus build_bluestein(DftPlan<T>& p) {
     }
     st = zorsFFTFwd_CToC_64fc(b, b, f64, nullptr);
     zorsFFTFree_C_64fc(f64);
-    p.fft_kind = interleaved_kind<T>();
-    if (st == zorStsNoErr) st = fft_create<T>(p.fft_kind, order, ZOR_FFT_NO_DIV, zorAlgHintNone, &p.fft);
-    const int fs = st == zorStsNoErr ? fft_size(p.fft_kind, p.fft) : 0;
-    p.apart = static_cast<std::uint64_t>(fs) >= M * sizeof(Cx<T>) + 16;
-    // In place, the halves spare the M-point FFT its permutation pass where
-    // M/2 points take the permutation-free short route.
-    const int short_route = sizeof(T) == 4 ? 10 : 9;
-    if (st == zorStsNoErr && !p.apart && order >= 5 && order - 1 <= short_route) {
-        const std::uint64_t H = M / 2;
-        p.half_tw = alloc_cx<T>(H);
-        if (p.half_tw == nullptr) st = zorStsMemAllocErr;
-        else st = fft_create<T>(p.fft_kind, order - 1, ZOR_FFT_NO_DIV, zorAlgHintNone, &p.half);
-        for (std::uint64_t j = 0; st == zorStsNoErr && j < H; ++j) {
-            long double c, sn;
-            unit_root(j, M, c, sn);
-            p.half_tw[j] = {static_cast<T>(c), static_cast<T>(sn)};
-        }
-    }
     if (st == zorStsNoErr) {
-        // halves: the even bins, then the odd ones
         const double inv = 1.0 / static_cast<double>(M);
-        const std::uint64_t H = M / 2;
-        for (std::uint64_t j = 0; j < M; ++j) {
-            const std::uint64_t at = p.half == nullptr ? j : (j % 2 ? H + j / 2 : j / 2);
-            p.kernel[at] = {static_cast<T>(b[j].re * inv), static_cast<T>(b[j].im * inv)};
-        }
+        for (std::uint64_t j = 0; j < M; ++j) p.kernel[j] = {static_cast<T>(b[j].re * inv), static_cast<T>(b[j].im * inv)};
     }
     aligned_free(b);
     if (st != zorStsNoErr) return st;
+    p.fft_kind = interleaved_kind<T>();
+    st = fft_create<T>(p.fft_kind, order, ZOR_FFT_NO_DIV, zorAlgHintNone, &p.fft);
+    if (st != zorStsNoErr) return st;
+    const int fs = fft_size(p.fft_kind, p.fft);
+    p.apart = static_cast<std::uint64_t>(fs) >= M * sizeof(Cx<T>) + 16;
     const std::int64_t w = 2 * static_cast<std::int64_t>(sizeof(T)) * static_cast<std::int64_t>(M) + 16 + fs;
     if (w > 0x7fffffff) return zorStsMemAllocErr;
     p.work = static_cast<std::int32_t>(w);
@@ -334,12 +316,10 @@ void dft_plan_free(DftPlan<T>& p) {
     aligned_free(p.lane_twiddles);
     aligned_free(p.chirp);
     aligned_free(p.kernel);
-    aligned_free(p.half_tw);
     if (p.fft != nullptr) fft_release(p.fft_kind, p.fft);
-    if (p.half != nullptr) fft_release(p.fft_kind, p.half);
     p.digits = nullptr;
-    p.roots = p.twiddles = p.lane_twiddles = p.chirp = p.kernel = p.half_tw = nullptr;
-    p.fft = p.half = nullptr;
+    p.roots = p.twiddles = p.lane_twiddles = p.chirp = p.kernel = nullptr;
+    p.fft = nullptr;
 }
 
 template <class T>

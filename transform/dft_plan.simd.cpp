@@ -741,38 +741,6 @@ void mul_rows(const Cx<T>* x, const Cx<T>* y, Cx<T>* z, std::size_t j, std::size
     if constexpr (W > 1) mul_rows<Inv, T, W / 2>(x, y, z, j, n);
 }
 
-// z[j] = x[j] + y[j]·conj(w[j]) from j to n, W values at a time, then
-// narrower packs.
-template <class T, std::size_t W = kWide<T>>
-void add_mul_conj_rows(const Cx<T>* x, const Cx<T>* y, const Cx<T>* w, Cx<T>* z, std::size_t j, std::size_t n) {
-    for (; j + W <= n; j += W) store(z + j, add(ld<T, W>(x + j), mul<true>(ld<T, W>(y + j), ld<T, W>(w + j))));
-    if constexpr (W > 1) add_mul_conj_rows<T, W / 2>(x, y, w, z, j, n);
-}
-
-// The cyclic convolution of a (n values, n <= M/2, zero above) with the
-// kernel through the halves: the radix-2 step of decimation in frequency
-// (the upper half of the input is zero, so the odd-bin half is the lower
-// half times e^{-2πi·j/M}), two M/2-point FFTs in place, the kernel in that
-// order, the two inverse FFTs, and of the inverse radix-2 step only the
-// lower half, the one that holds the n results.
-template <bool Inv, class T>
-ZorStatus convolve_halves(const DftPlan<T>& p, Cx<T>* a, std::size_t n, void* rest) {
-    const std::size_t H = static_cast<std::size_t>(p.padded) / 2;
-    std::memset(static_cast<void*>(a + n), 0, (H - n) * sizeof(Cx<T>));
-    mul_rows<false>(a, p.half_tw, a + H, 0, n);
-    std::memset(static_cast<void*>(a + H + n), 0, (H - n) * sizeof(Cx<T>));
-    ZorStatus st = zorStsNoErr;
-    for (std::size_t h = 0; h < 2 && st == zorStsNoErr; ++h)
-        st = fft_complex(p.fft_kind, p.half, view(a + h * H), view(a + h * H), rest, false);
-    if (st != zorStsNoErr) return st;
-    mul_rows<Inv>(a, p.kernel, a, 0, 2 * H);
-    for (std::size_t h = 0; h < 2 && st == zorStsNoErr; ++h)
-        st = fft_complex(p.fft_kind, p.half, view(a + h * H), view(a + h * H), rest, true);
-    if (st != zorStsNoErr) return st;
-    add_mul_conj_rows(a, a + H, p.half_tw, a, 0, n);
-    return zorStsNoErr;
-}
-
 template <bool Inv, class T>
 ZorStatus run_bluestein(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* work) {
     const std::size_t n = static_cast<std::size_t>(p.n), M = static_cast<std::size_t>(p.padded);
@@ -787,11 +755,9 @@ ZorStatus run_bluestein(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* w
             store(a + j, mul<Inv>(pack_at<T>([&](std::size_t l) { return src.get(j + l); }, lanes), load(p.chirp + j)));
         for (; j < n; ++j) a[j] = mul<Inv>(src.get(j), p.chirp[j]);
     }
+    std::memset(static_cast<void*>(a + n), 0, (M - n) * sizeof(Cx<T>));
     void* rest = a + M;
-    if (p.half != nullptr) {
-        if (const ZorStatus st = convolve_halves<Inv>(p, a, n, rest)) return st;
-    } else if (p.apart) {
-        std::memset(static_cast<void*>(a + n), 0, (M - n) * sizeof(Cx<T>));
+    if (p.apart) {
         // Out of place through the FFT's share of the work area, which
         // spares the FFTs their separate permutation passes.
         auto* b = reinterpret_cast<Cx<T>*>((reinterpret_cast<std::uintptr_t>(rest) + 15) & ~std::uintptr_t{15});
@@ -801,7 +767,6 @@ ZorStatus run_bluestein(const DftPlan<T>& p, CView<T> src, CView<T> dst, void* w
         st = fft_complex(p.fft_kind, p.fft, view(b), view(a), nullptr, true);
         if (st != zorStsNoErr) return st;
     } else {
-        std::memset(static_cast<void*>(a + n), 0, (M - n) * sizeof(Cx<T>));
         ZorStatus st = fft_complex(p.fft_kind, p.fft, view(a), view(a), rest, false);
         if (st != zorStsNoErr) return st;
         mul_rows<Inv>(a, p.kernel, a, 0, M);
