@@ -235,13 +235,6 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
         dst[1] = an;
         lay = Layout::perm;
     }
-    // Out of place up to 2^16 reals the merge feeds the first pass; above,
-    // its many strided streams miss the cache and the separate merge (full
-    // vectors, sequential) with the in-place passes is faster.
-    if (src != dst && s->plan.small == nullptr && s->plan.order >= 5 && s->plan.order <= 15) {
-        rk.inv_long(s->plan, src, dst, mc, ms, lay, sc);
-        return zorStsNoErr;
-    }
     rk.merge(src, dst, n / 2, mc, ms, lay);
     half_fft(s, dst, dst, n, true, sc, buf);
     return zorStsNoErr;

@@ -16,11 +16,11 @@
 // lane and transposes of units (fft.simd.cpp). In place, vectors of up to
 // 32 KiB are copied to the stack so that the first pass can gather from the
 // copy; longer ones are permuted pairwise in place. A real inverse merges its
-// spectrum straight from the packed layout: at 16 and 32 points into one
-// straight-line kernel, out of place up to 2^16 points inside the gather of
-// the first pass. The floating-point transforms need no scratch memory beyond
-// that stack frame, so they never touch the caller's work buffer; the 16-bit
-// floating path keeps its converted data there.
+// spectrum straight from the packed layout (at 16 and 32 points into one
+// straight-line kernel) before its complex transform. The floating-point
+// transforms need no scratch memory beyond that stack frame, so they never
+// touch the caller's work buffer; the 16-bit floating path keeps its
+// converted data there.
 #pragma once
 
 #include <cstddef>
@@ -130,9 +130,6 @@ struct FftRealKernelsT {
     // the m complex values whose inverse transform is the signal, written
     // to d (d may be x, except for Pack); c = cos, s = sin of the merge table.
     void (*merge)(const T* x, T* d, std::size_t m, const T* c, const T* s, PackedLayout lay);
-    // The whole inverse for plans of order 5 and more without `small`
-    // tables, out of place: the merge feeds the first pass directly.
-    void (*inv_long)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, PackedLayout lay, T scale);
     // The whole inverse of 16 or 32 reals (plans of order 3 or 4 with
     // `small` tables), x to d (which may be x), scaled as `passes`.
     void (*inv_short)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, PackedLayout lay, T scale);
