@@ -730,67 +730,14 @@ inline void pair_step(V& pr, V& pi, V& rr, V& ri, V c, V sn) {
     }
 }
 
-// One side of a merged pair, with the operations of pair_step: Z[k]
-// (Upper false) or Z[M - k] (Upper true) from P = X[k], R = X[M - k] and
-// the factors of k.
-template <class V, bool Upper>
-inline void merged(V pr, V pi, V rr, V ri, V c, V sn, V& zr, V& zi) {
-    const V sr = pr + rr, si = pi - ri, dr = pr - rr, di = pi + ri;
-    const V u = product(sn, dr) + product(c, di), v = product(c, dr) - product(sn, di);
-    zr = Upper ? sr + u : sr - u;
-    zi = Upper ? v - si : si + v;
-}
-
-// W pairs per step from k on while they fit below M/2; returns the next k.
-template <class T, int W, bool Merge>
-std::size_t split_merge_w(T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
-    using V = vec<T, W>;
-    const Inter<T> z{d};
-    constexpr auto seq = std::make_index_sequence<W>{};
-    for (; 2 * k + 2 * W <= m; k += W) {
-        Cv<T, W> p = z.template ld<W>(k), r = z.template ld<W>(m - k - W + 1);
-        r.re = reversed(r.re, seq);
-        r.im = reversed(r.im, seq);
-        pair_step<V, Merge>(p.re, p.im, r.re, r.im, loadv<T, W>(c + k), loadv<T, W>(sn + k));
-        r.re = reversed(r.re, seq);
-        r.im = reversed(r.im, seq);
-        z.template st<W>(k, p);
-        z.template st<W>(m - k - W + 1, r);
-    }
-    return k;
-}
-
-// Full vectors first, then halves down to pairs of lanes for what is left,
-// then single pairs: every pair gets the same operations whatever the width.
-template <class T, int W, bool Merge>
-std::size_t split_merge_down(T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
-    k = split_merge_w<T, W, Merge>(d, m, c, sn, k);
-    if constexpr (W > 2) k = split_merge_down<T, W / 2, Merge>(d, m, c, sn, k);
-    return k;
-}
-
-template <class T, bool Merge>
-void split_merge_t(T* d, std::size_t m, const T* c, const T* sn) {
-    std::size_t k = split_merge_down<T, static_cast<int>(kVectorBytes / sizeof(T)), Merge>(d, m, c, sn, 1);
-    for (; k < m / 2; ++k) {
-        T* p = d + 2 * k;
-        T* r = d + 2 * (m - k);
-        pair_step<T, Merge>(p[0], p[1], r[0], r[1], c[k], sn[k]);
-    }
-}
-
-template <class T>
-void split_merge(T* d, std::size_t m, const T* c, const T* sn, bool merge) {
-    if (merge) split_merge_t<T, true>(d, m, c, sn);
-    else split_merge_t<T, false>(d, m, c, sn);
-}
-
-// The inverse merge out of place: the spectrum values X[k], 1 <= k < M,
-// read from x[2k - Off] (Off = 1 for Pack, 0 for Perm and CCS), the merged
-// values written to d[2k]. x may be d when Off is 0 (each step reads both
-// ends of its pairs before writing them).
-template <class T, int W, int Off>
-std::size_t merge_from_w(const T* x, T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
+// The split (forward) or merge (inverse) of the pairs k, M - k: the values
+// X[k], 1 <= k < M, read from x[2k - Off] (Off = 1 for Pack, 0 for Perm,
+// CCS and the split in place), the results written to d[2k]. x may be d when
+// Off is 0: each step reads both ends of its pairs before writing them.
+// W pairs per step from k on while they fit below M/2, then halves down to
+// pairs of lanes; returns the next k.
+template <class T, int W, bool Merge, int Off>
+std::size_t pairs_w(const T* x, T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
     using V = vec<T, W>;
     const Inter<T> z{d};
     constexpr auto seq = std::make_index_sequence<W>{};
@@ -802,27 +749,35 @@ std::size_t merge_from_w(const T* x, T* d, std::size_t m, const T* c, const T* s
         Cv<T, W> p = ld(k), r = ld(m - k - W + 1);
         r.re = reversed(r.re, seq);
         r.im = reversed(r.im, seq);
-        pair_step<V, true>(p.re, p.im, r.re, r.im, loadv<T, W>(c + k), loadv<T, W>(sn + k));
+        pair_step<V, Merge>(p.re, p.im, r.re, r.im, loadv<T, W>(c + k), loadv<T, W>(sn + k));
         r.re = reversed(r.re, seq);
         r.im = reversed(r.im, seq);
         z.template st<W>(k, p);
         z.template st<W>(m - k - W + 1, r);
     }
-    if constexpr (W > 2) k = merge_from_w<T, W / 2, Off>(x, d, m, c, sn, k);
+    if constexpr (W > 2) k = pairs_w<T, W / 2, Merge, Off>(x, d, m, c, sn, k);
     return k;
 }
 
-template <class T, int Off>
-void merge_from_t(const T* x, T* d, std::size_t m, const T* c, const T* sn) {
-    std::size_t k = merge_from_w<T, static_cast<int>(kVectorBytes / sizeof(T)), Off>(x, d, m, c, sn, 1);
+// Full vectors first, then narrower ones, then single pairs: every pair gets
+// the same operations whatever the width.
+template <class T, bool Merge, int Off>
+void pairs_t(const T* x, T* d, std::size_t m, const T* c, const T* sn) {
+    std::size_t k = pairs_w<T, static_cast<int>(kVectorBytes / sizeof(T)), Merge, Off>(x, d, m, c, sn, 1);
     for (; k < m / 2; ++k) {
         T pr = x[2 * k - Off], pi = x[2 * k + 1 - Off], rr = x[2 * (m - k) - Off], ri = x[2 * (m - k) + 1 - Off];
-        pair_step<T, true>(pr, pi, rr, ri, c[k], sn[k]);
+        pair_step<T, Merge>(pr, pi, rr, ri, c[k], sn[k]);
         d[2 * k] = pr;
         d[2 * k + 1] = pi;
         d[2 * (m - k)] = rr;
         d[2 * (m - k) + 1] = ri;
     }
+}
+
+template <class T>
+void split_merge(T* d, std::size_t m, const T* c, const T* sn, bool merge) {
+    if (merge) pairs_t<T, true, 0>(d, d, m, c, sn);
+    else pairs_t<T, false, 0>(d, d, m, c, sn);
 }
 
 // The whole inverse merge of the N = 2m reals of a layout into the m complex
@@ -834,8 +789,8 @@ void merge_layout(const T* x, T* d, std::size_t m, const T* c, const T* sn, Pack
     if (m >= 2) {
         const T hr = x[m - off], hi = x[m + 1 - off];  // X[M/2]
         if (m >= 4) {
-            if (off) merge_from_t<T, 1>(x, d, m, c, sn);
-            else merge_from_t<T, 0>(x, d, m, c, sn);
+            if (off) pairs_t<T, true, 1>(x, d, m, c, sn);
+            else pairs_t<T, true, 0>(x, d, m, c, sn);
         }
         d[m] = 2 * hr;
         d[m + 1] = -2 * hi;
@@ -844,18 +799,10 @@ void merge_layout(const T* x, T* d, std::size_t m, const T* c, const T* sn, Pack
     d[1] = a0 - an;
 }
 
-// ---- Long inverse real transforms out of place: the merge is part of the
-// gather of the first pass (see fused_first), so that the merged values
-// never go through memory; the radix-4 passes follow.
-
 template <class V, std::size_t... I>
 inline auto lanes_even(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (2 * I)...); }
 template <class V, std::size_t... I>
 inline auto lanes_odd(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (2 * I + 1)...); }
-template <class H, std::size_t... I>
-inline auto lanes_zip(H re, H im, std::index_sequence<I...>) {
-    return __builtin_shufflevector(re, im, (I / 2 + (I % 2) * (sizeof...(I) / 2))...);
-}
 
 // Inverse real transforms of 16 and 32 points (M = 8 or 16 complex values),
 // whose complex half runs in registers: the pairs k = 1 .. M/2 - 1 merge as
