@@ -231,17 +231,24 @@ inline void small_dft(const C* a, C* b, int f, const Cx<T>* roots, std::size_t r
     }
 }
 
+// Calls fn with the radix as a compile-time constant for the dedicated
+// radices 2, 3, 4, 5 and 7, and with 0 (the general kernel) for any other.
+template <class Fn>
+inline void with_radix(int f, Fn&& fn) {
+    switch (f) {
+    case 2: fn(std::integral_constant<int, 2>{}); break;
+    case 3: fn(std::integral_constant<int, 3>{}); break;
+    case 4: fn(std::integral_constant<int, 4>{}); break;
+    case 5: fn(std::integral_constant<int, 5>{}); break;
+    case 7: fn(std::integral_constant<int, 7>{}); break;
+    default: fn(std::integral_constant<int, 0>{}); break;
+    }
+}
+
 template <bool Inv, class T>
 void small_dft_any(const Cx<T>* a, Cx<T>* b, int f, const Cx<T>* roots, std::size_t rs) {
-    switch (f) {
-    case 1: b[0] = a[0]; break;
-    case 2: small_dft<2, Inv>(a, b, f, roots, rs); break;
-    case 3: small_dft<3, Inv>(a, b, f, roots, rs); break;
-    case 4: small_dft<4, Inv>(a, b, f, roots, rs); break;
-    case 5: small_dft<5, Inv>(a, b, f, roots, rs); break;
-    case 7: small_dft<7, Inv>(a, b, f, roots, rs); break;
-    default: small_dft<0, Inv>(a, b, f, roots, rs); break;
-    }
+    if (f == 1) b[0] = a[0];
+    else with_radix(f, [&](auto F) { small_dft<F.value, Inv>(a, b, f, roots, rs); });
 }
 
 
@@ -279,14 +286,7 @@ void dit_pass(const DftPlan<T>& p, const DftLevel<T>& L, const Cx<T>* w, std::si
 template <bool Inv, class T, class Out>
 void dit_pass_any(const DftPlan<T>& p, int level, const Cx<T>* w, std::size_t off, Out out, Cx<T>* out_array) {
     const DftLevel<T>& L = p.lev[level];
-    switch (L.f) {
-    case 2: dit_pass<2, Inv>(p, L, w, off, out, out_array); break;
-    case 3: dit_pass<3, Inv>(p, L, w, off, out, out_array); break;
-    case 4: dit_pass<4, Inv>(p, L, w, off, out, out_array); break;
-    case 5: dit_pass<5, Inv>(p, L, w, off, out, out_array); break;
-    case 7: dit_pass<7, Inv>(p, L, w, off, out, out_array); break;
-    default: dit_pass<0, Inv>(p, L, w, off, out, out_array); break;
-    }
+    with_radix(L.f, [&](auto F) { dit_pass<F.value, Inv>(p, L, w, off, out, out_array); });
 }
 
 // The transposed pass: f-point DFTs first, then the factors.
@@ -318,14 +318,7 @@ void dif_pass(const DftPlan<T>& p, const DftLevel<T>& L, Cx<T>* d, std::size_t o
 template <bool Inv, class T>
 void dif_pass_any(const DftPlan<T>& p, int level, Cx<T>* d, std::size_t off) {
     const DftLevel<T>& L = p.lev[level];
-    switch (L.f) {
-    case 2: dif_pass<2, Inv>(p, L, d, off); break;
-    case 3: dif_pass<3, Inv>(p, L, d, off); break;
-    case 4: dif_pass<4, Inv>(p, L, d, off); break;
-    case 5: dif_pass<5, Inv>(p, L, d, off); break;
-    case 7: dif_pass<7, Inv>(p, L, d, off); break;
-    default: dif_pass<0, Inv>(p, L, d, off); break;
-    }
+    with_radix(L.f, [&](auto F) { dif_pass<F.value, Inv>(p, L, d, off); });
 }
 
 constexpr std::size_t kBreadthLimit = 2000;
@@ -379,15 +372,8 @@ struct Dit {
         }
     }
     void inner(std::size_t b0, std::size_t b1) const {
-        switch (p.inner) {
-        case 1: inner_blocks<1>(b0, b1); break;
-        case 2: inner_blocks<2>(b0, b1); break;
-        case 3: inner_blocks<3>(b0, b1); break;
-        case 4: inner_blocks<4>(b0, b1); break;
-        case 5: inner_blocks<5>(b0, b1); break;
-        case 7: inner_blocks<7>(b0, b1); break;
-        default: inner_blocks<0>(b0, b1); break;
-        }
+        if (p.inner == 1) inner_blocks<1>(b0, b1);
+        else with_radix(p.inner, [&](auto F) { inner_blocks<F.value>(b0, b1); });
     }
     void pass(int level, std::size_t off) const {
         if (level == 0 && (dst.step != 2 || reinterpret_cast<Cx<T>*>(dst.re) != w)) {
@@ -604,17 +590,11 @@ void stage(const DftPlan<T>& pl, const Stage<T>& g, const Cx<T>* in, Cx<T>* out)
 
 template <bool Inv, class T>
 void stage_any(const DftPlan<T>& pl, const Stage<T>& g, const Cx<T>* in, Cx<T>* out) {
-    switch (g.p) {
-    case 2: stage<2, Inv>(pl, g, in, out); break;
-    case 3: stage<3, Inv>(pl, g, in, out); break;
-    case 4: stage<4, Inv>(pl, g, in, out); break;
-    case 5: stage<5, Inv>(pl, g, in, out); break;
-    case 7: stage<7, Inv>(pl, g, in, out); break;
-    default:
-        if (g.p <= 17) stage<0, Inv, T, 17>(pl, g, in, out);
+    with_radix(g.p, [&](auto F) {
+        if constexpr (F.value != 0) stage<F.value, Inv>(pl, g, in, out);
+        else if (g.p <= 17) stage<0, Inv, T, 17>(pl, g, in, out);
         else stage<0, Inv, T, kMaxSmall>(pl, g, in, out);
-        break;
-    }
+    });
 }
 
 // The whole transform from src to dst (interleaved, may be the same array)
