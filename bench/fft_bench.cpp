@@ -74,12 +74,15 @@ void fftw_fft(benchmark::State& s, Make make, Exec exec, Destroy destroy, std::s
     destroy(plan);
 }
 
-void BM_fftw_32fc(benchmark::State& s) {
-    fftw_fft<Zor32fc>(s, [](int n, Zor32fc* x, Zor32fc* y) { return fftwf_plan_dft_1d(n, reinterpret_cast<fftwf_complex*>(x), reinterpret_cast<fftwf_complex*>(y), FFTW_FORWARD, FFTW_MEASURE); },
+// Forward (FFTW_FORWARD) or inverse (FFTW_BACKWARD) complex transforms.
+template <int Sign>
+void BM_fftw_32fc_dir(benchmark::State& s) {
+    fftw_fft<Zor32fc>(s, [](int n, Zor32fc* x, Zor32fc* y) { return fftwf_plan_dft_1d(n, reinterpret_cast<fftwf_complex*>(x), reinterpret_cast<fftwf_complex*>(y), Sign, FFTW_MEASURE); },
                       fftwf_execute, fftwf_destroy_plan, 0);
 }
-void BM_fftw_64fc(benchmark::State& s) {
-    fftw_fft<Zor64fc>(s, [](int n, Zor64fc* x, Zor64fc* y) { return fftw_plan_dft_1d(n, reinterpret_cast<fftw_complex*>(x), reinterpret_cast<fftw_complex*>(y), FFTW_FORWARD, FFTW_MEASURE); },
+template <int Sign>
+void BM_fftw_64fc_dir(benchmark::State& s) {
+    fftw_fft<Zor64fc>(s, [](int n, Zor64fc* x, Zor64fc* y) { return fftw_plan_dft_1d(n, reinterpret_cast<fftw_complex*>(x), reinterpret_cast<fftw_complex*>(y), Sign, FFTW_MEASURE); },
                       fftw_execute, fftw_destroy_plan, 0);
 }
 void BM_fftw_32fc_ip(benchmark::State& s) {
@@ -89,14 +92,6 @@ void BM_fftw_32fc_ip(benchmark::State& s) {
 void BM_fftw_r32f(benchmark::State& s) {
     fftw_fft<Zor32f>(s, [](int n, Zor32f* x, Zor32f* y) { return fftwf_plan_dft_r2c_1d(n, x, reinterpret_cast<fftwf_complex*>(y), FFTW_MEASURE); },
                      fftwf_execute, fftwf_destroy_plan, 2);
-}
-void BM_fftw_32fc_inv(benchmark::State& s) {
-    fftw_fft<Zor32fc>(s, [](int n, Zor32fc* x, Zor32fc* y) { return fftwf_plan_dft_1d(n, reinterpret_cast<fftwf_complex*>(x), reinterpret_cast<fftwf_complex*>(y), FFTW_BACKWARD, FFTW_MEASURE); },
-                      fftwf_execute, fftwf_destroy_plan, 0);
-}
-void BM_fftw_64fc_inv(benchmark::State& s) {
-    fftw_fft<Zor64fc>(s, [](int n, Zor64fc* x, Zor64fc* y) { return fftw_plan_dft_1d(n, reinterpret_cast<fftw_complex*>(x), reinterpret_cast<fftw_complex*>(y), FFTW_BACKWARD, FFTW_MEASURE); },
-                      fftw_execute, fftw_destroy_plan, 0);
 }
 void BM_fftw_r32f_inv(benchmark::State& s) {
     fftw_fft<Zor32f>(s, [](int n, Zor32f* x, Zor32f* y) { return fftwf_plan_dft_c2r_1d(n, reinterpret_cast<fftwf_complex*>(x), y, FFTW_MEASURE); },
@@ -114,8 +109,8 @@ int main(int argc, char** argv) {
     struct Pair { const char* name; Fn zors; Fn peer; };
     const Pair pairs[] = {
 #ifdef ZORS_BENCH_FFTW
-        {"32fc", BM_zors_32fc, BM_fftw_32fc}, {"64fc", BM_zors_64fc, BM_fftw_64fc}, {"r32f", BM_zors_r32f, BM_fftw_r32f},
-        {"32fc_inv", BM_zors_32fc_inv, BM_fftw_32fc_inv}, {"64fc_inv", BM_zors_64fc_inv, BM_fftw_64fc_inv}, {"r32f_inv", BM_zors_r32f_inv, BM_fftw_r32f_inv},
+        {"32fc", BM_zors_32fc, BM_fftw_32fc_dir<FFTW_FORWARD>}, {"64fc", BM_zors_64fc, BM_fftw_64fc_dir<FFTW_FORWARD>}, {"r32f", BM_zors_r32f, BM_fftw_r32f},
+        {"32fc_inv", BM_zors_32fc_inv, BM_fftw_32fc_dir<FFTW_BACKWARD>}, {"64fc_inv", BM_zors_64fc_inv, BM_fftw_64fc_dir<FFTW_BACKWARD>}, {"r32f_inv", BM_zors_r32f_inv, BM_fftw_r32f_inv},
         {"32fc_ip", BM_zors_32fc_ip, BM_fftw_32fc_ip},
 #else
         {"32fc", BM_zors_32fc, nullptr}, {"64fc", BM_zors_64fc, nullptr}, {"r32f", BM_zors_r32f, nullptr},
