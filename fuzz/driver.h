@@ -93,7 +93,9 @@ inline constexpr IntRange kInts[] = {
     {"flag", 0, 3, Any},  // index into 1, 2, 4, 8
     {"winType", 0, 4, Any},
     {"doNormal", 0, 1, Any},
-    {"order", 0, 12, Any},
+    // An IIR order is a length (taps and delay line follow it), so a hostile
+    // one is non-positive like the other sizes, not any integer.
+    {"order", 0, 12, NonPositive},
     {"tapsLen", 1, 160, NonPositive},
     {"numIters", 0, 2200, NonPositive},
     {"upFactor", 1, 7, NonPositive},
