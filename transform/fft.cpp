@@ -6,9 +6,10 @@
 // (-8). Every transform runs in the destination without scratch memory, so
 // the work buffer, supplied or null, is never touched.
 //
-// Forward: permute into bit-reversed order in the destination (copy or
-// exchange in place), then the dispatched passes; the normalisation factor is
-// applied in the first pass. Real transforms of N points run the complex
+// Forward: the dispatched passes, whose first pass gathers the input in
+// bit-reversed order (in place: from a short stack copy, or by exchanging
+// tile pairs in registers); the normalisation factor is applied in the first
+// pass. Real transforms of N points run the complex
 // transform of N/2 points on the pairs (x[2j], x[2j+1]) and split its result
 // into the spectrum with the precomputed ½cos, ½(1 - sin) factors; the inverse
 // merges the spectrum back into N/2 complex values and runs the inverse
@@ -73,8 +74,6 @@ void permute(const FftPlan<T>& pl, const U* src, U* dst) {
     }
 }
 
-template <class T> struct Pair { T re, im; };
-
 // Orders 0 and 1: copy or one butterfly, scaled when sc != 0.
 template <class T>
 void tiny(int order, const T* sr, const T* si, T* dr, T* di, std::size_t step, T sc) {
@@ -92,15 +91,13 @@ void tiny(int order, const T* sr, const T* si, T* dr, T* di, std::size_t step, T
     di[step] = sc != T(0) ? (ai - bi) * f : ai - bi;
 }
 
-// In place on interleaved data up to 32 KiB: a copy of the source on the
-// stack lets the first pass gather from it in bit-reversed order, which
-// costs far less than exchanging the points pairwise in the destination.
-// Both routes give the same bits.
-inline constexpr std::size_t kInPlaceCopyBytes = 32768;
-
+// In place on interleaved data below kTileMinOrder: a copy of the source on
+// the stack (at most 2 KiB) lets the first pass gather from it in
+// bit-reversed order. Longer transforms permute tile pairs in registers.
+// Both routes give the same bits as the gather out of place.
 template <class T>
 __attribute__((noinline)) void passes_via_copy(const FftPlan<T>& pl, T* d, bool inv, T sc) {
-    alignas(64) T tmp[kInPlaceCopyBytes / sizeof(T)];
+    alignas(64) T tmp[std::size_t{2} << (kTileMinOrder - 1)];
     std::memcpy(tmp, d, (std::size_t{2} << pl.order) * sizeof(T));
     kernels<T>().passes(pl, tmp, d, nullptr, inv, sc);
 }
@@ -123,11 +120,9 @@ void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, b
             kernels<T>().passes(pl, sr, dr, nullptr, inv, sc);
             return;
         }
-        if ((std::size_t{2} << pl.order) * sizeof(T) <= kInPlaceCopyBytes) {
-            passes_via_copy(pl, dr, inv, sc);
-            return;
-        }
-        permute(pl, reinterpret_cast<const Pair<T>*>(sr), reinterpret_cast<Pair<T>*>(dr));
+        if (pl.order >= kTileMinOrder) kernels<T>().inplace(pl, dr, inv, sc);
+        else passes_via_copy(pl, dr, inv, sc);
+        return;
     } else {
         permute(pl, sr, dr);
         permute(pl, si, di);
@@ -173,25 +168,15 @@ void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     kernels<T>().split_merge(d, m, s->split, s->split + q + 1, false);
 }
 
-// The half-length complex transform of a real transform, src to dst. In
-// place it goes through the caller's work buffer when that holds the n
-// values (the first pass then reads in bit-reversed order instead of a
-// separate permutation), then back to dst.
+// The half-length complex transform of a real transform, src to dst (in
+// place when they are the same).
 template <class T>
-void half_fft(const FftSpecF<T>* s, const T* src, T* dst, std::size_t n, bool inv, T sc, Zor8u* buf) {
-    const bool via = src == dst && buf != nullptr && s->plan.order >= 2 && s->plan.small == nullptr &&
-                     static_cast<std::size_t>(s->buf_size) >= n * sizeof(T) + 16;
-    if (!via) {
-        complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, sc);
-        return;
-    }
-    T* tmp = reinterpret_cast<T*>((reinterpret_cast<std::uintptr_t>(buf) + 15) & ~std::uintptr_t{15});
-    complex_fft(s->plan, src, static_cast<const T*>(nullptr), tmp, static_cast<T*>(nullptr), inv, sc);
-    std::memcpy(dst, tmp, n * sizeof(T));
+void half_fft(const FftSpecF<T>* s, const T* src, T* dst, bool inv, T sc) {
+    complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, sc);
 }
 
 template <class T, class S>
-ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay, Zor8u* buf) {
+ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     const std::size_t n = std::size_t{1} << s->order;
@@ -199,7 +184,7 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
     if (n == 1) {
         dst[0] = sc != T(0) ? src[0] * sc : src[0];
     } else {
-        half_fft(s, src, dst, n, false, sc, buf);
+        half_fft(s, src, dst, false, sc);
         split_step(s, dst, n);
     }
     perm_to_layout(dst, n, lay);
@@ -212,7 +197,7 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
 // kernel from the layout to the signal; long transforms out of place merge
 // inside the first pass of the complex transform.
 template <class T, class S>
-ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, Zor8u* buf) {
+ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     const std::size_t n = std::size_t{1} << s->order, q = n / 4;
@@ -236,7 +221,7 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
         lay = Layout::perm;
     }
     rk.merge(src, dst, n / 2, mc, ms, lay);
-    half_fft(s, dst, dst, n, true, sc, buf);
+    half_fft(s, dst, dst, true, sc);
     return zorStsNoErr;
 }
 
@@ -254,15 +239,15 @@ ZorStatus zorsFFTInv_CToC_32f(const Zor32f* pSrcRe, const Zor32f* pSrcIm, Zor32f
 ZorStatus zorsFFTFwd_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, false); }
 ZorStatus zorsFFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f* pDstRe, Zor64f* pDstIm, const ZorsFFTSpec_C_64f* pSpec, Zor8u*) { return cfft_split(pSrcRe, pSrcIm, pDstRe, pDstIm, pSpec, kFftC64f, true); }
 
-ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::pack, pBuffer); }
-ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::perm, pBuffer); }
-ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::ccs, pBuffer); }
-ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack, pBuffer); }
-ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm, pBuffer); }
-ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs, pBuffer); }
-ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::pack, pBuffer); }
-ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::perm, pBuffer); }
-ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::ccs, pBuffer); }
-ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack, pBuffer); }
-ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm, pBuffer); }
-ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs, pBuffer); }
+ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
+ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
+ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
+ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
+ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
+ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
+ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
+ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
+ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
+ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }

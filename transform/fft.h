@@ -98,6 +98,10 @@ struct FftSpec16 {
     void* fspec;          // owned (floating path): kind 4, 5 or 6
 };
 
+// In place, interleaved transforms of this order and up permute pairs of
+// 16 x 16 tiles (8 x 8 for odd orders) fused with the first pass.
+inline constexpr int kTileMinOrder = 8;
+
 // Wide kernels of one dispatch level.
 template <class T>
 struct FftKernelsT {
@@ -107,6 +111,10 @@ struct FftKernelsT {
     // re/im already hold the bit-reversed vector. A non-zero `scale`
     // multiplies every output.
     void (*passes)(const FftPlan<T>&, const T* src, T* re, T* im, bool inverse, T scale);
+    // The interleaved transform in place, order >= kTileMinOrder: the bit
+    // reversal and the first pass in one sweep of tile pairs, then the
+    // passes.
+    void (*inplace)(const FftPlan<T>&, T* d, bool inverse, T scale);
     // The whole transform of a plan with `small` tables, interleaved src to
     // dst (which may be the same array), scaled as `passes`.
     void (*small)(const FftPlan<T>&, const T* src, T* dst, bool inverse, T scale);

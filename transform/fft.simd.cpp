@@ -99,8 +99,10 @@ inline void twiddle(V& ar, V& ai, V c, V s) {
 // One radix-4 butterfly of a pass of length 4q at offset k: s[0..3] hold
 // the sub-transforms of the residues 0, 2, 1, 3 (their memory order) and
 // receive X_k, X_{k+q}, X_{k+2q}, X_{k+3q}.
+// Always inline: out of line, the calls and the spilled vectors cost a
+// third of a pass.
 template <class T, int W, bool Inv>
-inline void bfly4(Cv<T, W>* s, const T* tw, std::size_t q, std::size_t k) {
+[[gnu::always_inline]] inline void bfly4(Cv<T, W>* s, const T* tw, std::size_t q, std::size_t k) {
     using V = vec<T, W>;
     Cv<T, W> a0 = s[0], a2 = s[1], a1 = s[2], a3 = s[3];
     twiddle<Inv, V>(a1.re, a1.im, loadv<T, W>(tw + k), loadv<T, W>(tw + q + k));
@@ -490,6 +492,68 @@ void first_inplace_any(T* d, std::size_t n, int order, T sc) {
     }
 }
 
+// ---- In place, the bit reversal fused with the first pass. With K-bit a
+// and c, an index is (a, m, c) and its reversal (rev c, rev m, rev a), so
+// the 2^K x 2^K tile of a middle part m (rows a) maps onto the tile of
+// rev m. Row j of tile m loaded as vectors holds, lane by lane, input j of
+// the length-2^K DFTs whose outputs form the rows rev(lane) of tile rev m:
+// the DFTs run across the row vectors, and transposes of units turn their
+// results into those rows. The two tiles of a pair are both computed before
+// either is stored. The length-16 DFT of the even orders covers the first
+// radix-4 pass, as in the gather out of place: the same operations, the
+// same bits.
+template <int K>
+constexpr int rev_bits(int x) {
+    int r = 0;
+    for (int b = 0; b < K; ++b) r |= ((x >> b) & 1) << (K - 1 - b);
+    return r;
+}
+
+template <class T, int U, bool Inv, bool Scaled, int K>
+void first_tiles(const FftPlan<T>& plan, T* d, T sc) {
+    using V = vec<T, 2 * U>;
+    constexpr int R = 1 << K, B = R / U;  // units and vectors per row
+    const int order = plan.order, top = order - K, mbits = order - 2 * K, lo = plan.revbits, hi = order - lo;
+    const std::uint32_t* rev = plan.rev;
+    const std::size_t nm = std::size_t{1} << mbits;
+    const auto row = [&](std::size_t a, std::size_t m) { return d + 2 * ((a << top) | (m << K)); };
+    // The output tile (rows in memory order) of the input tile m.
+    const auto tile = [&](std::size_t m, V (*out)[B]) {
+        for (int b = 0; b < B; ++b) {
+            V z[R];
+            for (int j = 0; j < R; ++j) z[j] = loadv<T, 2 * U>(row(static_cast<std::size_t>(j), m) + 2 * U * b);
+            if constexpr (K == 3) {
+                dft8v<T, U, Inv>(z);
+                if constexpr (Scaled) for (int k = 0; k < R; ++k) z[k] = z[k] * sc;
+            } else {
+                dft16v<T, U, Inv, Scaled>(z, sc);
+            }
+            for (int k0 = 0; k0 < R; k0 += U) {
+                V u[U];
+                for (int l = 0; l < U; ++l) u[l] = z[k0 + l];
+                transpose_units<T, U>(u);
+                for (int l = 0; l < U; ++l) out[rev_bits<K>(U * b + l)][k0 / U] = u[l];
+            }
+        }
+    };
+    const auto store = [&](std::size_t m, const V (*t)[B]) {
+        for (std::size_t a = 0; a < R; ++a)
+            for (int b = 0; b < B; ++b) storev<T, 2 * U>(row(a, m) + 2 * U * b, t[a][b]);
+    };
+    for (std::size_t m = 0; m < nm; ++m) {
+        const std::size_t full = (std::size_t{rev[m & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[m >> lo] >> (lo - hi));
+        const std::size_t rm = full >> (order - mbits);
+        if (rm < m) continue;  // done with its partner
+        V ta[R][B], tb[R][B];
+        tile(m, ta);
+        if (rm != m) {
+            tile(rm, tb);
+            store(m, tb);
+        }
+        store(rm, ta);
+    }
+}
+
 template <class T, bool Inv, bool Scaled, int R>
 void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     constexpr int Un = full_units<T>() < R ? full_units<T>() : R;  // R groups of U units: U <= R
@@ -516,18 +580,20 @@ int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
 }
 
 // src != nullptr: out of place on interleaved data, the gather is fused with
-// the first pass; otherwise the data is already in bit-reversed order.
+// the first pass; otherwise the data is already in bit-reversed order, or
+// with done >= 0 already through the first pass, which covered `done`
+// radix-4 passes.
 template <class T, bool Inv, bool Scaled, class L>
-void run(const FftPlan<T>& plan, L d, T sc, const T* src) {
+void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1) {
     const std::size_t n = std::size_t{1} << plan.order;
     const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
-    int covered = 0;
+    int covered = done > 0 ? done : 0;
     if constexpr (std::is_same_v<L, Inter<T>>)
         if (src != nullptr) covered = fused_first_any<T, Inv, Scaled>(plan, src, d.p, sc);
     int p = covered;
     for (std::size_t b = 0; b < n; b += block) {
         const L db = d.at(b);
-        if (src == nullptr) {
+        if (src == nullptr && done < 0) {
             if constexpr (std::is_same_v<L, Inter<T>>) first_inplace_any<T, Inv, Scaled>(db.p, block, plan.order, sc);
             else first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
         }
@@ -553,6 +619,29 @@ void passes(const FftPlan<T>& plan, const T* src, T* re, T* im, bool inverse, T 
     }
 }
 
+// The whole transform in place (order >= 8, interleaved).
+template <class T, bool Inv, bool Scaled>
+void tiles_run(const FftPlan<T>& plan, T* d, T sc) {
+    constexpr int Un = full_units<T>();
+    if (plan.order % 2) {
+        first_tiles<T, Un, Inv, Scaled, 3>(plan, d, sc);
+        run<T, Inv, Scaled>(plan, Inter<T>{d}, sc, nullptr, 0);
+    } else {
+        first_tiles<T, Un, Inv, Scaled, 4>(plan, d, sc);
+        run<T, Inv, Scaled>(plan, Inter<T>{d}, sc, nullptr, 1);
+    }
+}
+
+template <class T>
+void inplace(const FftPlan<T>& plan, T* d, bool inverse, T sc) {
+    if (inverse) {
+        if (sc != T(0)) tiles_run<T, true, true>(plan, d, sc);
+        else tiles_run<T, true, false>(plan, d, sc);
+    } else {
+        if (sc != T(0)) tiles_run<T, false, true>(plan, d, sc);
+        else tiles_run<T, false, false>(plan, d, sc);
+    }
+}
 
 // ---- Short interleaved transforms held in registers (orders 3 to 8).
 // N = U·M points as M vectors of U complex units, x[j] = points U·j ..
@@ -848,7 +937,8 @@ void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn
 
 }  // namespace
 
-extern const FftKernels fft_kernels = {{&passes<float>, &small<float>, &split_merge<float>}, {&passes<double>, &small<double>, &split_merge<double>}};
+extern const FftKernels fft_kernels = {{&passes<float>, &inplace<float>, &small<float>, &split_merge<float>},
+                                      {&passes<double>, &inplace<double>, &small<double>, &split_merge<double>}};
 extern const FftRealKernels fft_real_kernels = {{&merge_layout<float>, &inv_short<float>}, {&merge_layout<double>, &inv_short<double>}};
 
 }  // namespace zors::ZORS_ISA

@@ -340,14 +340,13 @@ TEST(FftSpec, IdentifierAndCheckOrder) {
 }
 
 // Every dispatch level gives the same output bytes for every kind, order and
-// direction, scaled (flag 2 inverse) or not: the wide kernels of all levels
-// do the same operations in the same order. The real kinds run to order 14,
-// where the long inverse's first pass takes both of its lengths.
+// direction, scaled (flag 2 inverse) or not, out of place and in place: the
+// wide kernels of all levels do the same operations in the same order, and
+// the in-place routes (the stack copy, the tile pairs above 32 KiB) those of
+// the gather. Orders to 14 take every route of both parities.
 TEST(FftSpec, SameBitsAtEveryLevel) {
     fk::for_each_kind([]<class K>() {
         using T = typename K::Elem;
-        // up to the orders whose passes pair up across the whole block and
-        // the real inverses merge inside the first pass
         for (int order = 0; order <= 14; ++order) {
             const std::size_t n = std::size_t{1} << order, len = K::split ? n : 2 * n + 2;
             typename K::Spec* spec = nullptr;
@@ -362,15 +361,17 @@ TEST(FftSpec, SameBitsAtEveryLevel) {
             for (int op = 0; op < K::nops; ++op) {
                 std::vector<T> first, first_im;
                 zt::for_each_isa([&](zors::Isa) {
-                    std::vector<T> y(len), yi(len);
+                    // out of place into copies of the input (so that the
+                    // values past the output agree too), then in place
+                    std::vector<T> y(x), yi(xi), z(x), zi(xi);
                     T* p[4] = {x.data(), xi.data(), y.data(), yi.data()};
+                    T* q[4] = {z.data(), zi.data(), z.data(), zi.data()};
                     ASSERT_EQ(K::run(op, p, spec, nullptr, 0), zorStsNoErr);
-                    if (first.empty()) {
-                        first = y, first_im = yi;
-                        return;
-                    }
-                    EXPECT_EQ(std::memcmp(y.data(), first.data(), len * sizeof(T)), 0) << K::name << " order " << order << " op " << op;
-                    EXPECT_EQ(std::memcmp(yi.data(), first_im.data(), len * sizeof(T)), 0) << K::name << " order " << order << " op " << op;
+                    ASSERT_EQ(K::run(op, q, spec, nullptr, 0), zorStsNoErr);
+                    if (first.empty()) first = y, first_im = yi;
+                    const auto same = [&](const std::vector<T>& a, const std::vector<T>& b) { return std::memcmp(a.data(), b.data(), len * sizeof(T)) == 0; };
+                    EXPECT_TRUE(same(y, first) && same(yi, first_im)) << K::name << " order " << order << " op " << op;
+                    EXPECT_TRUE(same(z, first) && same(zi, first_im)) << K::name << " order " << order << " op " << op << " in place";
                 });
             }
             ASSERT_EQ(K::release(spec), zorStsNoErr);
