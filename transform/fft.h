@@ -13,14 +13,14 @@
 // sweep the whole vector, two radix-4 passes at a time where two remain.
 // Interleaved transforms of 8 to 512 points take a shorter route without any
 // permutation: lane-wise DFTs across vectors of complex units, factors per
-// lane and transposes of units (fft.simd.cpp). In place, vectors of up to
-// 32 KiB are copied to the stack so that the first pass can gather from the
-// copy; longer ones are permuted pairwise in place. A real inverse merges its
+// lane and transposes of units (fft.simd.cpp). In place, the first pass
+// exchanges pairs of tiles that the bit reversal maps onto each other,
+// through registers (below kTileMinOrder it gathers from a short stack
+// copy); separate arrays are permuted pairwise. A real inverse merges its
 // spectrum straight from the packed layout (at 16 and 32 points into one
 // straight-line kernel) before its complex transform. The floating-point
-// transforms need no scratch memory beyond that stack frame, so they never
-// touch the caller's work buffer; the 16-bit floating path keeps its
-// converted data there.
+// transforms need no scratch memory, so they never touch the caller's work
+// buffer; the 16-bit floating path keeps its converted data there.
 #pragma once
 
 #include <cstddef>
