@@ -120,10 +120,14 @@ void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, b
             kernels<T>().passes(pl, sr, dr, nullptr, inv, sc);
             return;
         }
-        if (pl.order >= kTileMinOrder) kernels<T>().inplace(pl, dr, inv, sc);
+        if (pl.order >= kTileMinOrder) kernels<T>().tiles(pl, sr, nullptr, dr, nullptr, inv, sc);
         else passes_via_copy(pl, dr, inv, sc);
         return;
     } else {
+        if (pl.order >= kTileMinOrder) {
+            kernels<T>().tiles(pl, sr, si, dr, di, inv, sc);
+            return;
+        }
         permute(pl, sr, dr);
         permute(pl, si, di);
     }

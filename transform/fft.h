@@ -98,8 +98,9 @@ struct FftSpec16 {
     void* fspec;          // owned (floating path): kind 4, 5 or 6
 };
 
-// In place, interleaved transforms of this order and up permute pairs of
-// 16 x 16 tiles (8 x 8 for odd orders) fused with the first pass.
+// From this order on, in place on interleaved data and on separate arrays,
+// the bit reversal moves 16 x 16 tiles (8 x 8 for odd orders) through
+// registers, fused with the first pass.
 inline constexpr int kTileMinOrder = 8;
 
 // Wide kernels of one dispatch level.
@@ -111,10 +112,10 @@ struct FftKernelsT {
     // re/im already hold the bit-reversed vector. A non-zero `scale`
     // multiplies every output.
     void (*passes)(const FftPlan<T>&, const T* src, T* re, T* im, bool inverse, T scale);
-    // The interleaved transform in place, order >= kTileMinOrder: the bit
-    // reversal and the first pass in one sweep of tile pairs, then the
-    // passes.
-    void (*inplace)(const FftPlan<T>&, T* d, bool inverse, T scale);
+    // The transform of order >= kTileMinOrder with the bit reversal and the
+    // first pass in one sweep over tiles, then the passes: interleaved in
+    // place (im == nullptr), or separate arrays in or out of place.
+    void (*tiles)(const FftPlan<T>&, const T* sre, const T* sim, T* re, T* im, bool inverse, T scale);
     // The whole transform of a plan with `small` tables, interleaved src to
     // dst (which may be the same array), scaled as `passes`.
     void (*small)(const FftPlan<T>&, const T* src, T* dst, bool inverse, T scale);

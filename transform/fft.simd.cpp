@@ -492,16 +492,17 @@ void first_inplace_any(T* d, std::size_t n, int order, T sc) {
     }
 }
 
-// ---- In place, the bit reversal fused with the first pass. With K-bit a
-// and c, an index is (a, m, c) and its reversal (rev c, rev m, rev a), so
+// ---- The bit reversal fused with the first pass, tile by tile. With K-bit
+// a and c, an index is (a, m, c) and its reversal (rev c, rev m, rev a), so
 // the 2^K x 2^K tile of a middle part m (rows a) maps onto the tile of
 // rev m. Row j of tile m loaded as vectors holds, lane by lane, input j of
 // the length-2^K DFTs whose outputs form the rows rev(lane) of tile rev m:
 // the DFTs run across the row vectors, and transposes of units turn their
-// results into those rows. The two tiles of a pair are both computed before
-// either is stored. The length-16 DFT of the even orders covers the first
-// radix-4 pass, as in the gather out of place: the same operations, the
-// same bits.
+// results into those rows. In place, the two tiles of a pair are both
+// computed before either is stored. The length-16 DFT of the even orders
+// covers the first radix-4 pass, as in the gather out of place: the same
+// operations, the same bits. Separate arrays are interleaved on load and
+// split again on store.
 template <int K>
 constexpr int rev_bits(int x) {
     int r = 0;
@@ -509,19 +510,43 @@ constexpr int rev_bits(int x) {
     return r;
 }
 
-template <class T, int U, bool Inv, bool Scaled, int K>
-void first_tiles(const FftPlan<T>& plan, T* d, T sc) {
+// U complex units from unit i on, as one interleaved vector.
+template <class T, int U>
+struct InterUnits {
+    T* p;
+    vec<T, 2 * U> ld(std::size_t i) const { return loadv<T, 2 * U>(p + 2 * i); }
+    void st(std::size_t i, vec<T, 2 * U> v) const { storev<T, 2 * U>(p + 2 * i, v); }
+};
+template <class T, int U>
+struct SplitUnits {
+    T* re;
+    T* im;
+    template <std::size_t... I>
+    static vec<T, 2 * U> zip2(vec<T, U> a, vec<T, U> b, std::index_sequence<I...>) {
+        return __builtin_shufflevector(a, b, (I / 2 + (I % 2) * U)...);
+    }
+    template <std::size_t Off, std::size_t... I>
+    static vec<T, U> pick(vec<T, 2 * U> v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (2 * I + Off)...); }
+    vec<T, 2 * U> ld(std::size_t i) const { return zip2(loadv<T, U>(re + i), loadv<T, U>(im + i), std::make_index_sequence<2 * U>{}); }
+    void st(std::size_t i, vec<T, 2 * U> v) const {
+        storev<T, U>(re + i, pick<0>(v, std::make_index_sequence<U>{}));
+        storev<T, U>(im + i, pick<1>(v, std::make_index_sequence<U>{}));
+    }
+};
+
+template <class T, int U, bool Inv, bool Scaled, int K, class L>
+void first_tiles(const FftPlan<T>& plan, L src, L dst, bool in_place, T sc) {
     using V = vec<T, 2 * U>;
     constexpr int R = 1 << K, B = R / U;  // units and vectors per row
     const int order = plan.order, top = order - K, mbits = order - 2 * K, lo = plan.revbits, hi = order - lo;
     const std::uint32_t* rev = plan.rev;
     const std::size_t nm = std::size_t{1} << mbits;
-    const auto row = [&](std::size_t a, std::size_t m) { return d + 2 * ((a << top) | (m << K)); };
+    const auto unit = [&](std::size_t a, std::size_t m, int b) { return (a << top) | (m << K) | static_cast<std::size_t>(U * b); };
     // The output tile (rows in memory order) of the input tile m.
     const auto tile = [&](std::size_t m, V (*out)[B]) {
         for (int b = 0; b < B; ++b) {
             V z[R];
-            for (int j = 0; j < R; ++j) z[j] = loadv<T, 2 * U>(row(static_cast<std::size_t>(j), m) + 2 * U * b);
+            for (int j = 0; j < R; ++j) z[j] = src.ld(unit(static_cast<std::size_t>(j), m, b));
             if constexpr (K == 3) {
                 dft8v<T, U, Inv>(z);
                 if constexpr (Scaled) for (int k = 0; k < R; ++k) z[k] = z[k] * sc;
@@ -538,15 +563,15 @@ void first_tiles(const FftPlan<T>& plan, T* d, T sc) {
     };
     const auto store = [&](std::size_t m, const V (*t)[B]) {
         for (std::size_t a = 0; a < R; ++a)
-            for (int b = 0; b < B; ++b) storev<T, 2 * U>(row(a, m) + 2 * U * b, t[a][b]);
+            for (int b = 0; b < B; ++b) dst.st(unit(a, m, b), t[a][b]);
     };
     for (std::size_t m = 0; m < nm; ++m) {
         const std::size_t full = (std::size_t{rev[m & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[m >> lo] >> (lo - hi));
         const std::size_t rm = full >> (order - mbits);
-        if (rm < m) continue;  // done with its partner
+        if (in_place && rm < m) continue;  // done with its partner
         V ta[R][B], tb[R][B];
         tile(m, ta);
-        if (rm != m) {
+        if (in_place && rm != m) {
             tile(rm, tb);
             store(m, tb);
         }
@@ -619,27 +644,35 @@ void passes(const FftPlan<T>& plan, const T* src, T* re, T* im, bool inverse, T 
     }
 }
 
-// The whole transform in place (order >= 8, interleaved).
+// The whole transform through the tile pass (order >= kTileMinOrder):
+// interleaved in place (si == nullptr), or separate arrays.
 template <class T, bool Inv, bool Scaled>
-void tiles_run(const FftPlan<T>& plan, T* d, T sc) {
+void tiles_run(const FftPlan<T>& plan, T* sr, T* si, T* dr, T* di, T sc) {
     constexpr int Un = full_units<T>();
-    if (plan.order % 2) {
-        first_tiles<T, Un, Inv, Scaled, 3>(plan, d, sc);
-        run<T, Inv, Scaled>(plan, Inter<T>{d}, sc, nullptr, 0);
-    } else {
-        first_tiles<T, Un, Inv, Scaled, 4>(plan, d, sc);
-        run<T, Inv, Scaled>(plan, Inter<T>{d}, sc, nullptr, 1);
-    }
+    const bool in_place = sr == dr || (si != nullptr && si == di);  // either array
+    const auto go = [&]<class L, class LU>(L d, LU s, LU t) {
+        if (plan.order % 2) {
+            first_tiles<T, Un, Inv, Scaled, 3>(plan, s, t, in_place, sc);
+            run<T, Inv, Scaled>(plan, d, sc, nullptr, 0);
+        } else {
+            first_tiles<T, Un, Inv, Scaled, 4>(plan, s, t, in_place, sc);
+            run<T, Inv, Scaled>(plan, d, sc, nullptr, 1);
+        }
+    };
+    if (si == nullptr) go(Inter<T>{dr}, InterUnits<T, Un>{sr}, InterUnits<T, Un>{dr});
+    else go(Split<T>{dr, di}, SplitUnits<T, Un>{sr, si}, SplitUnits<T, Un>{dr, di});
 }
 
 template <class T>
-void inplace(const FftPlan<T>& plan, T* d, bool inverse, T sc) {
+void tiles(const FftPlan<T>& plan, const T* sr, const T* si, T* dr, T* di, bool inverse, T sc) {
+    T* s = const_cast<T*>(sr);  // written only when it is dr
+    T* t = const_cast<T*>(si);
     if (inverse) {
-        if (sc != T(0)) tiles_run<T, true, true>(plan, d, sc);
-        else tiles_run<T, true, false>(plan, d, sc);
+        if (sc != T(0)) tiles_run<T, true, true>(plan, s, t, dr, di, sc);
+        else tiles_run<T, true, false>(plan, s, t, dr, di, sc);
     } else {
-        if (sc != T(0)) tiles_run<T, false, true>(plan, d, sc);
-        else tiles_run<T, false, false>(plan, d, sc);
+        if (sc != T(0)) tiles_run<T, false, true>(plan, s, t, dr, di, sc);
+        else tiles_run<T, false, false>(plan, s, t, dr, di, sc);
     }
 }
 
@@ -937,8 +970,8 @@ void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn
 
 }  // namespace
 
-extern const FftKernels fft_kernels = {{&passes<float>, &inplace<float>, &small<float>, &split_merge<float>},
-                                      {&passes<double>, &inplace<double>, &small<double>, &split_merge<double>}};
+extern const FftKernels fft_kernels = {{&passes<float>, &tiles<float>, &small<float>, &split_merge<float>},
+                                      {&passes<double>, &tiles<double>, &small<double>, &split_merge<double>}};
 extern const FftRealKernels fft_real_kernels = {{&merge_layout<float>, &inv_short<float>}, {&merge_layout<double>, &inv_short<double>}};
 
 }  // namespace zors::ZORS_ISA
