@@ -11,32 +11,19 @@
 #pragma GCC optimize("no-tree-vectorize")
 
 #include <cstring>
-#include <utility>
 
+#include "frame/lanes.h"
 #include "transform/dct.h"
 
 namespace zors::ZORS_ISA {
 namespace {
 
-// W values of T in one register of the level, with the shuffles that split
-// interleaved complex values into their parts, join them again and reverse
-// their order.
+// W values of T in one register of the level; loads and stores of the parts
+// of W interleaved complex values.
 template <class T>
 struct Lanes {
     static constexpr std::size_t W = kVectorBytes / sizeof(T);
     typedef T V __attribute__((vector_size(kVectorBytes)));
-    template <std::size_t... I>
-    static V evens(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I)...); }
-    template <std::size_t... I>
-    static V odds(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I + 1)...); }
-    template <std::size_t... I>
-    static V rev(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (W - 1 - I)...); }
-    template <std::size_t... I>
-    static V lo(V r, V i, std::index_sequence<I...>) { return __builtin_shufflevector(r, i, (I % 2 ? W + I / 2 : I / 2)...); }
-    template <std::size_t... I>
-    static V hi(V r, V i, std::index_sequence<I...>) { return __builtin_shufflevector(r, i, (I % 2 ? W + W / 2 + I / 2 : W / 2 + I / 2)...); }
-    using Seq = std::make_index_sequence<W>;
-
     static V load(const T* p) {
         V v;
         std::memcpy(&v, p, sizeof v);
@@ -46,11 +33,11 @@ struct Lanes {
     static void parts(const Cx<T>* p, V& re, V& im) {
         const T* q = &p->re;
         const V a = load(q), b = load(q + W);
-        re = evens(a, b, Seq{});
-        im = odds(a, b, Seq{});
+        re = lane::evens(a, b);
+        im = lane::odds(a, b);
     }
     static void store_parts(Cx<T>* p, V re, V im) {
-        const V a = lo(re, im, Seq{}), b = hi(re, im, Seq{});
+        const V a = lane::zip_lo(re, im), b = lane::zip_hi(re, im);
         std::memcpy(&p->re, &a, sizeof a);
         std::memcpy(&p->re + W, &b, sizeof b);
     }
@@ -76,8 +63,8 @@ void split(const Cx<T>* a, std::size_t n, const Cx<T>* sp, const Cx<T>* wt, T* d
         V pr, pi, qr, qi, sr, si, wr_, wi_;
         L::parts(a + k, pr, pi);
         L::parts(a + (n - k - W + 1), qr, qi);
-        qr = L::rev(qr, typename L::Seq{});
-        qi = -L::rev(qi, typename L::Seq{});
+        qr = lane::reversed(qr);
+        qi = -lane::reversed(qi);
         L::parts(sp + k, sr, si);
         L::parts(wt + k, wr_, wi_);
         const V dr = pr - qr, di = pi - qi;
@@ -107,11 +94,11 @@ void merge(const T* y, std::size_t n, const Cx<T>* sp, const Cx<T>* wt, Cx<T>* a
     for (; k + W <= n; k += W) {
         V wr_, wi_, gwr, gwi, sr, si;
         const V yk = L::load(y + k);
-        const V yg = L::rev(L::load(y + (n - k - W + 1)), typename L::Seq{});
+        const V yg = lane::reversed(L::load(y + (n - k - W + 1)));
         L::parts(wt + k, wr_, wi_);
         L::parts(wt + (n - k - W + 1), gwr, gwi);
-        gwr = L::rev(gwr, typename L::Seq{});
-        gwi = L::rev(gwi, typename L::Seq{});
+        gwr = lane::reversed(gwr);
+        gwi = lane::reversed(gwi);
         L::parts(sp + k, sr, si);
         const V fr = yk * wr_, fi = yk * wi_;
         const V gr = yg * gwr, gi = -(yg * gwi);

@@ -21,6 +21,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "frame/lanes.h"
 #include "transform/dft.h"
 
 namespace zors::ZORS_ISA {
@@ -57,11 +58,10 @@ struct PackOf {
     static constexpr std::size_t bytes = W * 2 * sizeof(T);
     static constexpr std::size_t lanes = bytes / sizeof(T), n = W;
     typedef T V __attribute__((vector_size(bytes)));
-    template <std::size_t... I> static V swap_(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I ^ 1)...); }
     template <std::size_t... I> static V re_(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I & ~std::size_t{1})...); }
     template <std::size_t... I> static V im_(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I | 1)...); }
     template <std::size_t... I> static V sign_(T re, T im, std::index_sequence<I...>) { return V{(I % 2 ? im : re)...}; }
-    static V swap(V v) { return swap_(v, std::make_index_sequence<lanes>{}); }
+    static V swap(V v) { return lane::swap_pairs(v); }
     static V dup_re(V v) { return re_(v, std::make_index_sequence<lanes>{}); }
     static V dup_im(V v) { return im_(v, std::make_index_sequence<lanes>{}); }
     static V sign(T re, T im) { return sign_(re, im, std::make_index_sequence<lanes>{}); }
