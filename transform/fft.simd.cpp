@@ -409,12 +409,44 @@ inline void dft16v(vec<T, 2 * U>* x, T sc) {
     }
 }
 
+template <class V, std::size_t... I>
+inline V swap_units(V v, std::index_sequence<I...>);
+
+// Length-32 DFT as 4 x 8: the length-8 DFTs of the residue classes mod 4,
+// each scaled, then the radix-4 step with the factors of the pass of length
+// 32 (tw, q = 8). These are the operations of a length-8 first pass and the
+// radix-4 pass after it, in their order, so both routes give the same bits.
+template <class T, int U, bool Inv, bool Scaled>
+inline void dft32v(vec<T, 2 * U>* x, T sc, const T* tw) {
+    using V = vec<T, 2 * U>;
+    constexpr int q = 8;
+    V alt;  // 1, -1, 1, ...
+    for (int l = 0; l < 2 * U; ++l) alt[l] = l % 2 ? T(-1) : T(1);
+    V y[4][8];
+    for (int n2 = 0; n2 < 4; ++n2) {
+        for (int t = 0; t < 8; ++t) y[n2][t] = x[n2 + 4 * t];
+        dft8v<T, U, Inv>(y[n2]);
+        if constexpr (Scaled) for (int t = 0; t < 8; ++t) y[n2][t] = y[n2][t] * sc;
+    }
+    for (int k = 0; k < q; ++k) {
+        V t[4] = {y[0][k], y[1][k], y[2][k], y[3][k]};
+        for (int m = 1; m < 4; ++m) {
+            // t · (c ∓ i·s) with the sign of s on alternate lanes, as cmul
+            const T c = tw[(2 * m - 2) * q + k], s = tw[(2 * m - 1) * q + k];
+            const V p = swap_units(t[m], std::make_index_sequence<2 * U>{}) * (alt * s);
+            t[m] = Inv ? t[m] * c - p : t[m] * c + p;
+        }
+        dft4v<T, U, Inv>(t);
+        for (int m = 0; m < 4; ++m) x[k + q * m] = t[m];
+    }
+}
+
 inline constexpr int kFuseSpanBits = 3;
 
 template <class T, int U, bool Inv, bool Scaled, int R>
 void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     using V = vec<T, 2 * U>;
-    const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : 4);
+    const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : R == 16 ? 4 : 5);
     const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
     const int lo = plan.revbits, hi = order - lo;
     const std::uint32_t* rev = plan.rev;
@@ -439,10 +471,12 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
             dft4v<T, U, Inv>(x);
         } else if constexpr (R == 16) {
             dft16v<T, U, Inv, Scaled>(x, sc);
+        } else if constexpr (R == 32) {
+            dft32v<T, U, Inv, Scaled>(x, sc, plan.pass[0].tw);
         } else {
             dft8v<T, U, Inv>(x);
         }
-        if constexpr (Scaled && R != 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
+        if constexpr (Scaled && R < 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
         const std::size_t g0 = rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
@@ -593,6 +627,11 @@ void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
 template <class T, bool Inv, bool Scaled>
 int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     if (plan.order % 2) {
+        // Doubles are faster with the shorter first pass.
+        if (sizeof(T) == 4 && plan.order >= 5) {
+            fused_r<T, Inv, Scaled, 32>(plan, src, dst, sc);
+            return 1;
+        }
         fused_r<T, Inv, Scaled, 8>(plan, src, dst, sc);
         return 0;
     }
