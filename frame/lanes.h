@@ -9,6 +9,11 @@
 #include <cstddef>
 #include <utility>
 
+// The patterns are inline and never cross an ABI boundary, so vectors wider
+// than the baseline's registers may pass by value.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wpsabi"
+
 namespace zors::ZORS_ISA::lane {
 
 template <class V>
@@ -50,3 +55,5 @@ template <class V> inline auto take_odds(V v) { return detail::take<1>(v, std::m
 template <class H> inline auto join(H a, H b) { return detail::join(a, b, std::make_index_sequence<2 * count<H>>{}); }
 
 }  // namespace zors::ZORS_ISA::lane
+
+#pragma GCC diagnostic pop

@@ -6,7 +6,8 @@
 // The complex transform is a decimation-in-time FFT: the input is permuted
 // into bit-reversed order, a first pass computes the DFTs of neighbouring
 // points without twiddle factors (length 4 or 8; out of place on interleaved
-// data the permutation is fused with it, and even orders take length 16),
+// data the permutation is fused with it, and it also covers the first
+// radix-4 pass: length 16 for even orders, 32 for odd single-precision ones),
 // and radix-4 passes of lengths 16, 64, ... (or 32, 128, ...) with the
 // precomputed factors complete the transform in the destination. Passes that
 // fit in a cache-sized block run block by block before the longer passes

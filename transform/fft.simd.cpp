@@ -10,6 +10,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "frame/lanes.h"
 #include "transform/fft.h"
 
 // The short transforms pass vectors wider than the baseline's registers by
@@ -41,16 +42,6 @@ inline void storev(T* p, vec<T, W> v) {
     std::memcpy(p, &v, sizeof v);
 }
 
-template <class V, std::size_t... I>
-inline V evens(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I)...); }
-template <class V, std::size_t... I>
-inline V odds(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I + 1)...); }
-// Lanes 0, W, 1, W + 1, ... starting at lane `first` of each input.
-template <std::size_t First, std::size_t W, class V, std::size_t... I>
-inline V zip(V a, V b, std::index_sequence<I...>) {
-    return __builtin_shufflevector(a, b, (First + I / 2 + (I % 2) * W)...);
-}
-
 // Interleaved complex data: element j at p[2j], p[2j + 1].
 template <class T>
 struct Inter {
@@ -58,12 +49,12 @@ struct Inter {
     template <int W>
     Cv<T, W> ld(std::size_t j) const {
         const auto a = loadv<T, W>(p + 2 * j), b = loadv<T, W>(p + 2 * j + W);
-        return {evens(a, b, std::make_index_sequence<W>{}), odds(a, b, std::make_index_sequence<W>{})};
+        return {lane::evens(a, b), lane::odds(a, b)};
     }
     template <int W>
     void st(std::size_t j, const Cv<T, W>& c) const {
-        storev<T, W>(p + 2 * j, zip<0, W>(c.re, c.im, std::make_index_sequence<W>{}));
-        storev<T, W>(p + 2 * j + W, zip<W / 2, W>(c.re, c.im, std::make_index_sequence<W>{}));
+        storev<T, W>(p + 2 * j, lane::zip_lo(c.re, c.im));
+        storev<T, W>(p + 2 * j + W, lane::zip_hi(c.re, c.im));
     }
     T& r(std::size_t j) const { return p[2 * j]; }
     T& i(std::size_t j) const { return p[2 * j + 1]; }
@@ -409,9 +400,6 @@ inline void dft16v(vec<T, 2 * U>* x, T sc) {
     }
 }
 
-template <class V, std::size_t... I>
-inline V swap_units(V v, std::index_sequence<I...>);
-
 // Length-32 DFT as 4 x 8: the length-8 DFTs of the residue classes mod 4,
 // each scaled, then the radix-4 step with the factors of the pass of length
 // 32 (tw, q = 8). These are the operations of a length-8 first pass and the
@@ -433,7 +421,7 @@ inline void dft32v(vec<T, 2 * U>* x, T sc, const T* tw) {
         for (int m = 1; m < 4; ++m) {
             // t · (c ∓ i·s) with the sign of s on alternate lanes, as cmul
             const T c = tw[(2 * m - 2) * q + k], s = tw[(2 * m - 1) * q + k];
-            const V p = swap_units(t[m], std::make_index_sequence<2 * U>{}) * (alt * s);
+            const V p = lane::swap_pairs(t[m]) * (alt * s);
             t[m] = Inv ? t[m] * c - p : t[m] * c + p;
         }
         dft4v<T, U, Inv>(t);
@@ -555,16 +543,10 @@ template <class T, int U>
 struct SplitUnits {
     T* re;
     T* im;
-    template <std::size_t... I>
-    static vec<T, 2 * U> zip2(vec<T, U> a, vec<T, U> b, std::index_sequence<I...>) {
-        return __builtin_shufflevector(a, b, (I / 2 + (I % 2) * U)...);
-    }
-    template <std::size_t Off, std::size_t... I>
-    static vec<T, U> pick(vec<T, 2 * U> v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (2 * I + Off)...); }
-    vec<T, 2 * U> ld(std::size_t i) const { return zip2(loadv<T, U>(re + i), loadv<T, U>(im + i), std::make_index_sequence<2 * U>{}); }
+    vec<T, 2 * U> ld(std::size_t i) const { return lane::join(loadv<T, U>(re + i), loadv<T, U>(im + i)); }
     void st(std::size_t i, vec<T, 2 * U> v) const {
-        storev<T, U>(re + i, pick<0>(v, std::make_index_sequence<U>{}));
-        storev<T, U>(im + i, pick<1>(v, std::make_index_sequence<U>{}));
+        storev<T, U>(re + i, lane::take_evens(v));
+        storev<T, U>(im + i, lane::take_odds(v));
     }
 };
 
@@ -726,15 +708,12 @@ void tiles(const FftPlan<T>& plan, const T* sr, const T* si, T* dr, T* di, bool 
 // first store, so the transform works in place. Each lane sees the same
 // operations whatever the vector width of the level.
 
-template <class V, std::size_t... I>
-inline V swap_units(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I ^ 1)...); }
-
 // v · W (forward) or v · conj(W), W = c - i·s stored as (c, c, ...), (s, -s, ...).
 template <class T, int U, bool Inv>
 inline vec<T, 2 * U> cmul(vec<T, 2 * U> v, const T* w) {
     using V = vec<T, 2 * U>;
     const V c = loadv<T, 2 * U>(w), sn = loadv<T, 2 * U>(w + 2 * U);
-    const V t = swap_units(v, std::make_index_sequence<2 * U>{}) * sn;
+    const V t = lane::swap_pairs(v) * sn;
     return Inv ? v * c - t : v * c + t;
 }
 
@@ -857,9 +836,6 @@ void small(const FftPlan<T>& plan, const T* src, T* dst, bool inverse, T sc) {
 // handles W pairs; the scalar steps use the same operations in the same
 // order.
 
-template <class V, std::size_t... I>
-inline V reversed(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (sizeof...(I) - 1 - I)...); }
-
 // A product the compiler must round on its own. The one-pair tail is
 // scalar code that the wider levels' vectorisers would otherwise pair into
 // fused multiply-add-subtract instructions, which round once instead of
@@ -901,18 +877,17 @@ template <class T, int W, bool Merge, int Off>
 std::size_t pairs_w(const T* x, T* d, std::size_t m, const T* c, const T* sn, std::size_t k) {
     using V = vec<T, W>;
     const Inter<T> z{d};
-    constexpr auto seq = std::make_index_sequence<W>{};
     const auto ld = [&](std::size_t j) {
         const auto a = loadv<T, W>(x + 2 * j - Off), b = loadv<T, W>(x + 2 * j + W - Off);
-        return Cv<T, W>{evens(a, b, seq), odds(a, b, seq)};
+        return Cv<T, W>{lane::evens(a, b), lane::odds(a, b)};
     };
     for (; 2 * k + 2 * W <= m; k += W) {
         Cv<T, W> p = ld(k), r = ld(m - k - W + 1);
-        r.re = reversed(r.re, seq);
-        r.im = reversed(r.im, seq);
+        r.re = lane::reversed(r.re);
+        r.im = lane::reversed(r.im);
         pair_step<V, Merge>(p.re, p.im, r.re, r.im, loadv<T, W>(c + k), loadv<T, W>(sn + k));
-        r.re = reversed(r.re, seq);
-        r.im = reversed(r.im, seq);
+        r.re = lane::reversed(r.re);
+        r.im = lane::reversed(r.im);
         z.template st<W>(k, p);
         z.template st<W>(m - k - W + 1, r);
     }
@@ -960,11 +935,6 @@ void merge_layout(const T* x, T* d, std::size_t m, const T* c, const T* sn, Pack
     d[1] = a0 - an;
 }
 
-template <class V, std::size_t... I>
-inline auto lanes_even(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (2 * I)...); }
-template <class V, std::size_t... I>
-inline auto lanes_odd(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (2 * I + 1)...); }
-
 // Inverse real transforms of 16 and 32 points (M = 8 or 16 complex values),
 // whose complex half runs in registers: the pairs k = 1 .. M/2 - 1 merge as
 // one vector (its last lane, the middle value, is replaced), and the merged
@@ -974,12 +944,11 @@ template <class T, int M, int U>
 inline void inv_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, PackedLayout lay, T sc) {
     constexpr int W = M / 2;
     using H = vec<T, W>;
-    constexpr auto seq = std::make_index_sequence<W>{};
     const std::size_t off = lay == PackedLayout::pack ? 1 : 0;
     const T a0 = x[0], an = x[nyquist_pos(lay, 2 * M)], hr = x[M - off], hi = x[M + 1 - off];
     const auto lo = loadv<T, 2 * W>(x + 2 - off), up = loadv<T, 2 * W>(x + M - off);  // X[1 .. W], X[W .. M - 1]
-    H pr = lanes_even(lo, seq), pi = lanes_odd(lo, seq);
-    H rr = reversed(lanes_even(up, seq), seq), ri = reversed(lanes_odd(up, seq), seq);  // X[M - 1 .. W]
+    H pr = lane::take_evens(lo), pi = lane::take_odds(lo);
+    H rr = lane::reversed(lane::take_evens(up)), ri = lane::reversed(lane::take_odds(up));  // X[M - 1 .. W]
     pair_step<H, true>(pr, pi, rr, ri, loadv<T, W>(c + 1), loadv<T, W>(sn + 1));
     T v[2 * M];
     v[0] = a0 + an;
