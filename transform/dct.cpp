@@ -224,62 +224,6 @@ ZorStatus init_f(DctSpec<T>** pp, int len, int hint, DctKind id) {
     return zorStsNoErr;
 }
 
-// ---- the recursive algorithm (unnormalised) ----
-
-// Forward on x of L points with scratch t of L points; the factors of level L
-// at f, the 8-point matrix at m8.
-template <class T>
-void fast_fwd(T* x, T* t, std::size_t L, const T* f, const T* m8) {
-    if (L == 8) {
-        T y[8];
-        for (int k = 0; k < 8; ++k) {
-            T acc = 0;
-            for (int j = 0; j < 8; ++j) acc += x[j] * m8[8 * k + j];
-            y[k] = acc;
-        }
-        std::memcpy(x, y, sizeof y);
-        return;
-    }
-    const std::size_t h = L / 2;
-    for (std::size_t j = 0; j < h; ++j) {
-        const T a = x[j], b = x[L - 1 - j];
-        t[j] = a + b;
-        t[h + j] = (a - b) * f[j];
-    }
-    fast_fwd(t, x, h, f + h, m8);
-    fast_fwd(t + h, x + h, h, f + h, m8);
-    for (std::size_t k = 0; k < h; ++k) {
-        x[2 * k] = t[k];
-        x[2 * k + 1] = k + 1 < h ? t[h + k] + t[h + k + 1] : t[h + k];
-    }
-}
-
-template <class T>
-void fast_inv(T* y, T* t, std::size_t L, const T* f, const T* m8) {
-    if (L == 8) {
-        T x[8];
-        for (int j = 0; j < 8; ++j) {
-            T acc = 0;
-            for (int k = 0; k < 8; ++k) acc += y[k] * m8[8 * k + j];
-            x[j] = acc;
-        }
-        std::memcpy(y, x, sizeof x);
-        return;
-    }
-    const std::size_t h = L / 2;
-    for (std::size_t k = 0; k < h; ++k) {
-        t[k] = y[2 * k];
-        t[h + k] = k > 0 ? y[2 * k + 1] + y[2 * k - 1] : y[1];
-    }
-    fast_inv(t, y, h, f + h, m8);
-    fast_inv(t + h, y + h, h, f + h, m8);
-    for (std::size_t j = 0; j < h; ++j) {
-        const T a = t[j], b = t[h + j] * f[j];
-        y[j] = a + b;
-        y[L - 1 - j] = a - b;
-    }
-}
-
 // ---- transforms ----
 
 // Eight doubles, and eight table values widened to them.
@@ -355,10 +299,10 @@ ZorStatus dct_run(const DctSpec<T>* s, const T* src, T* dst, Zor8u* buffer, bool
         if (inv) {
             dst[0] = src[0] * c0;
             for (std::size_t i = 1; i < n; ++i) dst[i] = src[i] * ck;
-            fast_inv(dst, static_cast<T*>(w.at), n, s->fast, m8);
+            dct_steps<T>().fast(dst, static_cast<T*>(w.at), n, s->fast, m8, true);
         } else {
             if (dst != src) std::memcpy(dst, src, n * sizeof(T));
-            fast_fwd(dst, static_cast<T*>(w.at), n, s->fast, m8);
+            dct_steps<T>().fast(dst, static_cast<T*>(w.at), n, s->fast, m8, false);
             dst[0] *= c0;
             for (std::size_t i = 1; i < n; ++i) dst[i] *= ck;
         }

@@ -16,6 +16,10 @@ struct DctKernelsT {
     // a[k], k = 1 .. n - 1: the weighted coefficients merged for the inverse
     // complex DFT.
     void (*merge)(const T* y, std::size_t n, const Cx<T>* sp, const Cx<T>* wt, Cx<T>* a);
+    // The fast recursive algorithm's unnormalised transform of n = 2^k >= 16
+    // values in x, forward or inverse (t: n values of scratch; f the
+    // factors of every level, m8 the length-8 matrix).
+    void (*fast)(T* x, T* t, std::size_t n, const T* f, const T* m8, bool inv);
 };
 struct DctKernels {
     DctKernelsT<float> f32;

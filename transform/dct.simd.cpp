@@ -109,8 +109,158 @@ void merge(const T* y, std::size_t n, const Cx<T>* sp, const Cx<T>* wt, Cx<T>* a
     for (; k < n; ++k) one(k);
 }
 
+// ---- The fast recursive algorithm of the power-of-two lengths, breadth
+// first: every block of a level splits (or merges) in one sweep of the
+// level, and the length-8 leaves run W at a time, one leaf per lane. Each
+// value takes the operations of the recursive formulation in the same
+// order, so every level computes the same bits. At depth d the data of
+// the blocks of length n >> d lives in x (d even) or t (d odd).
+template <class T>
+struct Fast {
+    using L = Lanes<T>;
+    using V = typename L::V;
+    static constexpr std::size_t W = L::W;
+    static void st(T* p, V v) { std::memcpy(p, &v, sizeof v); }
+    static V splat(T c) { return V{} + c; }
+
+    // t[j] = a + b, t[h + j] = (a - b)·f[j] for a = x[j], b = x[m - 1 - j].
+    static void split_fwd(const T* x, T* t, std::size_t m, const T* f) {
+        const std::size_t h = m / 2;
+        std::size_t j = 0;
+        for (; j + W <= h; j += W) {
+            const V a = L::load(x + j), b = lane::reversed(L::load(x + m - j - W));
+            st(t + j, a + b);
+            st(t + h + j, (a - b) * L::load(f + j));
+        }
+        for (; j < h; ++j) {
+            const T a = x[j], b = x[m - 1 - j];
+            t[j] = a + b;
+            t[h + j] = (a - b) * f[j];
+        }
+    }
+    // x[2k] = t[k], x[2k + 1] = t[h + k] + t[h + k + 1] (the last one alone).
+    static void merge_fwd(const T* t, T* x, std::size_t m) {
+        const std::size_t h = m / 2;
+        std::size_t k = 0;
+        for (; k + W < h; k += W) {
+            const V e = L::load(t + k), o = L::load(t + h + k) + L::load(t + h + k + 1);
+            st(x + 2 * k, lane::zip_lo(e, o));
+            st(x + 2 * k + W, lane::zip_hi(e, o));
+        }
+        for (; k < h; ++k) {
+            x[2 * k] = t[k];
+            x[2 * k + 1] = k + 1 < h ? t[h + k] + t[h + k + 1] : t[h + k];
+        }
+    }
+    // The inverse: t[k] = y[2k], t[h + k] = y[2k + 1] + y[2k - 1] (y[1] for k = 0).
+    static void split_inv(const T* y, T* t, std::size_t m) {
+        const std::size_t h = m / 2;
+        t[0] = y[0];
+        t[h] = y[1];
+        std::size_t k = 1;
+        for (; k + W <= h; k += W) {
+            const V a = L::load(y + 2 * k), b = L::load(y + 2 * k + W);
+            const V c = L::load(y + 2 * k - 1), d = L::load(y + 2 * k - 1 + W);
+            st(t + k, lane::evens(a, b));
+            st(t + h + k, lane::odds(a, b) + lane::evens(c, d));
+        }
+        for (; k < h; ++k) {
+            t[k] = y[2 * k];
+            t[h + k] = y[2 * k + 1] + y[2 * k - 1];
+        }
+    }
+    // y[j] = a + b, y[m - 1 - j] = a - b for a = t[j], b = t[h + j]·f[j].
+    static void merge_inv(const T* t, T* y, std::size_t m, const T* f) {
+        const std::size_t h = m / 2;
+        std::size_t j = 0;
+        for (; j + W <= h; j += W) {
+            const V a = L::load(t + j), b = L::load(t + h + j) * L::load(f + j);
+            st(y + j, a + b);
+            st(y + m - j - W, lane::reversed(a - b));
+        }
+        for (; j < h; ++j) {
+            const T a = t[j], b = t[h + j] * f[j];
+            y[j] = a + b;
+            y[m - 1 - j] = a - b;
+        }
+    }
+    // The length-8 leaves in place: out[r] = Σ_c in[c]·M[r][c], the terms
+    // added in order from zero, M[r][c] = m8[8r + c] (forward) or
+    // m8[8c + r] (inverse).
+    static void leaves(T* x, std::size_t n, const T* m8, bool inv) {
+        const auto coef = [&](int r, int c) { return inv ? m8[8 * c + r] : m8[8 * r + c]; };
+        std::size_t i = 0;
+        for (; i + 8 * W <= n; i += 8 * W) {
+            V in[8], e[4], o[4], v[8];
+            for (int q = 0; q < 8; ++q) in[q] = L::load(x + i + q * W);
+            // deal the eight residues mod 8 into vectors: v[c] lane l = leaf l's value c
+            for (int q = 0; q < 4; ++q) e[q] = lane::evens(in[2 * q], in[2 * q + 1]), o[q] = lane::odds(in[2 * q], in[2 * q + 1]);
+            const V ee0 = lane::evens(e[0], e[1]), ee1 = lane::evens(e[2], e[3]), eo0 = lane::odds(e[0], e[1]), eo1 = lane::odds(e[2], e[3]);
+            const V oe0 = lane::evens(o[0], o[1]), oe1 = lane::evens(o[2], o[3]), oo0 = lane::odds(o[0], o[1]), oo1 = lane::odds(o[2], o[3]);
+            v[0] = lane::evens(ee0, ee1), v[4] = lane::odds(ee0, ee1);
+            v[2] = lane::evens(eo0, eo1), v[6] = lane::odds(eo0, eo1);
+            v[1] = lane::evens(oe0, oe1), v[5] = lane::odds(oe0, oe1);
+            v[3] = lane::evens(oo0, oo1), v[7] = lane::odds(oo0, oo1);
+            V y[8];
+            for (int r = 0; r < 8; ++r) {
+                V acc = V{};
+                for (int c = 0; c < 8; ++c) acc += v[c] * splat(coef(r, c));
+                y[r] = acc;
+            }
+            // and back: the residues mod 4, mod 2, then the sequence
+            const V c0a = lane::zip_lo(y[0], y[4]), c0b = lane::zip_hi(y[0], y[4]), c2a = lane::zip_lo(y[2], y[6]), c2b = lane::zip_hi(y[2], y[6]);
+            const V c1a = lane::zip_lo(y[1], y[5]), c1b = lane::zip_hi(y[1], y[5]), c3a = lane::zip_lo(y[3], y[7]), c3b = lane::zip_hi(y[3], y[7]);
+            const V ev[4] = {lane::zip_lo(c0a, c2a), lane::zip_hi(c0a, c2a), lane::zip_lo(c0b, c2b), lane::zip_hi(c0b, c2b)};
+            const V od[4] = {lane::zip_lo(c1a, c3a), lane::zip_hi(c1a, c3a), lane::zip_lo(c1b, c3b), lane::zip_hi(c1b, c3b)};
+            for (int q = 0; q < 4; ++q) {
+                st(x + i + 2 * q * W, lane::zip_lo(ev[q], od[q]));
+                st(x + i + (2 * q + 1) * W, lane::zip_hi(ev[q], od[q]));
+            }
+        }
+        for (; i < n; i += 8) {
+            T y[8];
+            for (int r = 0; r < 8; ++r) {
+                T acc = 0;
+                for (int c = 0; c < 8; ++c) acc += x[i + c] * coef(r, c);
+                y[r] = acc;
+            }
+            std::memcpy(x + i, y, sizeof y);
+        }
+    }
+};
+
+// The unnormalised transform of n = 2^k >= 16 values in x (t: n values of
+// scratch); f holds the factors of every level, m8 the leaves' matrix.
+template <class T>
+void fast(T* x, T* t, std::size_t n, const T* f, const T* m8, bool inv) {
+    using F = Fast<T>;
+    int depth = 0;
+    while ((n >> depth) > 8) ++depth;
+    const auto at = [&](int d) { return d % 2 ? t : x; };
+    const auto table = [&](int d) {
+        std::size_t off = 0;
+        for (int i = 0; i < d; ++i) off += (n >> i) / 2;
+        return f + off;
+    };
+    for (int d = 0; d < depth; ++d) {
+        const std::size_t m = n >> d;
+        for (std::size_t o = 0; o < n; o += m) {
+            if (inv) F::split_inv(at(d) + o, at(d + 1) + o, m);
+            else F::split_fwd(at(d) + o, at(d + 1) + o, m, table(d));
+        }
+    }
+    F::leaves(at(depth), n, m8, inv);
+    for (int d = depth - 1; d >= 0; --d) {
+        const std::size_t m = n >> d;
+        for (std::size_t o = 0; o < n; o += m) {
+            if (inv) F::merge_inv(at(d + 1) + o, at(d) + o, m, table(d));
+            else F::merge_fwd(at(d + 1) + o, at(d) + o, m);
+        }
+    }
+}
+
 }  // namespace
 
-extern const DctKernels dct_kernels = {{&split<float>, &merge<float>}, {&split<double>, &merge<double>}};
+extern const DctKernels dct_kernels = {{&split<float>, &merge<float>, &fast<float>}, {&split<double>, &merge<double>, &fast<double>}};
 
 }  // namespace zors::ZORS_ISA

@@ -134,15 +134,20 @@ TEST(Dct, EveryLengthTo130AndLongEveryHint) {
 TEST(Dct, SameBytesAtEveryLevel) {
     auto run = []<class K>() {
         using T = typename K::Elem;
-        for (int n : {101, 500, 1000, 1100, 1024}) {
-            SCOPED_TRACE(testing::Message() << K::name << " length " << n);
+        // the Bluestein and FFT paths, then the breadth-first recursion with
+        // its leaves all scalar, split between vector and scalar, all vector
+        const std::pair<int, ZorHintAlgorithm> cases[] = {{101, zorAlgHintAccurate}, {500, zorAlgHintAccurate}, {1000, zorAlgHintAccurate},
+                                                          {1100, zorAlgHintAccurate}, {1024, zorAlgHintAccurate}, {16, zorAlgHintNone},
+                                                          {32, zorAlgHintNone}, {128, zorAlgHintNone}, {2048, zorAlgHintFast}};
+        for (const auto& [n, hint] : cases) {
+            SCOPED_TRACE(testing::Message() << K::name << " length " << n << " hint " << hint);
             std::mt19937 g(static_cast<unsigned>(n));
             std::vector<T> x(static_cast<std::size_t>(n));
             for (auto& v : x) v = static_cast<T>((g() % 100000) / 100000.0 - 0.5);
             typename K::Fwd* f = nullptr;
             typename K::Inv* i = nullptr;
-            ASSERT_EQ(K::init(&f, n, zorAlgHintAccurate), zorStsNoErr);
-            ASSERT_EQ(K::init(&i, n, zorAlgHintAccurate), zorStsNoErr);
+            ASSERT_EQ(K::init(&f, n, hint), zorStsNoErr);
+            ASSERT_EQ(K::init(&i, n, hint), zorStsNoErr);
             for (bool inv : {false, true}) {
                 std::vector<std::vector<T>> outs;
                 zt::for_each_isa([&](zors::Isa) {
