@@ -139,7 +139,9 @@ TEST(Dct, SameBytesAtEveryLevel) {
         const std::pair<int, ZorHintAlgorithm> cases[] = {{101, zorAlgHintAccurate}, {500, zorAlgHintAccurate}, {1000, zorAlgHintAccurate},
                                                           {1100, zorAlgHintAccurate}, {1024, zorAlgHintAccurate}, {16, zorAlgHintNone},
                                                           {32, zorAlgHintNone}, {128, zorAlgHintNone}, {2048, zorAlgHintFast}};
-        for (const auto& [n, hint] : cases) {
+        for (const auto& c : cases) {
+            const int n = c.first;
+            const ZorHintAlgorithm hint = c.second;
             SCOPED_TRACE(testing::Message() << K::name << " length " << n << " hint " << hint);
             std::mt19937 g(static_cast<unsigned>(n));
             std::vector<T> x(static_cast<std::size_t>(n));
