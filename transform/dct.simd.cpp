@@ -244,16 +244,18 @@ void fast(T* x, T* t, std::size_t n, const T* f, const T* m8, bool inv) {
     };
     for (int d = 0; d < depth; ++d) {
         const std::size_t m = n >> d;
+        const T* fd = table(d);
         for (std::size_t o = 0; o < n; o += m) {
             if (inv) F::split_inv(at(d) + o, at(d + 1) + o, m);
-            else F::split_fwd(at(d) + o, at(d + 1) + o, m, table(d));
+            else F::split_fwd(at(d) + o, at(d + 1) + o, m, fd);
         }
     }
     F::leaves(at(depth), n, m8, inv);
     for (int d = depth - 1; d >= 0; --d) {
         const std::size_t m = n >> d;
+        const T* fd = table(d);
         for (std::size_t o = 0; o < n; o += m) {
-            if (inv) F::merge_inv(at(d + 1) + o, at(d) + o, m, table(d));
+            if (inv) F::merge_inv(at(d + 1) + o, at(d) + o, m, fd);
             else F::merge_fwd(at(d + 1) + o, at(d) + o, m);
         }
     }

@@ -172,13 +172,6 @@ void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     kernels<T>().split_merge(d, m, s->split, s->split + q + 1, false);
 }
 
-// The half-length complex transform of a real transform, src to dst (in
-// place when they are the same).
-template <class T>
-void half_fft(const FftSpecF<T>* s, const T* src, T* dst, bool inv, T sc) {
-    complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), inv, sc);
-}
-
 template <class T, class S>
 ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
@@ -188,7 +181,7 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
     if (n == 1) {
         dst[0] = sc != T(0) ? src[0] * sc : src[0];
     } else {
-        half_fft(s, src, dst, false, sc);
+        complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), false, sc);
         split_step(s, dst, n);
     }
     perm_to_layout(dst, n, lay);
@@ -225,7 +218,7 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
         lay = Layout::perm;
     }
     rk.merge(src, dst, n / 2, mc, ms, lay);
-    half_fft(s, dst, dst, true, sc);
+    complex_fft(s->plan, dst, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), true, sc);  // in place
     return zorStsNoErr;
 }
 

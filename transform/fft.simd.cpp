@@ -324,18 +324,6 @@ inline void store_groups(const vec<T, 2 * U>* x, T* const* out) {
     }
 }
 
-// The inverse: lane j of x[k] from element k of group j.
-template <class T, int U, int R>
-inline void load_groups(vec<T, 2 * U>* x, T* const* in) {
-    using V = vec<T, 2 * U>;
-    for (int k0 = 0; k0 < R; k0 += U) {
-        V u[U];
-        for (int j = 0; j < U; ++j) u[j] = loadv<T, 2 * U>(in[j] + 2 * k0);
-        transpose_units<T, U>(u);
-        for (int j = 0; j < U; ++j) x[k0 + j] = u[j];
-    }
-}
-
 template <class T, int U, bool Inv>
 inline void dft4v(vec<T, 2 * U>* x) {  // x[0..3] natural order in, X[0..3] out
     using Un = Units<T, U>;
@@ -472,46 +460,11 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     }
 }
 
-// The first pass on data already in bit-reversed order (in place): U groups
-// at a time, transposed into registers and back.
-template <class T, int U, bool Inv, bool Scaled, int R>
-void first_inplace(T* d, std::size_t n, T sc) {
-    using V = vec<T, 2 * U>;
-    for (std::size_t g0 = 0; g0 < n / R; g0 += U) {
-        T* ptr[U];
-        for (int j = 0; j < U; ++j) ptr[j] = d + 2 * R * (g0 + j);
-        V x[R], y[R];
-        load_groups<T, U, R>(x, ptr);
-        if constexpr (R == 4) {
-            y[0] = x[0]; y[1] = x[2]; y[2] = x[1]; y[3] = x[3];
-            dft4v<T, U, Inv>(y);
-        } else {
-            constexpr int r3[8] = {0, 4, 2, 6, 1, 5, 3, 7};
-            for (int t = 0; t < 8; ++t) y[t] = x[r3[t]];
-            dft8v<T, U, Inv>(y);
-        }
-        if constexpr (Scaled) for (int k = 0; k < R; ++k) y[k] = y[k] * sc;
-        store_groups<T, U, R>(y, ptr);
-    }
-}
-
 // Complex units in one full vector of the level (at most 8).
 template <class T>
 constexpr int full_units() {
     constexpr int u = static_cast<int>(kVectorBytes / (2 * sizeof(T)));
     return u >= 8 ? 8 : u;
-}
-
-template <class T, bool Inv, bool Scaled>
-void first_inplace_any(T* d, std::size_t n, int order, T sc) {
-    constexpr int Un = full_units<T>();
-    const std::size_t groups = n / (order % 2 ? 8 : 4);
-    if (Un > 1 && groups >= static_cast<std::size_t>(Un)) {
-        if (order % 2) first_inplace<T, Un, Inv, Scaled, 8>(d, n, sc);
-        else first_inplace<T, (Un > 4 ? 4 : Un), Inv, Scaled, 4>(d, n, sc);  // R groups of U units: U <= R
-    } else {
-        first_pass<T, Inv, Scaled>(Inter<T>{d}, n, order, sc);
-    }
 }
 
 // ---- The bit reversal fused with the first pass, tile by tile. With K-bit
@@ -639,10 +592,7 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1) {
     int p = covered;
     for (std::size_t b = 0; b < n; b += block) {
         const L db = d.at(b);
-        if (src == nullptr && done < 0) {
-            if constexpr (std::is_same_v<L, Inter<T>>) first_inplace_any<T, Inv, Scaled>(db.p, block, plan.order, sc);
-            else first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
-        }
+        if (src == nullptr && done < 0) first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
         p = radix4_passes<T, Inv>(plan, db, block, covered, block);
     }
     radix4_passes<T, Inv>(plan, d, n, p, n);
