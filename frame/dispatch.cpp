@@ -17,13 +17,12 @@ Isa detect() noexcept {
 }
 
 const Isa g_machine = detect();
-std::atomic<int> g_active{static_cast<int>(g_machine)};
 
 }  // namespace
 
-Isa machine_isa() noexcept { return g_machine; }
+std::atomic<int> g_active_isa{static_cast<int>(g_machine)};
 
-Isa active_isa() noexcept { return static_cast<Isa>(g_active.load(std::memory_order_relaxed)); }
+Isa machine_isa() noexcept { return g_machine; }
 
 const char* isa_name(Isa isa) noexcept {
     switch (isa) {
@@ -35,7 +34,7 @@ const char* isa_name(Isa isa) noexcept {
 
 bool force_isa(Isa isa) noexcept {
     if (static_cast<int>(isa) < 0 || static_cast<int>(isa) > static_cast<int>(g_machine)) return false;
-    g_active.store(static_cast<int>(isa), std::memory_order_relaxed);
+    g_active_isa.store(static_cast<int>(isa), std::memory_order_relaxed);
     return true;
 }
 

@@ -5,6 +5,8 @@
 // instruction and the operating system's register-state support.
 #pragma once
 
+#include <atomic>
+
 namespace zors {
 
 enum class Isa : int { sse2 = 0, avx2 = 1, avx512 = 2 };
@@ -12,8 +14,10 @@ inline constexpr int kIsaCount = 3;
 
 // The best level this processor and operating system support.
 Isa machine_isa() noexcept;
-// The level the exports use now (the machine's, unless a test forced another).
-Isa active_isa() noexcept;
+// The level the exports use now (the machine's, unless a test forced another):
+// read inline by every export, so a call costs one load.
+extern std::atomic<int> g_active_isa;
+inline Isa active_isa() noexcept { return static_cast<Isa>(g_active_isa.load(std::memory_order_relaxed)); }
 const char* isa_name(Isa isa) noexcept;
 
 // Internal hook for the tests: makes the exports use `isa`. Returns false,

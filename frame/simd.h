@@ -124,17 +124,11 @@ inline void stream_copy(void* dst, const void* src, std::size_t bytes) {
     }
 }
 
-// Runs body(i0, i1, out), which computes elements [i0, i1) into out[0..),
-// over n elements of d. Large destinations get the elements through a small
-// buffer and streaming stores; everything else is written directly. Each
-// element is computed by the same body either way.
+// The streaming half of write_through, out of line so that the direct path
+// keeps a small frame (no 4 KiB buffer, no stack realignment).
 template <class D, class Body>
-inline void write_through(D* d, std::size_t n, Body body) {
+[[gnu::noinline]] void write_streamed(D* d, std::size_t n, Body body) {
     const auto addr = reinterpret_cast<std::uintptr_t>(d);
-    if (n * sizeof(D) < kStreamBytes || addr % sizeof(D) != 0) {
-        body(std::size_t{0}, n, d);
-        return;
-    }
     constexpr std::size_t chunk = 4096 / sizeof(D);
     alignas(64) D buf[chunk];
     std::size_t i = ((kVectorBytes - addr % kVectorBytes) % kVectorBytes) / sizeof(D);
@@ -145,6 +139,19 @@ inline void write_through(D* d, std::size_t n, Body body) {
     }
     body(i, n, d + i);
     _mm_sfence();
+}
+
+// Runs body(i0, i1, out), which computes elements [i0, i1) into out[0..),
+// over n elements of d. Large destinations get the elements through a small
+// buffer and streaming stores; everything else is written directly. Each
+// element is computed by the same body either way.
+template <class D, class Body>
+inline void write_through(D* d, std::size_t n, Body body) {
+    if (n * sizeof(D) < kStreamBytes || reinterpret_cast<std::uintptr_t>(d) % sizeof(D) != 0) [[likely]] {
+        body(std::size_t{0}, n, d);
+        return;
+    }
+    write_streamed(d, n, body);
 }
 
 }  // namespace zors::ZORS_ISA
