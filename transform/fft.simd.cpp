@@ -78,6 +78,42 @@ struct Split {
     Split at(std::size_t j) const { return {re + j, im + j}; }
 };
 
+// Interleaved transforms between their first and last pass: blocks of W
+// points (W = the level's vector width), the W real parts and then the W
+// imaginary parts, so that the passes load and store whole vectors without
+// taking pairs apart and putting them back together. Offsets passed to at()
+// are multiples of W.
+template <class T>
+struct Blocked {
+    static constexpr std::size_t W = kVectorBytes / sizeof(T);
+    T* p;
+    static std::size_t off(std::size_t j) { return 2 * (j & ~(W - 1)) + (j & (W - 1)); }
+    template <int V>
+    Cv<T, V> ld(std::size_t j) const {
+        const T* q = p + off(j);
+        return {loadv<T, V>(q), loadv<T, V>(q + W)};
+    }
+    template <int V>
+    void st(std::size_t j, const Cv<T, V>& c) const {
+        T* q = p + off(j);
+        storev<T, V>(q, c.re);
+        storev<T, V>(q + W, c.im);
+    }
+    Blocked at(std::size_t j) const { return {p + 2 * j}; }
+};
+
+// The last pass: blocked in, interleaved out, in place.
+template <class T>
+struct Unblock {
+    Blocked<T> in;
+    Inter<T> out;
+    template <int V>
+    Cv<T, V> ld(std::size_t j) const { return in.template ld<V>(j); }
+    template <int V>
+    void st(std::size_t j, const Cv<T, V>& c) const { out.template st<V>(j, c); }
+    Unblock at(std::size_t j) const { return {in.at(j), out.at(j)}; }
+};
+
 // a · (c ∓ i·s): the forward factor is c - i·s, the inverse its conjugate.
 template <bool Inv, class V>
 inline void twiddle(V& ar, V& ai, V c, V s) {
@@ -172,20 +208,20 @@ void radix4_pass(L d, std::size_t n, const FftPass<T>& p, const FftPass<T>* next
 }
 
 // The passes from p on whose length stays within `len`, over n points, in
-// pairs where two remain; returns the first pass left. A pair keeps its 16
-// points in at most 2 KiB steps: at 4 KiB they would all fall into one set
-// of the first-level cache and evict each other.
-template <class T, bool Inv, class L>
-int radix4_passes(const FftPlan<T>& plan, L d, std::size_t n, int p, std::size_t len) {
+// pairs where two remain; returns the first pass left. The last pass of the
+// plan (or the pair that ends with it) runs on `last`, the others on d. A
+// pair keeps its 16 points in at most 2 KiB steps: at 4 KiB they would all
+// fall into one set of the first-level cache and evict each other.
+template <class T, bool Inv, class L, class LF>
+int radix4_passes(const FftPlan<T>& plan, L d, LF last, std::size_t n, int p, std::size_t len) {
     const auto fits = [&](int i) { return i < plan.npass && 4 * static_cast<std::size_t>(plan.pass[i].q) <= len; };
     while (fits(p)) {
-        if (fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048) {
-            radix4_pass<T, Inv>(d, n, plan.pass[p], &plan.pass[p + 1]);
-            p += 2;
-        } else {
-            radix4_pass<T, Inv>(d, n, plan.pass[p]);
-            ++p;
-        }
+        const bool two = fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048;
+        const FftPass<T>* next = two ? &plan.pass[p + 1] : nullptr;
+        const int e = p + (two ? 2 : 1);
+        if (e == plan.npass) radix4_pass<T, Inv>(last, n, plan.pass[p], next);
+        else radix4_pass<T, Inv>(d, n, plan.pass[p], next);
+        p = e;
     }
     return p;
 }
@@ -312,15 +348,30 @@ inline void transpose_units(vec<T, 2 * U>* u) {
     }
 }
 
-// Element k of group j (R contiguous units at out[j]) from lane j of x[k].
-template <class T, int U, int R>
+// Element k of group j (R contiguous units at out[j]) from lane j of x[k];
+// with Blk in the blocked layout (blocks of 2U points, R a multiple of 2U).
+template <class T, int U, int R, bool Blk = false>
 inline void store_groups(const vec<T, 2 * U>* x, T* const* out) {
     using V = vec<T, 2 * U>;
-    for (int k0 = 0; k0 < R; k0 += U) {
-        V u[U];
-        for (int j = 0; j < U; ++j) u[j] = x[k0 + j];
-        transpose_units<T, U>(u);
-        for (int j = 0; j < U; ++j) storev<T, 2 * U>(out[j] + 2 * k0, u[j]);
+    if constexpr (Blk) {
+        static_assert(R % (2 * U) == 0);
+        for (int k0 = 0; k0 < R; k0 += 2 * U) {
+            V u[U], w[U];
+            for (int j = 0; j < U; ++j) u[j] = x[k0 + j], w[j] = x[k0 + U + j];
+            transpose_units<T, U>(u);
+            transpose_units<T, U>(w);
+            for (int j = 0; j < U; ++j) {
+                storev<T, 2 * U>(out[j] + 2 * k0, lane::evens(u[j], w[j]));
+                storev<T, 2 * U>(out[j] + 2 * k0 + 2 * U, lane::odds(u[j], w[j]));
+            }
+        }
+    } else {
+        for (int k0 = 0; k0 < R; k0 += U) {
+            V u[U];
+            for (int j = 0; j < U; ++j) u[j] = x[k0 + j];
+            transpose_units<T, U>(u);
+            for (int j = 0; j < U; ++j) storev<T, 2 * U>(out[j] + 2 * k0, u[j]);
+        }
     }
 }
 
@@ -419,7 +470,7 @@ inline void dft32v(vec<T, 2 * U>* x, T sc, const T* tw) {
 
 inline constexpr int kFuseSpanBits = 3;
 
-template <class T, int U, bool Inv, bool Scaled, int R>
+template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
 void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     using V = vec<T, 2 * U>;
     const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : R == 16 ? 4 : 5);
@@ -456,7 +507,7 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
         const std::size_t g0 = rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
-        store_groups<T, U, R>(x, out);
+        store_groups<T, U, R, Blk>(x, out);
     }
 }
 
@@ -548,33 +599,52 @@ void first_tiles(const FftPlan<T>& plan, L src, L dst, bool in_place, T sc) {
     }
 }
 
-template <class T, bool Inv, bool Scaled, int R>
+// From this order on, the out-of-place interleaved transform keeps its data
+// blocked (see Blocked) from the first pass to the last: every plan of such
+// an order has R >= 2U, groups >= U and at least one pass after the first.
+// The blocked store costs the first pass about what it saves the later
+// passes of 1024 single-precision points, so those start one order later.
+template <class T>
+constexpr int blocked_min_order() { return sizeof(T) == 4 ? 11 : 8; }
+
+template <class T, bool Inv, bool Scaled, int R, bool Blk>
 void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     constexpr int Un = full_units<T>() < R ? full_units<T>() : R;  // R groups of U units: U <= R
     constexpr int U2 = Un >= 2 ? 2 : 1;
     const std::size_t groups = (std::size_t{1} << plan.order) / R;
-    if (groups >= static_cast<std::size_t>(Un)) fused_first<T, Un, Inv, Scaled, R>(plan, src, dst, sc);
-    else if (groups >= static_cast<std::size_t>(U2)) fused_first<T, U2, Inv, Scaled, R>(plan, src, dst, sc);
-    else fused_first<T, 1, Inv, Scaled, R>(plan, src, dst, sc);
+    if constexpr (Blk) {
+        static_assert(Blocked<T>::W == 2 * full_units<T>());
+        fused_first<T, Un, Inv, Scaled, R, true>(plan, src, dst, sc);
+    } else if (groups >= static_cast<std::size_t>(Un)) {
+        fused_first<T, Un, Inv, Scaled, R, false>(plan, src, dst, sc);
+    } else if (groups >= static_cast<std::size_t>(U2)) {
+        fused_first<T, U2, Inv, Scaled, R, false>(plan, src, dst, sc);
+    } else {
+        fused_first<T, 1, Inv, Scaled, R, false>(plan, src, dst, sc);
+    }
 }
 
 // Returns the number of radix-4 passes the first pass also covered.
-template <class T, bool Inv, bool Scaled>
+template <class T, bool Inv, bool Scaled, bool Blk>
 int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     if (plan.order % 2) {
         // Doubles are faster with the shorter first pass.
-        if (sizeof(T) == 4 && plan.order >= 5) {
-            fused_r<T, Inv, Scaled, 32>(plan, src, dst, sc);
-            return 1;
+        if constexpr (sizeof(T) == 4) {
+            if (Blk || plan.order >= 5) {
+                fused_r<T, Inv, Scaled, 32, Blk>(plan, src, dst, sc);
+                return 1;
+            }
+            fused_r<T, Inv, Scaled, 8, false>(plan, src, dst, sc);
+        } else {
+            fused_r<T, Inv, Scaled, 8, Blk>(plan, src, dst, sc);
         }
-        fused_r<T, Inv, Scaled, 8>(plan, src, dst, sc);
         return 0;
     }
-    if (plan.order >= 4) {
-        fused_r<T, Inv, Scaled, 16>(plan, src, dst, sc);
+    if (Blk || plan.order >= 4) {
+        fused_r<T, Inv, Scaled, 16, Blk>(plan, src, dst, sc);
         return 1;
     }
-    fused_r<T, Inv, Scaled, 4>(plan, src, dst, sc);
+    fused_r<T, Inv, Scaled, 4, false>(plan, src, dst, sc);
     return 0;
 }
 
@@ -586,16 +656,29 @@ template <class T, bool Inv, bool Scaled, class L>
 void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1) {
     const std::size_t n = std::size_t{1} << plan.order;
     const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
-    int covered = done > 0 ? done : 0;
-    if constexpr (std::is_same_v<L, Inter<T>>)
-        if (src != nullptr) covered = fused_first_any<T, Inv, Scaled>(plan, src, d.p, sc);
-    int p = covered;
-    for (std::size_t b = 0; b < n; b += block) {
-        const L db = d.at(b);
-        if (src == nullptr && done < 0) first_pass<T, Inv, Scaled>(db, block, plan.order, sc);
-        p = radix4_passes<T, Inv>(plan, db, block, covered, block);
+    // The passes after the first: block by block while they fit, then over
+    // the whole vector; dl is the layout of the last one.
+    const auto rest = [&](auto dd, auto dl, int covered, bool first) {
+        int p = covered;
+        for (std::size_t b = 0; b < n; b += block) {
+            if constexpr (std::is_same_v<decltype(dd), L>)
+                if (first) first_pass<T, Inv, Scaled>(dd.at(b), block, plan.order, sc);
+            p = radix4_passes<T, Inv>(plan, dd.at(b), dl.at(b), block, covered, block);
+        }
+        radix4_passes<T, Inv>(plan, dd, dl, n, p, n);
+    };
+    if constexpr (std::is_same_v<L, Inter<T>>) {
+        if (src != nullptr) {
+            if (plan.order >= blocked_min_order<T>()) {
+                const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, d.p, sc);
+                rest(Blocked<T>{d.p}, Unblock<T>{{d.p}, d}, covered, false);
+            } else {
+                rest(d, d, fused_first_any<T, Inv, Scaled, false>(plan, src, d.p, sc), false);
+            }
+            return;
+        }
     }
-    radix4_passes<T, Inv>(plan, d, n, p, n);
+    rest(d, d, done > 0 ? done : 0, done < 0);
 }
 
 template <class T, bool Inv, class L>
