@@ -14,7 +14,8 @@
 // sweep the whole vector, two radix-4 passes at a time where two remain.
 // Out of place on interleaved data, longer transforms keep their points
 // between the first and the last pass in blocks of one vector of real parts
-// and one of imaginary parts. Interleaved transforms of 8 to 512 points (256
+// and one of imaginary parts, starting at the first vector boundary of the
+// destination (the one vector that does not fit waits beside it). Interleaved transforms of 8 to 512 points (256
 // in double precision, where the blocked passes win at 512) take a shorter
 // route without any permutation: lane-wise DFTs across vectors of complex units, factors per
 // lane and transposes of units (fft.simd.cpp). In place, the first pass

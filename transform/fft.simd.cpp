@@ -102,6 +102,67 @@ struct Blocked {
     Blocked at(std::size_t j) const { return {p + 2 * j}; }
 };
 
+// Blocked data in a destination that does not start on a vector boundary:
+// the blocks start at the first boundary in it, p = dst + sh (sh < W
+// values), so that every pass loads and stores whole aligned vectors. The
+// last vector of the blocked data (the imaginary parts of the last block,
+// at `wrap`) would run sh values past the end: it lives in `tail` instead.
+// Its address is chosen, not branched on, so the passes' loops keep their
+// registers.
+template <class T>
+struct Ring {
+    static constexpr std::size_t W = Blocked<T>::W;
+    static constexpr bool wide_only = true;
+    T* p;
+    T* wrap;
+    T* tail;
+    T* im_at(T* q) const { return q + W == wrap ? tail : q + W; }
+    template <int V>
+    Cv<T, V> ld(std::size_t j) const {
+        T* q = p + Blocked<T>::off(j);
+        return {loadv<T, V>(q), loadv<T, V>(im_at(q))};
+    }
+    template <int V>
+    void st(std::size_t j, const Cv<T, V>& c) const {
+        T* q = p + Blocked<T>::off(j);
+        storev<T, V>(q, c.re);
+        storev<T, V>(im_at(q), c.im);
+    }
+    Ring at(std::size_t j) const { return {p + 2 * j, wrap, tail}; }
+};
+
+// The last pass out of a Ring: the interleaved values land sh values before
+// the blocks they come from, so each store also covers the last sh values
+// of the vector before it. Within a row that vector has been read already
+// (the pass runs upwards); the vectors that end the rows (just before rows
+// 1 .. R-1, R·q = N) are copied to `saved` before the pass and read from
+// there, as is the tail (row R).
+template <class T>
+struct RingOut {
+    static constexpr std::size_t W = Blocked<T>::W;
+    static constexpr bool wide_only = true;
+    Ring<T> in;
+    Inter<T> out;
+    T* saved;         // (R + 1) x W values: row r's end at saved + r·W
+    std::size_t row;  // 2q: values from one row start to the next
+    const T* p0;      // start of the blocks
+    void before_pass(std::size_t q, int rows) {
+        row = 2 * q;
+        for (int r = 1; r < rows; ++r) std::memcpy(saved + static_cast<std::size_t>(r) * W, p0 + r * row - W, W * sizeof(T));
+        std::memcpy(saved + static_cast<std::size_t>(rows) * W, in.tail, W * sizeof(T));
+    }
+    template <int V>
+    Cv<T, V> ld(std::size_t j) const {
+        const T* q = in.p + Blocked<T>::off(j);
+        const std::size_t end = static_cast<std::size_t>(q + 2 * W - p0);
+        const T* im = (end & (row - 1)) == 0 ? saved + (end / row) * W : q + W;
+        return {loadv<T, V>(q), loadv<T, V>(im)};
+    }
+    template <int V>
+    void st(std::size_t j, const Cv<T, V>& c) const { out.template st<V>(j, c); }
+    RingOut at(std::size_t j) const { return {in.at(j), out.at(j), saved, row, p0}; }
+};
+
 // The last pass: blocked in, interleaved out, in place.
 template <class T>
 struct Unblock {
@@ -202,7 +263,9 @@ void radix4_pass(L d, std::size_t n, const FftPass<T>& p, const FftPass<T>* next
     };
     // Short transforms still sit in the store buffer of the first pass, whose
     // stores are at most 32 bytes wide: loads of the same width forward.
-    if (q >= static_cast<std::size_t>(Wn) && (Wn * sizeof(T) <= 32 || n > 64)) go.template operator()<Wn>();
+    // Ring layouts only occur where every pass after the first has q >= Wn.
+    if constexpr (requires { L::wide_only; }) go.template operator()<Wn>();
+    else if (q >= static_cast<std::size_t>(Wn) && (Wn * sizeof(T) <= 32 || n > 64)) go.template operator()<Wn>();
     else if (q >= static_cast<std::size_t>(W2)) go.template operator()<W2>();
     else go.template operator()<W4>();
 }
@@ -219,8 +282,13 @@ int radix4_passes(const FftPlan<T>& plan, L d, LF last, std::size_t n, int p, st
         const bool two = fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048;
         const FftPass<T>* next = two ? &plan.pass[p + 1] : nullptr;
         const int e = p + (two ? 2 : 1);
-        if (e == plan.npass) radix4_pass<T, Inv>(last, n, plan.pass[p], next);
-        else radix4_pass<T, Inv>(d, n, plan.pass[p], next);
+        if (e == plan.npass) {
+            if constexpr (requires { last.before_pass(std::size_t{0}, 0); })
+                last.before_pass(static_cast<std::size_t>(plan.pass[p].q), two ? 16 : 4);
+            radix4_pass<T, Inv>(last, n, plan.pass[p], next);
+        } else {
+            radix4_pass<T, Inv>(d, n, plan.pass[p], next);
+        }
         p = e;
     }
     return p;
@@ -351,7 +419,7 @@ inline void transpose_units(vec<T, 2 * U>* u) {
 // Element k of group j (R contiguous units at out[j]) from lane j of x[k];
 // with Blk in the blocked layout (blocks of 2U points, R a multiple of 2U).
 template <class T, int U, int R, bool Blk = false>
-inline void store_groups(const vec<T, 2 * U>* x, T* const* out) {
+inline void store_groups(const vec<T, 2 * U>* x, T* const* out, const Ring<T>* ring = nullptr) {
     using V = vec<T, 2 * U>;
     if constexpr (Blk) {
         static_assert(R % (2 * U) == 0);
@@ -362,7 +430,8 @@ inline void store_groups(const vec<T, 2 * U>* x, T* const* out) {
             transpose_units<T, U>(w);
             for (int j = 0; j < U; ++j) {
                 storev<T, 2 * U>(out[j] + 2 * k0, lane::evens(u[j], w[j]));
-                storev<T, 2 * U>(out[j] + 2 * k0 + 2 * U, lane::odds(u[j], w[j]));
+                T* im = out[j] + 2 * k0 + 2 * U;
+                storev<T, 2 * U>(ring != nullptr ? ring->im_at(im - 2 * U) : im, lane::odds(u[j], w[j]));
             }
         }
     } else {
@@ -409,7 +478,7 @@ inline void dft8v(vec<T, 2 * U>* x) {
 // The scale factor is applied after the first DFTs, where the in-place path
 // (length-4 first pass) applies it, so that both paths agree bit for bit.
 template <class T, int U, bool Inv, bool Scaled>
-inline void dft16v(vec<T, 2 * U>* x, T sc) {
+[[gnu::always_inline]] inline void dft16v(vec<T, 2 * U>* x, T sc) {
     using V = vec<T, 2 * U>;
     using Un = Units<T, U>;
     constexpr long double c1 = 0.923879532511286756128183189396788933L, s1 = 0.382683432365089771728459984030398866L;
@@ -444,7 +513,7 @@ inline void dft16v(vec<T, 2 * U>* x, T sc) {
 // 32 (tw, q = 8). These are the operations of a length-8 first pass and the
 // radix-4 pass after it, in their order, so both routes give the same bits.
 template <class T, int U, bool Inv, bool Scaled>
-inline void dft32v(vec<T, 2 * U>* x, T sc, const T* tw) {
+[[gnu::always_inline]] inline void dft32v(vec<T, 2 * U>* x, T sc, const T* tw) {
     using V = vec<T, 2 * U>;
     constexpr int q = 8;
     V alt;  // 1, -1, 1, ...
@@ -471,7 +540,7 @@ inline void dft32v(vec<T, 2 * U>* x, T sc, const T* tw) {
 inline constexpr int kFuseSpanBits = 3;
 
 template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
-void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+[[gnu::noinline]] void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring) {
     using V = vec<T, 2 * U>;
     const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : R == 16 ? 4 : 5);
     const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
@@ -507,7 +576,7 @@ void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
         const std::size_t g0 = rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
-        store_groups<T, U, R, Blk>(x, out);
+        store_groups<T, U, R, Blk>(x, out, ring);
     }
 }
 
@@ -608,43 +677,43 @@ template <class T>
 constexpr int blocked_min_order() { return sizeof(T) == 4 ? 11 : 8; }
 
 template <class T, bool Inv, bool Scaled, int R, bool Blk>
-void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring) {
     constexpr int Un = full_units<T>() < R ? full_units<T>() : R;  // R groups of U units: U <= R
     constexpr int U2 = Un >= 2 ? 2 : 1;
     const std::size_t groups = (std::size_t{1} << plan.order) / R;
     if constexpr (Blk) {
         static_assert(Blocked<T>::W == 2 * full_units<T>());
-        fused_first<T, Un, Inv, Scaled, R, true>(plan, src, dst, sc);
+        fused_first<T, Un, Inv, Scaled, R, true>(plan, src, dst, sc, ring);
     } else if (groups >= static_cast<std::size_t>(Un)) {
-        fused_first<T, Un, Inv, Scaled, R, false>(plan, src, dst, sc);
+        fused_first<T, Un, Inv, Scaled, R, false>(plan, src, dst, sc, nullptr);
     } else if (groups >= static_cast<std::size_t>(U2)) {
-        fused_first<T, U2, Inv, Scaled, R, false>(plan, src, dst, sc);
+        fused_first<T, U2, Inv, Scaled, R, false>(plan, src, dst, sc, nullptr);
     } else {
-        fused_first<T, 1, Inv, Scaled, R, false>(plan, src, dst, sc);
+        fused_first<T, 1, Inv, Scaled, R, false>(plan, src, dst, sc, nullptr);
     }
 }
 
 // Returns the number of radix-4 passes the first pass also covered.
 template <class T, bool Inv, bool Scaled, bool Blk>
-int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
+int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring = nullptr) {
     if (plan.order % 2) {
         // Doubles are faster with the shorter first pass.
         if constexpr (sizeof(T) == 4) {
             if (Blk || plan.order >= 5) {
-                fused_r<T, Inv, Scaled, 32, Blk>(plan, src, dst, sc);
+                fused_r<T, Inv, Scaled, 32, Blk>(plan, src, dst, sc, ring);
                 return 1;
             }
-            fused_r<T, Inv, Scaled, 8, false>(plan, src, dst, sc);
+            fused_r<T, Inv, Scaled, 8, false>(plan, src, dst, sc, nullptr);
         } else {
-            fused_r<T, Inv, Scaled, 8, Blk>(plan, src, dst, sc);
+            fused_r<T, Inv, Scaled, 8, Blk>(plan, src, dst, sc, ring);
         }
         return 0;
     }
     if (Blk || plan.order >= 4) {
-        fused_r<T, Inv, Scaled, 16, Blk>(plan, src, dst, sc);
+        fused_r<T, Inv, Scaled, 16, Blk>(plan, src, dst, sc, ring);
         return 1;
     }
-    fused_r<T, Inv, Scaled, 4, false>(plan, src, dst, sc);
+    fused_r<T, Inv, Scaled, 4, false>(plan, src, dst, sc, nullptr);
     return 0;
 }
 
@@ -670,8 +739,22 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1) {
     if constexpr (std::is_same_v<L, Inter<T>>) {
         if (src != nullptr) {
             if (plan.order >= blocked_min_order<T>()) {
-                const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, d.p, sc);
-                rest(Blocked<T>{d.p}, Unblock<T>{{d.p}, d}, covered, false);
+                constexpr std::size_t W = Blocked<T>::W;
+                const std::size_t mis = reinterpret_cast<std::uintptr_t>(d.p) % (W * sizeof(T));
+                if (mis == 0 || mis % sizeof(T) != 0) {
+                    const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, d.p, sc);
+                    rest(Blocked<T>{d.p}, Unblock<T>{{d.p}, d}, covered, false);
+                } else {
+                    // A destination off the vector boundary: the blocks
+                    // start at the boundary (see Ring).
+                    const std::size_t sh = W - mis / sizeof(T);
+                    alignas(64) T tail[W];
+                    alignas(64) T saved[17 * W];
+                    T* p = d.p + sh;
+                    const Ring<T> ring{p, p + 2 * n - W, tail};
+                    const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, p, sc, &ring);
+                    rest(ring, RingOut<T>{ring, d, saved, 0, p}, covered, false);
+                }
             } else {
                 rest(d, d, fused_first_any<T, Inv, Scaled, false>(plan, src, d.p, sc), false);
             }
