@@ -102,6 +102,18 @@ struct Blocked {
     Blocked at(std::size_t j) const { return {p + 2 * j}; }
 };
 
+// The last pass: blocked in, interleaved out, in place.
+template <class T>
+struct Unblock {
+    Blocked<T> in;
+    Inter<T> out;
+    template <int V>
+    Cv<T, V> ld(std::size_t j) const { return in.template ld<V>(j); }
+    template <int V>
+    void st(std::size_t j, const Cv<T, V>& c) const { out.template st<V>(j, c); }
+    Unblock at(std::size_t j) const { return {in.at(j), out.at(j)}; }
+};
+
 // Blocked data in a destination that does not start on a vector boundary:
 // the blocks start at the first boundary in it, p = dst + sh (sh < W
 // values), so that every pass loads and stores whole aligned vectors. The
@@ -129,6 +141,7 @@ struct Ring {
         storev<T, V>(im_at(q), c.im);
     }
     Ring at(std::size_t j) const { return {p + 2 * j, wrap, tail}; }
+    Blocked<T> bulk() const { return {p}; }
 };
 
 // The last pass out of a Ring: the interleaved values land sh values before
@@ -161,19 +174,9 @@ struct RingOut {
     template <int V>
     void st(std::size_t j, const Cv<T, V>& c) const { out.template st<V>(j, c); }
     RingOut at(std::size_t j) const { return {in.at(j), out.at(j), saved, row, p0}; }
+    Unblock<T> bulk() const { return {{in.p}, out}; }
 };
 
-// The last pass: blocked in, interleaved out, in place.
-template <class T>
-struct Unblock {
-    Blocked<T> in;
-    Inter<T> out;
-    template <int V>
-    Cv<T, V> ld(std::size_t j) const { return in.template ld<V>(j); }
-    template <int V>
-    void st(std::size_t j, const Cv<T, V>& c) const { out.template st<V>(j, c); }
-    Unblock at(std::size_t j) const { return {in.at(j), out.at(j)}; }
-};
 
 // a · (c ∓ i·s): the forward factor is c - i·s, the inverse its conjugate.
 template <bool Inv, class V>
@@ -211,18 +214,29 @@ template <class T, int W, bool Inv>
     }
 }
 
+// The k steps of a group: a layout with a plain form (bulk()) for all but
+// the last step, where the ends of its rows lie, takes that form there.
+template <int W, class L, class Step>
+[[gnu::always_inline]] inline void group_steps(const L& g, std::size_t q, Step step) {
+    if constexpr (requires { g.bulk(); }) {
+        const auto gb = g.bulk();
+        for (std::size_t k = 0; k + W < q; k += W) step(gb, k);
+        step(g, q - W);
+    } else {
+        for (std::size_t k = 0; k < q; k += W) step(g, k);
+    }
+}
+
 // One radix-4 pass of length 4q over n points.
 template <class T, int W, bool Inv, class L>
 void radix4(L d, std::size_t n, const T* tw, std::size_t q) {
-    for (std::size_t base = 0; base < n; base += 4 * q) {
-        const L g = d.at(base);
-        for (std::size_t k = 0; k < q; k += W) {
-            Cv<T, W> c[4];
-            for (int j = 0; j < 4; ++j) c[j] = g.template ld<W>(j * q + k);
-            bfly4<T, W, Inv>(c, tw, q, k);
-            for (int j = 0; j < 4; ++j) g.template st<W>(j * q + k, c[j]);
-        }
-    }
+    const auto step = [&](const auto& g, std::size_t k) __attribute__((always_inline)) {
+        Cv<T, W> c[4];
+        for (int j = 0; j < 4; ++j) c[j] = g.template ld<W>(j * q + k);
+        bfly4<T, W, Inv>(c, tw, q, k);
+        for (int j = 0; j < 4; ++j) g.template st<W>(j * q + k, c[j]);
+    };
+    for (std::size_t base = 0; base < n; base += 4 * q) group_steps<W>(d.at(base), q, step);
 }
 
 // Two consecutive radix-4 passes, of lengths 4q and 16q, as one sweep: the
@@ -232,21 +246,19 @@ void radix4(L d, std::size_t n, const T* tw, std::size_t q) {
 // loads between the passes are gone.
 template <class T, int W, bool Inv, class L>
 void radix16(L d, std::size_t n, const T* tw1, const T* tw2, std::size_t q) {
-    for (std::size_t base = 0; base < n; base += 16 * q) {
-        const L g = d.at(base);
-        for (std::size_t k = 0; k < q; k += W) {
-            Cv<T, W> c[16];
-            for (int m = 0; m < 4; ++m) {
-                for (int j = 0; j < 4; ++j) c[4 * m + j] = g.template ld<W>((4 * m + j) * q + k);
-                bfly4<T, W, Inv>(c + 4 * m, tw1, q, k);
-            }
-            for (int i = 0; i < 4; ++i) {
-                Cv<T, W> s[4] = {c[i], c[4 + i], c[8 + i], c[12 + i]};
-                bfly4<T, W, Inv>(s, tw2, 4 * q, k + i * q);
-                for (int j = 0; j < 4; ++j) g.template st<W>((4 * j + i) * q + k, s[j]);
-            }
+    const auto step = [&](const auto& g, std::size_t k) __attribute__((always_inline)) {
+        Cv<T, W> c[16];
+        for (int m = 0; m < 4; ++m) {
+            for (int j = 0; j < 4; ++j) c[4 * m + j] = g.template ld<W>((4 * m + j) * q + k);
+            bfly4<T, W, Inv>(c + 4 * m, tw1, q, k);
         }
-    }
+        for (int i = 0; i < 4; ++i) {
+            Cv<T, W> s[4] = {c[i], c[4 + i], c[8 + i], c[12 + i]};
+            bfly4<T, W, Inv>(s, tw2, 4 * q, k + i * q);
+            for (int j = 0; j < 4; ++j) g.template st<W>((4 * j + i) * q + k, s[j]);
+        }
+    };
+    for (std::size_t base = 0; base < n; base += 16 * q) group_steps<W>(d.at(base), q, step);
 }
 
 // One radix-4 pass of length 4q, or with `next` the pair of passes 4q and
