@@ -214,14 +214,17 @@ template <class T, int W, bool Inv>
     }
 }
 
-// The k steps of a group: a layout with a plain form (bulk()) for all but
-// the last step, where the ends of its rows lie, takes that form there.
+// The k steps of a group. A layout with a plain form (bulk()) takes that
+// form everywhere except in the last step of the last group, where the ends
+// of its rows and the vector kept beside the data lie (a pass that needs
+// its row ends has a single group).
 template <int W, class L, class Step>
-[[gnu::always_inline]] inline void group_steps(const L& g, std::size_t q, Step step) {
+[[gnu::always_inline]] inline void group_steps(const L& g, std::size_t q, Step step, bool last_group) {
     if constexpr (requires { g.bulk(); }) {
         const auto gb = g.bulk();
         for (std::size_t k = 0; k + W < q; k += W) step(gb, k);
-        step(g, q - W);
+        if (last_group) step(g, q - W);
+        else step(gb, q - W);
     } else {
         for (std::size_t k = 0; k < q; k += W) step(g, k);
     }
@@ -236,7 +239,7 @@ void radix4(L d, std::size_t n, const T* tw, std::size_t q) {
         bfly4<T, W, Inv>(c, tw, q, k);
         for (int j = 0; j < 4; ++j) g.template st<W>(j * q + k, c[j]);
     };
-    for (std::size_t base = 0; base < n; base += 4 * q) group_steps<W>(d.at(base), q, step);
+    for (std::size_t base = 0; base < n; base += 4 * q) group_steps<W>(d.at(base), q, step, base + 4 * q >= n);
 }
 
 // Two consecutive radix-4 passes, of lengths 4q and 16q, as one sweep: the
@@ -258,7 +261,7 @@ void radix16(L d, std::size_t n, const T* tw1, const T* tw2, std::size_t q) {
             for (int j = 0; j < 4; ++j) g.template st<W>((4 * j + i) * q + k, s[j]);
         }
     };
-    for (std::size_t base = 0; base < n; base += 16 * q) group_steps<W>(d.at(base), q, step);
+    for (std::size_t base = 0; base < n; base += 16 * q) group_steps<W>(d.at(base), q, step, base + 16 * q >= n);
 }
 
 // One radix-4 pass of length 4q, or with `next` the pair of passes 4q and
