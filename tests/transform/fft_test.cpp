@@ -340,6 +340,24 @@ TEST(FftSpec, IdentifierAndCheckOrder) {
     fk::for_each_kind([&]<class K>() { EXPECT_EQ(K::release(static_cast<typename K::Spec*>(objs[K::id - 1])), zorStsNoErr); });
 }
 
+// Two input arrays of len values for a kind (integers in +-2000, divided
+// by 1009 and 997 for the floating kinds), from the seed.
+template <class K>
+std::pair<std::vector<typename K::Elem>, std::vector<typename K::Elem>> bit_test_input(std::size_t len, std::uint32_t seed) {
+    using T = typename K::Elem;
+    zt::Rng rng(seed);
+    std::vector<T> x(len), xi(len);
+    for (std::size_t i = 0; i < len; ++i) {
+        x[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000);
+        xi[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000);
+        if constexpr (!K::fixed) x[i] /= 1009, xi[i] /= 997;
+    }
+    return {x, xi};
+}
+
+template <class T>
+bool same_bytes(const std::vector<T>& a, const std::vector<T>& b, std::size_t len) { return std::memcmp(a.data(), b.data(), len * sizeof(T)) == 0; }
+
 // Every dispatch level gives the same output bytes for every kind, order and
 // direction, scaled (flag 2 inverse) or not, out of place and in place: the
 // wide kernels of all levels do the same operations in the same order, and
@@ -352,13 +370,9 @@ TEST(FftSpec, SameBitsAtEveryLevel) {
             const std::size_t n = std::size_t{1} << order, len = K::split ? n : 2 * n + 2;
             typename K::Spec* spec = nullptr;
             ASSERT_EQ(K::init(&spec, order, ZOR_FFT_DIV_INV_BY_N), zorStsNoErr);
-            zt::Rng rng(static_cast<std::uint32_t>(order + 1));
-            std::vector<T> x(len), xi(len);
-            for (std::size_t i = 0; i < len; ++i) {
-                x[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000);
-                xi[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000);
-                if constexpr (!K::fixed) x[i] /= 1009, xi[i] /= 997;
-            }
+            auto in = bit_test_input<K>(len, static_cast<std::uint32_t>(order + 1));
+            std::vector<T>& x = in.first;
+            std::vector<T>& xi = in.second;
             for (int op = 0; op < K::nops; ++op) {
                 std::vector<T> first, first_im;
                 zt::for_each_isa([&](zors::Isa) {
@@ -370,7 +384,7 @@ TEST(FftSpec, SameBitsAtEveryLevel) {
                     ASSERT_EQ(K::run(op, p, spec, nullptr, 0), zorStsNoErr);
                     ASSERT_EQ(K::run(op, q, spec, nullptr, 0), zorStsNoErr);
                     if (first.empty()) first = y, first_im = yi;
-                    const auto same = [&](const std::vector<T>& a, const std::vector<T>& b) { return std::memcmp(a.data(), b.data(), len * sizeof(T)) == 0; };
+                    const auto same = [&](const std::vector<T>& a, const std::vector<T>& b) { return same_bytes(a, b, len); };
                     EXPECT_TRUE(same(y, first) && same(yi, first_im)) << K::name << " order " << order << " op " << op;
                     EXPECT_TRUE(same(z, first) && same(zi, first_im)) << K::name << " order " << order << " op " << op << " in place";
                 });
@@ -393,12 +407,9 @@ TEST(FftSpec, SameBitsAtEveryDestinationOffset) {
                 const std::size_t n = std::size_t{1} << order, len = K::split ? n : 2 * n + 2;
                 typename K::Spec* spec = nullptr;
                 ASSERT_EQ(K::init(&spec, order, ZOR_FFT_NO_DIV), zorStsNoErr);
-                zt::Rng rng(static_cast<std::uint32_t>(order + 7));
-                std::vector<T> x(len), xi(len);
-                for (std::size_t i = 0; i < len; ++i) {
-                    x[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000) / 1009;
-                    xi[i] = static_cast<T>(static_cast<int>(rng.bits() % 4001) - 2000) / 997;
-                }
+                auto in = bit_test_input<K>(len, static_cast<std::uint32_t>(order + 7));
+                std::vector<T>& x = in.first;
+                std::vector<T>& xi = in.second;
                 zt::for_each_isa([&](zors::Isa) {
                     for (int op = 0; op < K::nops; ++op) {
                         std::vector<T> want, want_im;
@@ -408,7 +419,7 @@ TEST(FftSpec, SameBitsAtEveryDestinationOffset) {
                             ASSERT_EQ(K::run(op, p, spec, nullptr, 0), zorStsNoErr);
                             std::vector<T> got(y.data(), y.data() + len), got_im(yi.data(), yi.data() + len);
                             if (off == 0) want = got, want_im = got_im;
-                            const auto same = [&](const std::vector<T>& a, const std::vector<T>& b) { return std::memcmp(a.data(), b.data(), len * sizeof(T)) == 0; };
+                            const auto same = [&](const std::vector<T>& a, const std::vector<T>& b) { return same_bytes(a, b, len); };
                             EXPECT_TRUE(same(got, want) && same(got_im, want_im) && y.guards_intact() && yi.guards_intact())
                                 << K::name << " order " << order << " op " << op << " offset " << off;
                         }
