@@ -839,18 +839,20 @@ void tiles(const FftPlan<T>& plan, const T* sr, const T* si, T* dr, T* di, bool 
 // first store, so the transform works in place. Each lane sees the same
 // operations whatever the vector width of the level.
 
-// v · W (forward) or v · conj(W), W = c - i·s stored as (c, c, ...), (s, -s, ...).
-template <class T, int U, bool Inv>
+// v · W (forward) or v · conj(W), W = c - i·s stored as (c, c, ...), (s, -s, ...)
+// over the TU lanes of the table; v covers U <= TU of them, from w on.
+template <class T, int U, bool Inv, int TU = U>
 inline vec<T, 2 * U> cmul(vec<T, 2 * U> v, const T* w) {
     using V = vec<T, 2 * U>;
-    const V c = loadv<T, 2 * U>(w), sn = loadv<T, 2 * U>(w + 2 * U);
+    const V c = loadv<T, 2 * U>(w), sn = loadv<T, 2 * U>(w + 2 * TU);
     const V t = lane::swap_pairs(v) * sn;
     return Inv ? v * c - t : v * c + t;
 }
 
 // Lane-wise DFT of M vectors, natural order in and out; tw holds W_M^m for
-// m < M (M >= 16), followed by the factors of the inner lengths.
-template <class T, int U, bool Inv, int M>
+// m < M (M >= 16), followed by the factors of the inner lengths; TU as in
+// cmul.
+template <class T, int U, bool Inv, int M, int TU = U>
 inline void dft_lanes(vec<T, 2 * U>* x, const T* tw) {
     using V = vec<T, 2 * U>;
     if constexpr (M == 2) {
@@ -868,9 +870,9 @@ inline void dft_lanes(vec<T, 2 * U>* x, const T* tw) {
             V t[4] = {x[n2], x[Q + n2], x[2 * Q + n2], x[3 * Q + n2]};
             dft4v<T, U, Inv>(t);
             y[n2] = t[0];
-            for (int k1 = 1; k1 < 4; ++k1) y[k1 * Q + n2] = n2 == 0 ? t[k1] : cmul<T, U, Inv>(t[k1], tw + 4 * U * n2 * k1);
+            for (int k1 = 1; k1 < 4; ++k1) y[k1 * Q + n2] = n2 == 0 ? t[k1] : cmul<T, U, Inv, TU>(t[k1], tw + 4 * TU * n2 * k1);
         }
-        for (int k1 = 0; k1 < 4; ++k1) dft_lanes<T, U, Inv, Q>(y + k1 * Q, tw + 4 * U * M);
+        for (int k1 = 0; k1 < 4; ++k1) dft_lanes<T, U, Inv, Q, TU>(y + k1 * Q, tw + 4 * TU * M);
         for (int k1 = 0; k1 < 4; ++k1)
             for (int k2 = 0; k2 < Q; ++k2) x[k1 + 4 * k2] = y[k1 * Q + k2];
     }
@@ -900,18 +902,21 @@ void small_fft(const T* src, T* dst, const T* tw, T sc) {
 // store the results as rows, tmp[n1·N2 + k2]. Pass 2, per block of U
 // values k2: the lane-wise DFTs of length N1 down tmp, whose outputs
 // X[k2 + N2·k1] are contiguous. Pass 2 writes back exactly the positions it
-// has read, so tmp may be dst; tmp is never src.
-template <class T, int U, bool Inv, int N1, int N2>
+// has read, so tmp may be dst; tmp is never src. The table has TU lanes
+// (blocks of TU columns); the vectors may hold fewer, U, where the level's
+// registers are narrower: each element still sees the same operations.
+template <class T, int U, bool Inv, int N1, int N2, int TU = U>
 void mid_fft(const T* src, T* tmp, T* dst, const T* tw, T sc) {
     using V = vec<T, 2 * U>;
-    const T* tw2 = tw + 4 * U * (N1 / U) * N2;
-    const T* tw1 = tw2 + 4 * U * lane_chain(N2);
+    static_assert(TU % U == 0);
+    const T* tw2 = tw + 4 * TU * (N1 / TU) * N2;
+    const T* tw1 = tw2 + 4 * TU * lane_chain(N2);
     for (int b = 0; b < N1; b += U) {
         V v[N2];
         for (int n2 = 0; n2 < N2; ++n2) v[n2] = loadv<T, 2 * U>(src + 2 * (b + N1 * n2));
-        dft_lanes<T, U, Inv, N2>(v, tw2);
-        const T* w = tw + 4 * U * (b / U) * N2;
-        for (int k2 = 1; k2 < N2; ++k2) v[k2] = cmul<T, U, Inv>(v[k2], w + 4 * U * k2);
+        dft_lanes<T, U, Inv, N2, TU>(v, tw2);
+        const T* w = tw + 4 * TU * (b / TU) * N2 + 2 * (b % TU);
+        for (int k2 = 1; k2 < N2; ++k2) v[k2] = cmul<T, U, Inv, TU>(v[k2], w + 4 * TU * k2);
         for (int g = 0; g < N2; g += U) {
             V u[U];
             for (int i = 0; i < U; ++i) u[i] = v[g + i];
@@ -922,22 +927,41 @@ void mid_fft(const T* src, T* tmp, T* dst, const T* tw, T sc) {
     for (int g = 0; g < N2; g += U) {
         V v[N1];
         for (int n1 = 0; n1 < N1; ++n1) v[n1] = loadv<T, 2 * U>(tmp + 2 * (n1 * N2 + g));
-        dft_lanes<T, U, Inv, N1>(v, tw1);
+        dft_lanes<T, U, Inv, N1, TU>(v, tw1);
         for (int k1 = 0; k1 < N1; ++k1) storev<T, 2 * U>(dst + 2 * (g + N2 * k1), sc != T(0) ? v[k1] * sc : v[k1]);
     }
 }
 
 // In place, pass 1 needs somewhere else to write: a frame of at most 8 KiB.
-template <class T, int U, bool Inv, int N1, int N2>
+template <class T, int U, bool Inv, int N1, int N2, int TU>
 __attribute__((noinline)) void mid_fft_inplace(T* d, const T* tw, T sc) {
     alignas(64) T tmp[2 * N1 * N2];
-    mid_fft<T, U, Inv, N1, N2>(d, tmp, d, tw, sc);
+    mid_fft<T, U, Inv, N1, N2, TU>(d, tmp, d, tw, sc);
 }
 
-template <class T, int U, bool Inv, int N1, int N2>
+// Complex units in one register of the level, at most u.
+template <class T>
+constexpr int reg_units(int u) {
+    constexpr int r = static_cast<int>(kVectorBytes / (2 * sizeof(T)));
+    return r < u ? r : u;
+}
+
+// The two-pass transform of a table of TU lanes, in vectors no wider than
+// the level's registers: wider generic vectors would be taken apart lane by
+// lane.
+template <class T, int TU, bool Inv, int N1, int N2>
 void mid(const T* src, T* dst, const T* tw, T sc) {
-    if (src == dst) mid_fft_inplace<T, U, Inv, N1, N2>(dst, tw, sc);
-    else mid_fft<T, U, Inv, N1, N2>(src, dst, dst, tw, sc);
+    constexpr int U = reg_units<T>(TU);
+    if (src == dst) mid_fft_inplace<T, U, Inv, N1, N2, TU>(dst, tw, sc);
+    else mid_fft<T, U, Inv, N1, N2, TU>(src, dst, dst, tw, sc);
+}
+
+// small_fft of a table of U lanes; where those lanes do not fit a register,
+// the same transform as two passes (N1 = U, N2 = M) in narrower vectors.
+template <class T, int U, bool Inv, int M>
+void small_any(const T* src, T* dst, const T* tw, T sc) {
+    if constexpr (reg_units<T>(U) == U) small_fft<T, U, Inv, M>(src, dst, tw, sc);
+    else mid<T, U, Inv, U, M>(src, dst, tw, sc);
 }
 
 template <class T, bool Inv>
@@ -945,10 +969,10 @@ void small_dir(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     constexpr int ML = small_lanes<T>(kOnePassMaxOrder + 1);
     const T* tw = plan.small;
     switch (plan.order) {
-    case 3: small_fft<T, 2, Inv, 4>(src, dst, tw, sc); break;
-    case 4: small_fft<T, 4, Inv, 4>(src, dst, tw, sc); break;
-    case 5: small_fft<T, 4, Inv, 8>(src, dst, tw, sc); break;
-    case 6: small_fft<T, 4, Inv, 16>(src, dst, tw, sc); break;
+    case 3: small_any<T, 2, Inv, 4>(src, dst, tw, sc); break;
+    case 4: small_any<T, 4, Inv, 4>(src, dst, tw, sc); break;
+    case 5: small_any<T, 4, Inv, 8>(src, dst, tw, sc); break;
+    case 6: small_any<T, 4, Inv, 16>(src, dst, tw, sc); break;
     case 7: mid<T, ML, Inv, 16, 8>(src, dst, tw, sc); break;
     case 8: mid<T, ML, Inv, 16, 16>(src, dst, tw, sc); break;
     default: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
@@ -1098,7 +1122,7 @@ inline void inv_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, co
         for (int l = 0; l < 2 * U; ++l) w[l] = v[j + l];
         storev<T, 2 * U>(z + j, w);
     }
-    small_fft<T, U, true, M / U>(z, d, plan.small, sc);
+    small_any<T, U, true, M / U>(z, d, plan.small, sc);
 }
 
 template <class T>
