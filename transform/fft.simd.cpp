@@ -285,6 +285,10 @@ void radix4_pass(L d, std::size_t n, const FftPass<T>& p, const FftPass<T>* next
     else go.template operator()<W4>();
 }
 
+// Two passes as one sweep hold 16 complex vectors: with fewer than 32
+// registers the spills cost more than the loads and stores they save.
+inline constexpr bool kPairPasses = kVectorBytes >= 64;
+
 // The passes from p on whose length stays within `len`, over n points, in
 // pairs where two remain; returns the first pass left. The last pass of the
 // plan (or the pair that ends with it) runs on `last`, the others on d. A
@@ -294,7 +298,7 @@ template <class T, bool Inv, class L, class LF>
 int radix4_passes(const FftPlan<T>& plan, L d, LF last, std::size_t n, int p, std::size_t len) {
     const auto fits = [&](int i) { return i < plan.npass && 4 * static_cast<std::size_t>(plan.pass[i].q) <= len; };
     while (fits(p)) {
-        const bool two = fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048;
+        const bool two = kPairPasses && fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048;
         const FftPass<T>* next = two ? &plan.pass[p + 1] : nullptr;
         const int e = p + (two ? 2 : 1);
         if (e == plan.npass) {
@@ -686,10 +690,11 @@ void first_tiles(const FftPlan<T>& plan, L src, L dst, bool in_place, T sc) {
 // From this order on, the out-of-place interleaved transform keeps its data
 // blocked (see Blocked) from the first pass to the last: every plan of such
 // an order has R >= 2U, groups >= U and at least one pass after the first.
-// The blocked store costs the first pass about what it saves the later
-// passes of 1024 single-precision points, so those start one order later.
+// With 64-byte vectors the blocked store costs the first pass about what it
+// saves the later passes of 1024 single-precision points, so those start one
+// order later there.
 template <class T>
-constexpr int blocked_min_order() { return sizeof(T) == 4 ? 11 : 8; }
+constexpr int blocked_min_order() { return sizeof(T) == 4 && kVectorBytes >= 64 ? 11 : sizeof(T) == 4 ? 10 : 8; }
 
 template <class T, bool Inv, bool Scaled, int R, bool Blk>
 void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring) {
@@ -712,8 +717,9 @@ void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* 
 template <class T, bool Inv, bool Scaled, bool Blk>
 int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring = nullptr) {
     if (plan.order % 2) {
-        // Doubles are faster with the shorter first pass.
-        if constexpr (sizeof(T) == 4) {
+        // Doubles are faster with the shorter first pass, and so are blocked
+        // singles where 32 vectors of 16 points would not fit the registers.
+        if constexpr (sizeof(T) == 4 && !(Blk && kVectorBytes < 64)) {
             if (Blk || plan.order >= 5) {
                 fused_r<T, Inv, Scaled, 32, Blk>(plan, src, dst, sc, ring);
                 return 1;
