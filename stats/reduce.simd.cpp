@@ -144,7 +144,10 @@ inline int top_bit(double a) {
     return e == 0x7ff ? 2047 : (e == 0 ? -1022 : e - 1023);
 }
 
-using v16u = std::uint32_t __attribute__((vector_size(64)));
+// Bit patterns in one register of the level: wider generic vectors would be
+// assembled lane by lane.
+using vu = std::uint32_t __attribute__((vector_size(kVectorBytes)));
+inline constexpr int kVu = static_cast<int>(kVectorBytes / sizeof(std::uint32_t));
 
 // Thirty-two double sums held in the widest registers of the level: sum j
 // takes the elements 32t + j, widened from single precision.
@@ -192,25 +195,23 @@ void sum_32f_64(const float* __restrict x, std::size_t n, double* acc) {
         // smallest magnitude's bits (zero included: a block holding a zero
         // looks again for its smallest non-zero magnitude).
         Groups32 grp;
-        const v16u mask = v16u{} + 0x7fffffffu;
-        v16u hi = {}, lo = mask;
+        const vu mask = vu{} + 0x7fffffffu;
+        vu hi = {}, lo = mask;
         std::size_t k = 0;
         for (; k + 32 <= m; k += 32) {
-            v16u b0, b1;
-            __builtin_memcpy(&b0, p + k, sizeof b0);
-            __builtin_memcpy(&b1, p + k + 16, sizeof b1);
-            b0 &= mask;
-            b1 &= mask;
-            hi = b0 > hi ? b0 : hi;
-            lo = b0 < lo ? b0 : lo;
-            hi = b1 > hi ? b1 : hi;
-            lo = b1 < lo ? b1 : lo;
+            for (int c = 0; c < 32; c += kVu) {
+                vu b;
+                __builtin_memcpy(&b, p + k + c, sizeof b);
+                b &= mask;
+                hi = b > hi ? b : hi;
+                lo = b < lo ? b : lo;
+            }
             grp.add(p + k);
         }
         double g[32];
         grp.store(g);
         std::uint32_t top = 0, low = 0x7fffffffu;
-        for (int j = 0; j < 16; ++j) {
+        for (int j = 0; j < kVu; ++j) {
             top = hi[j] > top ? hi[j] : top;
             low = lo[j] < low ? lo[j] : low;
         }
