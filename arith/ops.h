@@ -270,7 +270,11 @@ void complex_products(const ElemArgs& x) {
         for (std::size_t k = 0; k < lanes<P>; k += 2) { cb[k] = c.re; cb[k + 1] = c.im; }
     }
     auto block = [&](const P* pa, const P* pb, const P* pd) {
-        const vec<P> r = cmul(load(pa), S == Shape::vc ? cb : load(pb));
+        // One load of each operand: folded into each of its shuffles, the
+        // loads would outnumber what the processor issues per cycle.
+        vec<P> va = load(pa), vb = S == Shape::vc ? cb : load(pb);
+        asm("" : "+v"(va), "+v"(vb));
+        const vec<P> r = cmul(va, vb);
         if constexpr (S == Shape::acc) return load(pd) + r;
         else return r;
     };
@@ -296,6 +300,7 @@ void complex_products(const ElemArgs& x) {
         write_through(reinterpret_cast<C*>(d), n, [&](std::size_t i0, std::size_t i1, C* out) {
             P* o = reinterpret_cast<P*>(out);
             std::size_t i = i0;
+#pragma GCC unroll 4
             for (; i + per <= i1; i += per) store(o + 2 * (i - i0), block(a + 2 * i, S == Shape::vv ? b + 2 * i : nullptr, nullptr));
             if (i < i1) partial(i, i1 - i, o + 2 * (i - i0));
         });
