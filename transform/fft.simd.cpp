@@ -435,6 +435,16 @@ inline void transpose_units(vec<T, 2 * U>* u) {
     }
 }
 
+// The real (Odd = 0) or imaginary parts of the 2U units of a and b, taken
+// within 16-byte lanes: lane L of the result holds those of a's units in
+// lane L, then those of b's. With 32-byte vectors this is one in-lane
+// shuffle where the parts in unit order would need a crossing one as well.
+template <int Odd, class V, std::size_t... I>
+inline V parts_in_lanes(V a, V b, std::index_sequence<I...>) {
+    constexpr std::size_t E = 16 / sizeof(a[0]), H = E / 2;  // values per 16-byte lane, half of them
+    return __builtin_shufflevector(a, b, (I % E < H ? I / E * E + 2 * (I % E) + Odd : sizeof...(I) + I / E * E + 2 * (I % E - H) + Odd)...);
+}
+
 // Element k of group j (R contiguous units at out[j]) from lane j of x[k];
 // with Blk in the blocked layout (blocks of 2U points, R a multiple of 2U).
 template <class T, int U, int R, bool Blk = false>
@@ -442,15 +452,27 @@ inline void store_groups(const vec<T, 2 * U>* x, T* const* out, const Ring<T>* r
     using V = vec<T, 2 * U>;
     if constexpr (Blk) {
         static_assert(R % (2 * U) == 0);
+        // Below 64 bytes the units go to u and w so that the in-lane parts
+        // come out in point order: H units per 16-byte lane, unit i of u
+        // (lane i / H) is point 2H·(i / H) + i % H of the block, of w the
+        // H points after it.
+        constexpr bool in_lanes = sizeof(V) < 64;
+        constexpr int H = static_cast<int>(16 / (2 * sizeof(T)));
+        constexpr auto seq = std::make_index_sequence<2 * U>{};
         for (int k0 = 0; k0 < R; k0 += 2 * U) {
             V u[U], w[U];
-            for (int j = 0; j < U; ++j) u[j] = x[k0 + j], w[j] = x[k0 + U + j];
+            for (int j = 0; j < U; ++j) {
+                const int p = in_lanes ? 2 * H * (j / H) + j % H : j, q = in_lanes ? p + H : U + j;
+                u[j] = x[k0 + p], w[j] = x[k0 + q];
+            }
             transpose_units<T, U>(u);
             transpose_units<T, U>(w);
             for (int j = 0; j < U; ++j) {
-                storev<T, 2 * U>(out[j] + 2 * k0, lane::evens(u[j], w[j]));
-                T* im = out[j] + 2 * k0 + 2 * U;
-                storev<T, 2 * U>(ring != nullptr ? ring->im_at(im - 2 * U) : im, lane::odds(u[j], w[j]));
+                const V re = in_lanes ? parts_in_lanes<0>(u[j], w[j], seq) : lane::evens(u[j], w[j]);
+                const V im = in_lanes ? parts_in_lanes<1>(u[j], w[j], seq) : lane::odds(u[j], w[j]);
+                storev<T, 2 * U>(out[j] + 2 * k0, re);
+                T* ip = out[j] + 2 * k0 + 2 * U;
+                storev<T, 2 * U>(ring != nullptr ? ring->im_at(ip - 2 * U) : ip, im);
             }
         }
     } else {
