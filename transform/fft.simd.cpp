@@ -285,9 +285,14 @@ void radix4_pass(L d, std::size_t n, const FftPass<T>& p, const FftPass<T>* next
     else go.template operator()<W4>();
 }
 
-// Two passes as one sweep hold 16 complex vectors: with fewer than 32
-// registers the spills cost more than the loads and stores they save.
-inline constexpr bool kPairPasses = kVectorBytes >= 64;
+// Two passes as one sweep hold 16 complex vectors. With fewer than 32
+// registers the spills cost the blocked layouts more than the loads and
+// stores they save; the interleaved and separate layouts, which take pairs
+// apart on every load, still gain.
+template <class L>
+constexpr bool pair_passes() {
+    return kVectorBytes >= 64 || !requires { L::W; };
+}
 
 // The passes from p on whose length stays within `len`, over n points, in
 // pairs where two remain; returns the first pass left. The last pass of the
@@ -298,7 +303,7 @@ template <class T, bool Inv, class L, class LF>
 int radix4_passes(const FftPlan<T>& plan, L d, LF last, std::size_t n, int p, std::size_t len) {
     const auto fits = [&](int i) { return i < plan.npass && 4 * static_cast<std::size_t>(plan.pass[i].q) <= len; };
     while (fits(p)) {
-        const bool two = kPairPasses && fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048;
+        const bool two = pair_passes<L>() && fits(p + 1) && static_cast<std::size_t>(plan.pass[p].q) * 2 * sizeof(T) <= 2048;
         const FftPass<T>* next = two ? &plan.pass[p + 1] : nullptr;
         const int e = p + (two ? 2 : 1);
         if (e == plan.npass) {
