@@ -121,7 +121,7 @@ template <bool Inv, class T, std::size_t W> Pk<T, W> rot(Pk<T, W> a) {
 // The dedicated f-point DFTs (f = 2, 3, 4, 5, 7) of a into b, for single
 // values (Cx) or packs (Pk).
 template <int F, bool Inv, class T, class C>
-inline void fixed_dft(const C* a, C* b) {
+[[gnu::always_inline]] inline void fixed_dft(const C* a, C* b) {
     if constexpr (F == 2) {
         b[0] = add(a[0], a[1]);
         b[1] = sub(a[0], a[1]);
@@ -560,7 +560,13 @@ std::size_t by_lane(const Stage<T>& g, const Cx<T>* in, Cx<T>* out, std::size_t 
         C a[F], b[F];
         for (; idx + W <= ls; idx += W) {
             const Cx<T>* base = in + (idx / S) * F * S;
-            for (int j = 0; j < F; ++j) std::memcpy(&raw[j], base + static_cast<std::size_t>(j) * W, sizeof raw[j]);
+            // Each pack loaded into a register as a whole: copied into the
+            // array, the halves' stores would stall the whole-pack loads.
+            for (int j = 0; j < F; ++j) {
+                typename C::P::V v;
+                std::memcpy(&v, base + static_cast<std::size_t>(j) * W, sizeof v);
+                raw[j] = v;
+            }
             regroup<T, W, F, S>(raw, a, std::make_index_sequence<F>{});
             for (int q = 1; q < F; ++q) a[q] = mul<Inv>(a[q], ld<T, W>(g.twx + static_cast<std::size_t>(q - 1) * ls + idx));
             fixed_dft<F, Inv, T>(a, b);
