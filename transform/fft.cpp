@@ -190,11 +190,14 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
 
 // The inverse: the spectrum is merged (the inverse of split_step, times 2)
 // straight from the layout into the destination, then the inverse complex
-// transform runs there in place. N = 16 and 32 take one straight-line
-// kernel from the layout to the signal; long transforms out of place merge
-// inside the first pass of the complex transform.
+// transform runs there in place; or, when the complex transform takes the
+// passes and the caller's work buffer holds the N/2 merged values, into the
+// buffer, and the complex transform runs from there to the destination out
+// of place (the same bits by the faster route; the short transforms in
+// registers gain nothing). N = 16 and 32 take one straight-line kernel from
+// the layout to the signal.
 template <class T, class S>
-ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) {
+ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, Zor8u* buffer) {
     ZORS_CHECK(spec_status(spec, id), nonnull(src, dst));
     const auto* s = spec_as<T>(spec);
     const std::size_t n = std::size_t{1} << s->order, q = n / 4;
@@ -208,6 +211,14 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
     const T* ms = mc != nullptr ? mc + q + 1 : nullptr;
     if (s->plan.small != nullptr && s->plan.order <= 4) {
         rk.inv_short(s->plan, src, dst, mc, ms, lay, sc);
+        return zorStsNoErr;
+    }
+    // The buffer is used from its first 16-byte boundary; the reported size
+    // includes 16 bytes for that.
+    if (buffer != nullptr && s->plan.small == nullptr && static_cast<std::size_t>(s->buf_size) >= n * sizeof(T) + 16) {
+        T* m = reinterpret_cast<T*>((reinterpret_cast<std::uintptr_t>(buffer) + 15) & ~std::uintptr_t{15});
+        rk.merge(src, m, n / 2, mc, ms, lay);
+        complex_fft(s->plan, m, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), true, sc);
         return zorStsNoErr;
     }
     if (lay == Layout::pack && src == dst) {
@@ -239,12 +250,12 @@ ZorStatus zorsFFTInv_CToC_64f(const Zor64f* pSrcRe, const Zor64f* pSrcIm, Zor64f
 ZorStatus zorsFFTFwd_RToPack_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
 ZorStatus zorsFFTFwd_RToPerm_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
 ZorStatus zorsFFTFwd_RToCCS_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
-ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack); }
-ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm); }
-ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::pack, pBuffer); }
+ZorStatus zorsFFTInv_PermToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::perm, pBuffer); }
+ZorStatus zorsFFTInv_CCSToR_32f(const Zor32f* pSrc, Zor32f* pDst, const ZorsFFTSpec_R_32f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR32f, Layout::ccs, pBuffer); }
 ZorStatus zorsFFTFwd_RToPack_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
 ZorStatus zorsFFTFwd_RToPerm_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
 ZorStatus zorsFFTFwd_RToCCS_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_fwd(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }
-ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack); }
-ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm); }
-ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u*) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs); }
+ZorStatus zorsFFTInv_PackToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::pack, pBuffer); }
+ZorStatus zorsFFTInv_PermToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::perm, pBuffer); }
+ZorStatus zorsFFTInv_CCSToR_64f(const Zor64f* pSrc, Zor64f* pDst, const ZorsFFTSpec_R_64f* pSpec, Zor8u* pBuffer) { return rfft_inv(pSrc, pDst, pSpec, kFftR64f, Layout::ccs, pBuffer); }

@@ -160,6 +160,9 @@ void real_accuracy(int lo, int hi, ZorHintAlgorithm hint = zorAlgHintNone) {
         for (int flag : kFlags) {
             typename K::Spec* spec = nullptr;
             ASSERT_EQ(K::init(&spec, order, flag, hint), zorStsNoErr);
+            int size = -1;
+            ASSERT_EQ(K::bufsize(spec, &size), zorStsNoErr);
+            zt::Guarded<Zor8u> buf(size + 15, 5);
             const long double total = fk::norm_factor(flag, n, false) * fk::norm_factor(flag, n, true) * n;
             for (int sf : K::fixed ? std::vector<int>{-1, 0, 2} : std::vector<int>{0})
                 for (int lay = 0; lay < 3; ++lay) {
@@ -189,6 +192,15 @@ void real_accuracy(int lo, int hi, ZorHintAlgorithm hint = zorAlgHintNone) {
                     for (int i = 0; i < len; ++i) ASSERT_EQ(ip[i], dst[i]) << "in place fwd " << i;
                     ASSERT_EQ(K::run(2 * lay + 1, inp, spec, nullptr, sf), zorStsNoErr);
                     for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(ip[i], back[i]) << "in place inv " << i;
+                    // A caller's (misaligned) work buffer: the same bits, out of place and in place.
+                    zt::Guarded<T> bb(static_cast<int>(n), 7 * sizeof(T));
+                    T* invb[4] = {dst.data(), nullptr, bb.data(), nullptr};
+                    ASSERT_EQ(K::run(2 * lay + 1, invb, spec, buf.data(), sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(bb[i], back[i]) << "inv with buffer " << i;
+                    for (int i = 0; i < len; ++i) ip[i] = dst[i];
+                    ASSERT_EQ(K::run(2 * lay + 1, inp, spec, buf.data(), sf), zorStsNoErr);
+                    for (std::size_t i = 0; i < n; ++i) ASSERT_EQ(ip[i], back[i]) << "in place inv with buffer " << i;
+                    EXPECT_TRUE(bb.guards_intact() && buf.guards_intact());
                 }
             ASSERT_EQ(K::release(spec), zorStsNoErr);
         }
