@@ -669,8 +669,21 @@ struct SplitUnits {
     }
 };
 
-template <class T, int U, bool Inv, bool Scaled, int K, class L>
-void first_tiles(const FftPlan<T>& plan, L src, L dst, bool in_place, T sc) {
+// Interleaved units in, blocked (see Blocked) out: two vectors of U units
+// make the block of 2U points that starts at unit i.
+template <class T, int U>
+struct BlockedUnits {
+    T* p;
+    vec<T, 2 * U> ld(std::size_t i) const { return loadv<T, 2 * U>(p + 2 * i); }
+    void st2(std::size_t i, vec<T, 2 * U> a, vec<T, 2 * U> b) const {
+        static_assert(2 * U == Blocked<T>::W);
+        storev<T, 2 * U>(p + 2 * i, lane::evens(a, b));
+        storev<T, 2 * U>(p + 2 * i + 2 * U, lane::odds(a, b));
+    }
+};
+
+template <class T, int U, bool Inv, bool Scaled, int K, class L, class LD>
+void first_tiles(const FftPlan<T>& plan, L src, LD dst, bool in_place, T sc) {
     using V = vec<T, 2 * U>;
     constexpr int R = 1 << K, B = R / U;  // units and vectors per row
     const int order = plan.order, top = order - K, mbits = order - 2 * K, lo = plan.revbits, hi = order - lo;
@@ -697,8 +710,13 @@ void first_tiles(const FftPlan<T>& plan, L src, L dst, bool in_place, T sc) {
         }
     };
     const auto store = [&](std::size_t m, const V (*t)[B]) {
-        for (std::size_t a = 0; a < R; ++a)
-            for (int b = 0; b < B; ++b) dst.st(unit(a, m, b), t[a][b]);
+        for (std::size_t a = 0; a < R; ++a) {
+            if constexpr (requires { dst.st2(std::size_t{0}, t[0][0], t[0][0]); }) {
+                for (int b = 0; b < B; b += 2) dst.st2(unit(a, m, b), t[a][b], t[a][b + 1]);
+            } else {
+                for (int b = 0; b < B; ++b) dst.st(unit(a, m, b), t[a][b]);
+            }
+        }
     };
     for (std::size_t m = 0; m < nm; ++m) {
         const std::size_t full = (std::size_t{rev[m & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[m >> lo] >> (lo - hi));
@@ -770,7 +788,7 @@ int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ri
 // with done >= 0 already through the first pass, which covered `done`
 // radix-4 passes.
 template <class T, bool Inv, bool Scaled, class L>
-void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1) {
+void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1, bool blocked = false) {
     const std::size_t n = std::size_t{1} << plan.order;
     const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
     // The passes after the first: block by block while they fit, then over
@@ -809,6 +827,12 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1) {
             return;
         }
     }
+    if constexpr (std::is_same_v<L, Inter<T>>) {
+        if (blocked) {
+            rest(Blocked<T>{d.p}, Unblock<T>{{d.p}, d}, done, false);
+            return;
+        }
+    }
     rest(d, d, done > 0 ? done : 0, done < 0);
 }
 
@@ -844,6 +868,18 @@ void tiles_run(const FftPlan<T>& plan, T* sr, T* si, T* dr, T* di, T sc) {
             run<T, Inv, Scaled>(plan, d, sc, nullptr, 1);
         }
     };
+    // Interleaved in place with vectors narrower than 64 bytes: the tile
+    // pass stores the blocked layout and the passes after it keep it (see
+    // Blocked), where the vectors fall on their boundaries.
+    if constexpr (kVectorBytes < 64) {
+        if (si == nullptr && reinterpret_cast<std::uintptr_t>(dr) % kVectorBytes == 0) {
+            const int k = plan.order % 2 ? 0 : 1;
+            if (k == 0) first_tiles<T, Un, Inv, Scaled, 3>(plan, InterUnits<T, Un>{sr}, BlockedUnits<T, Un>{dr}, in_place, sc);
+            else first_tiles<T, Un, Inv, Scaled, 4>(plan, InterUnits<T, Un>{sr}, BlockedUnits<T, Un>{dr}, in_place, sc);
+            run<T, Inv, Scaled>(plan, Inter<T>{dr}, sc, nullptr, k, true);
+            return;
+        }
+    }
     if (si == nullptr) go(Inter<T>{dr}, InterUnits<T, Un>{sr}, InterUnits<T, Un>{dr});
     else go(Split<T>{dr, di}, SplitUnits<T, Un>{sr, si}, SplitUnits<T, Un>{dr, di});
 }
