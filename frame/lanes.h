@@ -36,14 +36,51 @@ template <std::size_t Off, class V, std::size_t... I>
 inline auto take(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (2 * I + Off)...); }
 template <class H, std::size_t... I>
 inline auto join(H a, H b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (I / 2 + (I % 2) * (sizeof...(I) / 2))...); }
+
+// 32-byte vectors on a level of 32-byte registers, whose shuffles mostly stay
+// within 16-byte lanes: the patterns that cross them are built from one
+// exchange of whole 16-byte lanes (the first or the second lane of a and
+// of b) and one in-lane shuffle, both single-cycle instructions, where the
+// compiler's own choice for the whole pattern takes two lane-crossing
+// permutes.
+template <class V>
+inline constexpr bool kLanePairs = sizeof(V) == 32 && kVectorBytes == 32;
+template <std::size_t Half, class V, std::size_t... I>
+inline V halves(V a, V b, std::index_sequence<I...>) {  // (a's half, b's half)
+    constexpr std::size_t h = sizeof...(I) / 2;
+    return __builtin_shufflevector(a, b, (I < h ? Half * h + I : sizeof...(I) + Half * h + I - h)...);
+}
+template <std::size_t Odd, class V, std::size_t... I>
+inline V in_lane_parts(V a, V b, std::index_sequence<I...>) {  // per 16-byte lane: a's parts, then b's
+    constexpr std::size_t h = sizeof...(I) / 2, q = h / 2;
+    return __builtin_shufflevector(a, b, (I % h < q ? I / h * h + 2 * (I % h) + Odd : sizeof...(I) + I / h * h + 2 * (I % h - q) + Odd)...);
+}
+template <std::size_t Hi, class V, std::size_t... I>
+inline V in_lane_zip(V a, V b, std::index_sequence<I...>) {  // per 16-byte lane: a, b alternating
+    constexpr std::size_t h = sizeof...(I) / 2, q = h / 2;
+    return __builtin_shufflevector(a, b, (I / h * h + Hi * q + (I % h) / 2 + (I % 2) * sizeof...(I))...);
+}
+template <std::size_t Odd, class V>
+inline V parts(V a, V b) {
+    constexpr auto seq = std::make_index_sequence<sizeof(V) / sizeof(a[0])>{};
+    if constexpr (kLanePairs<V>) return in_lane_parts<Odd>(halves<0>(a, b, seq), halves<1>(a, b, seq), seq);
+    else if constexpr (Odd) return odds(a, b, seq);
+    else return evens(a, b, seq);
+}
+template <std::size_t Hi, class V>
+inline V zipped(V a, V b) {
+    constexpr auto seq = std::make_index_sequence<sizeof(V) / sizeof(a[0])>{};
+    if constexpr (kLanePairs<V>) return halves<Hi>(in_lane_zip<0>(a, b, seq), in_lane_zip<1>(a, b, seq), seq);
+    else return zip<Hi * (sizeof(V) / sizeof(a[0]) / 2)>(a, b, seq);
+}
 }  // namespace detail
 
 // a0 a2 ... b0 b2 ... and a1 a3 ... b1 b3 ...: the parts of interleaved pairs.
-template <class V> inline V evens(V a, V b) { return detail::evens(a, b, std::make_index_sequence<count<V>>{}); }
-template <class V> inline V odds(V a, V b) { return detail::odds(a, b, std::make_index_sequence<count<V>>{}); }
+template <class V> inline V evens(V a, V b) { return detail::parts<0>(a, b); }
+template <class V> inline V odds(V a, V b) { return detail::parts<1>(a, b); }
 // a0 b0 a1 b1 ... from the first halves of a and b, and from the second.
-template <class V> inline V zip_lo(V a, V b) { return detail::zip<0>(a, b, std::make_index_sequence<count<V>>{}); }
-template <class V> inline V zip_hi(V a, V b) { return detail::zip<count<V> / 2>(a, b, std::make_index_sequence<count<V>>{}); }
+template <class V> inline V zip_lo(V a, V b) { return detail::zipped<0>(a, b); }
+template <class V> inline V zip_hi(V a, V b) { return detail::zipped<1>(a, b); }
 // The lanes in reverse order.
 template <class V> inline V reversed(V v) { return detail::reversed(v, std::make_index_sequence<count<V>>{}); }
 // Lanes 1 0 3 2 ...: the parts of each pair exchanged.
