@@ -52,7 +52,7 @@ inline V halves(V a, V b, std::index_sequence<I...>) {  // (a's half, b's half)
 }
 template <std::size_t Odd, class V, std::size_t... I>
 inline V in_lane_parts(V a, V b, std::index_sequence<I...>) {  // per 16-byte lane: a's parts, then b's
-    constexpr std::size_t h = sizeof...(I) / 2, q = h / 2;
+    constexpr std::size_t h = 16 / sizeof(a[0]), q = h / 2;
     return __builtin_shufflevector(a, b, (I % h < q ? I / h * h + 2 * (I % h) + Odd : sizeof...(I) + I / h * h + 2 * (I % h - q) + Odd)...);
 }
 template <std::size_t Hi, class V, std::size_t... I>
@@ -78,6 +78,10 @@ inline V zipped(V a, V b) {
 // a0 a2 ... b0 b2 ... and a1 a3 ... b1 b3 ...: the parts of interleaved pairs.
 template <class V> inline V evens(V a, V b) { return detail::parts<0>(a, b); }
 template <class V> inline V odds(V a, V b) { return detail::parts<1>(a, b); }
+// The same parts taken within each 16-byte lane: lane L holds the parts of
+// a's pairs in lane L, then those of b's (one in-lane shuffle).
+template <class V> inline V evens_in_lanes(V a, V b) { return detail::in_lane_parts<0>(a, b, std::make_index_sequence<count<V>>{}); }
+template <class V> inline V odds_in_lanes(V a, V b) { return detail::in_lane_parts<1>(a, b, std::make_index_sequence<count<V>>{}); }
 // a0 b0 a1 b1 ... from the first halves of a and b, and from the second.
 template <class V> inline V zip_lo(V a, V b) { return detail::zipped<0>(a, b); }
 template <class V> inline V zip_hi(V a, V b) { return detail::zipped<1>(a, b); }

@@ -18,6 +18,7 @@
 
 #include "frame/check.h"
 #include "frame/dispatch.h"
+#include "frame/state.h"
 #include "transform/fft.h"
 
 namespace zors {
@@ -216,7 +217,7 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
     // The buffer is used from its first 16-byte boundary; the reported size
     // includes 16 bytes for that.
     if (buffer != nullptr && s->plan.small == nullptr && static_cast<std::size_t>(s->buf_size) >= n * sizeof(T) + 16) {
-        T* m = reinterpret_cast<T*>((reinterpret_cast<std::uintptr_t>(buffer) + 15) & ~std::uintptr_t{15});
+        T* m = reinterpret_cast<T*>(place16(buffer));
         rk.merge(src, m, n / 2, mc, ms, lay);
         complex_fft(s->plan, m, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), true, sc);
         return zorStsNoErr;

@@ -440,16 +440,6 @@ inline void transpose_units(vec<T, 2 * U>* u) {
     }
 }
 
-// The real (Odd = 0) or imaginary parts of the 2U units of a and b, taken
-// within 16-byte lanes: lane L of the result holds those of a's units in
-// lane L, then those of b's. With 32-byte vectors this is one in-lane
-// shuffle where the parts in unit order would need a crossing one as well.
-template <int Odd, class V, std::size_t... I>
-inline V parts_in_lanes(V a, V b, std::index_sequence<I...>) {
-    constexpr std::size_t E = 16 / sizeof(a[0]), H = E / 2;  // values per 16-byte lane, half of them
-    return __builtin_shufflevector(a, b, (I % E < H ? I / E * E + 2 * (I % E) + Odd : sizeof...(I) + I / E * E + 2 * (I % E - H) + Odd)...);
-}
-
 // Element k of group j (R contiguous units at out[j]) from lane j of x[k];
 // with Blk in the blocked layout (blocks of 2U points, R a multiple of 2U).
 template <class T, int U, int R, bool Blk = false>
@@ -457,13 +447,12 @@ inline void store_groups(const vec<T, 2 * U>* x, T* const* out, const Ring<T>* r
     using V = vec<T, 2 * U>;
     if constexpr (Blk) {
         static_assert(R % (2 * U) == 0);
-        // Below 64 bytes the units go to u and w so that the in-lane parts
-        // come out in point order: H units per 16-byte lane, unit i of u
-        // (lane i / H) is point 2H·(i / H) + i % H of the block, of w the
-        // H points after it.
+        // Below 64 bytes the units go to u and w so that the parts taken
+        // within 16-byte lanes come out in point order (one in-lane shuffle
+        // each): H units per 16-byte lane, unit i of u (lane i / H) is point
+        // 2H·(i / H) + i % H of the block, of w the H points after it.
         constexpr bool in_lanes = sizeof(V) < 64;
         constexpr int H = static_cast<int>(16 / (2 * sizeof(T)));
-        constexpr auto seq = std::make_index_sequence<2 * U>{};
         for (int k0 = 0; k0 < R; k0 += 2 * U) {
             V u[U], w[U];
             for (int j = 0; j < U; ++j) {
@@ -473,8 +462,8 @@ inline void store_groups(const vec<T, 2 * U>* x, T* const* out, const Ring<T>* r
             transpose_units<T, U>(u);
             transpose_units<T, U>(w);
             for (int j = 0; j < U; ++j) {
-                const V re = in_lanes ? parts_in_lanes<0>(u[j], w[j], seq) : lane::evens(u[j], w[j]);
-                const V im = in_lanes ? parts_in_lanes<1>(u[j], w[j], seq) : lane::odds(u[j], w[j]);
+                const V re = in_lanes ? lane::evens_in_lanes(u[j], w[j]) : lane::evens(u[j], w[j]);
+                const V im = in_lanes ? lane::odds_in_lanes(u[j], w[j]) : lane::odds(u[j], w[j]);
                 storev<T, 2 * U>(out[j] + 2 * k0, re);
                 T* ip = out[j] + 2 * k0 + 2 * U;
                 storev<T, 2 * U>(ring != nullptr ? ring->im_at(ip - 2 * U) : ip, im);
@@ -859,29 +848,27 @@ template <class T, bool Inv, bool Scaled>
 void tiles_run(const FftPlan<T>& plan, T* sr, T* si, T* dr, T* di, T sc) {
     constexpr int Un = full_units<T>();
     const bool in_place = sr == dr || (si != nullptr && si == di);  // either array
-    const auto go = [&]<class L, class LU>(L d, LU s, LU t) {
+    // blocked: the tile pass stores the blocked layout and the passes after
+    // it keep it (see Blocked).
+    const auto go = [&]<class L, class LU, class LD>(L d, LU s, LD t, bool blocked) {
         if (plan.order % 2) {
             first_tiles<T, Un, Inv, Scaled, 3>(plan, s, t, in_place, sc);
-            run<T, Inv, Scaled>(plan, d, sc, nullptr, 0);
+            run<T, Inv, Scaled>(plan, d, sc, nullptr, 0, blocked);
         } else {
             first_tiles<T, Un, Inv, Scaled, 4>(plan, s, t, in_place, sc);
-            run<T, Inv, Scaled>(plan, d, sc, nullptr, 1);
+            run<T, Inv, Scaled>(plan, d, sc, nullptr, 1, blocked);
         }
     };
-    // Interleaved in place with vectors narrower than 64 bytes: the tile
-    // pass stores the blocked layout and the passes after it keep it (see
-    // Blocked), where the vectors fall on their boundaries.
+    // Interleaved in place with vectors narrower than 64 bytes: blocked,
+    // where the vectors fall on their boundaries.
     if constexpr (kVectorBytes < 64) {
         if (si == nullptr && reinterpret_cast<std::uintptr_t>(dr) % kVectorBytes == 0) {
-            const int k = plan.order % 2 ? 0 : 1;
-            if (k == 0) first_tiles<T, Un, Inv, Scaled, 3>(plan, InterUnits<T, Un>{sr}, BlockedUnits<T, Un>{dr}, in_place, sc);
-            else first_tiles<T, Un, Inv, Scaled, 4>(plan, InterUnits<T, Un>{sr}, BlockedUnits<T, Un>{dr}, in_place, sc);
-            run<T, Inv, Scaled>(plan, Inter<T>{dr}, sc, nullptr, k, true);
+            go(Inter<T>{dr}, InterUnits<T, Un>{sr}, BlockedUnits<T, Un>{dr}, true);
             return;
         }
     }
-    if (si == nullptr) go(Inter<T>{dr}, InterUnits<T, Un>{sr}, InterUnits<T, Un>{dr});
-    else go(Split<T>{dr, di}, SplitUnits<T, Un>{sr, si}, SplitUnits<T, Un>{dr, di});
+    if (si == nullptr) go(Inter<T>{dr}, InterUnits<T, Un>{sr}, InterUnits<T, Un>{dr}, false);
+    else go(Split<T>{dr, di}, SplitUnits<T, Un>{sr, si}, SplitUnits<T, Un>{dr, di}, false);
 }
 
 template <class T>
