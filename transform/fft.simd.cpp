@@ -6,6 +6,7 @@
 // vector width follows the level and narrows for the short passes.
 #include "frame/isa.h"
 
+#include <bit>
 #include <cstring>
 #include <type_traits>
 #include <utility>
@@ -395,16 +396,31 @@ struct Units {
     template <bool Inv> static V rot(V v) { return Inv ? mul_pi(v) : mul_mi(v); }  // ∓i·v
 };
 
-// Stage S of a transpose of units: rows r and r + S exchange the units
-// whose column has bit S clear in row r + S with those that have it set in
-// row r.
+// Stage S of a transpose of values (S counted in values): rows r and r + S
+// exchange the values whose column has bit S clear in row r + S with those
+// that have it set in row r.
 template <std::size_t S, class V, std::size_t... I>
 inline V mix_lo(V a, V b, std::index_sequence<I...>) {
-    return __builtin_shufflevector(a, b, (((I / 2) & S) == 0 ? I : sizeof...(I) + I - 2 * S)...);
+    return __builtin_shufflevector(a, b, ((I & S) == 0 ? I : sizeof...(I) + I - S)...);
 }
 template <std::size_t S, class V, std::size_t... I>
 inline V mix_hi(V a, V b, std::index_sequence<I...>) {
-    return __builtin_shufflevector(a, b, (((I / 2) & S) == 0 ? I + 2 * S : sizeof...(I) + I)...);
+    return __builtin_shufflevector(a, b, ((I & S) == 0 ? I + S : sizeof...(I) + I)...);
+}
+
+// Transposes N rows of N units of E values each in place.
+template <int N, int E, class V>
+inline void transpose_vals(V* u) {
+    constexpr auto seq = std::make_index_sequence<lane::count<V>>{};
+    const auto stage = [&]<std::size_t S>() {
+        for (int r = 0; r < N; ++r)
+            if ((r & static_cast<int>(S)) == 0) {
+                const V a = mix_lo<S * E>(u[r], u[r + S], seq), b = mix_hi<S * E>(u[r], u[r + S], seq);
+                u[r] = a;
+                u[r + S] = b;
+            }
+    };
+    [&]<std::size_t... B>(std::index_sequence<B...>) { (stage.template operator()<(N >> 1 >> B)>(), ...); }(std::make_index_sequence<std::bit_width(static_cast<unsigned>(N)) - 1>{});
 }
 
 // Transposes a U x U block of complex units (two lanes each) in place.
@@ -412,18 +428,7 @@ template <class T, int U>
 inline void transpose_units(vec<T, 2 * U>* u) {
     using V = vec<T, 2 * U>;
     if constexpr (U == 8) {
-        constexpr auto seq = std::make_index_sequence<2 * U>{};
-        const auto stage = [&]<std::size_t S>() {
-            for (int r = 0; r < U; ++r)
-                if ((r & static_cast<int>(S)) == 0) {
-                    const V a = mix_lo<S>(u[r], u[r + S], seq), b = mix_hi<S>(u[r], u[r + S], seq);
-                    u[r] = a;
-                    u[r + S] = b;
-                }
-        };
-        stage.template operator()<4>();
-        stage.template operator()<2>();
-        stage.template operator()<1>();
+        transpose_vals<8, 2>(u);
     } else if constexpr (U == 2) {
         const V a = __builtin_shufflevector(u[0], u[1], 0, 1, 4, 5), b = __builtin_shufflevector(u[0], u[1], 2, 3, 6, 7);
         u[0] = a;
@@ -479,69 +484,98 @@ inline void store_groups(const vec<T, 2 * U>* x, T* const* out, const Ring<T>* r
     }
 }
 
-template <class T, int U, bool Inv>
-inline void dft4v(vec<T, 2 * U>* x) {  // x[0..3] natural order in, X[0..3] out
-    using Un = Units<T, U>;
-    const auto a = x[0] + x[2], b = x[0] - x[2], c = x[1] + x[3], d = Un::template rot<Inv>(x[1] - x[3]);
+// The DFTs below are written once for two forms of complex vectors: U
+// interleaved units in one vector (Units), and split vectors of real and
+// imaginary parts (SplitOps). Both do the same operations on every point, so
+// they give the same bits.
+template <class T, int U>
+struct UnitOps : Units<T, U> {
+    using C = vec<T, 2 * U>;
+};
+
+// The real parts of several points, then their imaginary parts.
+template <class V>
+struct Sc {
+    V re, im;
+    friend Sc operator+(Sc a, Sc b) { return {a.re + b.re, a.im + b.im}; }
+    friend Sc operator-(Sc a, Sc b) { return {a.re - b.re, a.im - b.im}; }
+    template <class S> friend Sc operator*(Sc a, S s) { return {a.re * s, a.im * s}; }
+};
+template <class V>
+struct SplitOps {
+    using C = Sc<V>;
+    template <bool Inv> static C rot(C v) { return Inv ? C{-v.im, v.re} : C{v.im, -v.re}; }  // ∓i·v
+};
+
+template <bool Inv, class Ops, class C = typename Ops::C>
+inline void dft4c(C* x) {  // x[0..3] natural order in, X[0..3] out
+    const C a = x[0] + x[2], b = x[0] - x[2], c = x[1] + x[3], d = Ops::template rot<Inv>(x[1] - x[3]);
     x[0] = a + c;
     x[2] = a - c;
     x[1] = b + d;
     x[3] = b - d;
 }
+template <class T, int U, bool Inv>
+inline void dft4v(vec<T, 2 * U>* x) { dft4c<Inv, UnitOps<T, U>>(x); }
 
 // Length-8 DFT: two length-4 DFTs and the factors W8^k.
-template <class T, int U, bool Inv>
-inline void dft8v(vec<T, 2 * U>* x) {
-    using V = vec<T, 2 * U>;
-    using Un = Units<T, U>;
+template <class T, bool Inv, class Ops, class C = typename Ops::C>
+inline void dft8c(C* x) {
     const T h = static_cast<T>(0.707106781186547524400844362104849039L);
-    V e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
-    dft4v<T, U, Inv>(e);
-    dft4v<T, U, Inv>(o);
-    const V w1 = (o[1] + Un::template rot<Inv>(o[1])) * h;
-    const V w2 = Un::template rot<Inv>(o[2]);
-    const V w3 = (Un::template rot<Inv>(o[3]) - o[3]) * h;
-    const V w[4] = {o[0], w1, w2, w3};
+    C e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
+    dft4c<Inv, Ops>(e);
+    dft4c<Inv, Ops>(o);
+    const C w1 = (o[1] + Ops::template rot<Inv>(o[1])) * h;
+    const C w2 = Ops::template rot<Inv>(o[2]);
+    const C w3 = (Ops::template rot<Inv>(o[3]) - o[3]) * h;
+    const C w[4] = {o[0], w1, w2, w3};
     for (int k = 0; k < 4; ++k) {
         x[k] = e[k] + w[k];
         x[k + 4] = e[k] - w[k];
     }
 }
+template <class T, int U, bool Inv>
+inline void dft8v(vec<T, 2 * U>* x) { dft8c<T, Inv, UnitOps<T, U>>(x); }
 
 // Length-16 DFT as 4 x 4: DFTs of the four residue classes, the factors
 // W16^(n2·k1), DFTs across the classes.
 // The scale factor is applied after the first DFTs, where the in-place path
 // (length-4 first pass) applies it, so that both paths agree bit for bit.
-template <class T, int U, bool Inv, bool Scaled>
-[[gnu::always_inline]] inline void dft16v(vec<T, 2 * U>* x, T sc) {
-    using V = vec<T, 2 * U>;
-    using Un = Units<T, U>;
+//
+// The first half: the length-4 DFT of t = x[n2], x[n2 + 4], x[n2 + 8],
+// x[n2 + 12], scaled, times the factors: t[k1] becomes y[k1][n2].
+template <class T, bool Inv, bool Scaled, class Ops, class C = typename Ops::C>
+[[gnu::always_inline]] inline void dft16_half(C* t, int n2, T sc) {
     constexpr long double c1 = 0.923879532511286756128183189396788933L, s1 = 0.382683432365089771728459984030398866L;
     constexpr long double h = 0.707106781186547524400844362104849039L;
     // cos and sin of 2πm/16 for the products n2·k1 that occur
-    const auto mul = [](V v, long double c, long double sn) {
-        return v * static_cast<T>(c) + Un::template rot<Inv>(v) * static_cast<T>(sn);
+    const auto mul = [](C v, long double c, long double sn) {
+        return v * static_cast<T>(c) + Ops::template rot<Inv>(v) * static_cast<T>(sn);
     };
-    V y[4][4];
-    for (int n2 = 0; n2 < 4; ++n2) {
-        V t[4] = {x[n2], x[n2 + 4], x[n2 + 8], x[n2 + 12]};
-        dft4v<T, U, Inv>(t);
-        for (int k1 = 0; k1 < 4; ++k1) y[k1][n2] = Scaled ? t[k1] * sc : t[k1];
+    dft4c<Inv, Ops>(t);
+    if constexpr (Scaled) for (int k1 = 0; k1 < 4; ++k1) t[k1] = t[k1] * sc;
+    switch (n2) {
+    case 1: t[1] = mul(t[1], c1, s1), t[2] = mul(t[2], h, h), t[3] = mul(t[3], s1, c1); break;
+    case 2: t[1] = mul(t[1], h, h), t[2] = Ops::template rot<Inv>(t[2]), t[3] = mul(t[3], -h, h); break;
+    case 3: t[1] = mul(t[1], s1, c1), t[2] = mul(t[2], -h, h), t[3] = mul(t[3], -c1, -s1); break;
+    default: break;
     }
-    y[1][1] = mul(y[1][1], c1, s1);
-    y[1][2] = mul(y[1][2], h, h);
-    y[1][3] = mul(y[1][3], s1, c1);
-    y[2][1] = mul(y[2][1], h, h);
-    y[2][2] = Un::template rot<Inv>(y[2][2]);
-    y[2][3] = mul(y[2][3], -h, h);
-    y[3][1] = mul(y[3][1], s1, c1);
-    y[3][2] = mul(y[3][2], -h, h);
-    y[3][3] = mul(y[3][3], -c1, -s1);
+}
+template <class T, bool Inv, bool Scaled, class Ops, class C = typename Ops::C>
+[[gnu::always_inline]] inline void dft16c(C* x, T sc) {
+    C y[4][4];
+    for (int n2 = 0; n2 < 4; ++n2) {
+        C t[4] = {x[n2], x[n2 + 4], x[n2 + 8], x[n2 + 12]};
+        dft16_half<T, Inv, Scaled, Ops>(t, n2, sc);
+        for (int k1 = 0; k1 < 4; ++k1) y[k1][n2] = t[k1];
+    }
     for (int k1 = 0; k1 < 4; ++k1) {
-        dft4v<T, U, Inv>(y[k1]);
+        dft4c<Inv, Ops>(y[k1]);
         for (int k2 = 0; k2 < 4; ++k2) x[k1 + 4 * k2] = y[k1][k2];
     }
 }
+template <class T, int U, bool Inv, bool Scaled>
+[[gnu::always_inline]] inline void dft16v(vec<T, 2 * U>* x, T sc) { dft16c<T, Inv, Scaled, UnitOps<T, U>>(x, sc); }
 
 // Length-32 DFT as 4 x 8: the length-8 DFTs of the residue classes mod 4,
 // each scaled, then the radix-4 step with the factors of the pass of length
@@ -612,6 +646,88 @@ template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
         store_groups<T, U, R, Blk>(x, out, ring);
+    }
+}
+
+// The same first pass into the blocked layout, on split vectors of W
+// groups (W = the layout's block): the input t of W neighbouring groups is W
+// contiguous points, taken apart within 16-byte lanes into one vector of
+// real parts and one of imaginary parts, so lane l holds group perm[l] of
+// them. The DFTs then run on whole vectors (no units to swap), and
+// transposes of W x W values turn the R outputs of each lane into the R/W
+// blocks of its group. Same operations per point as fused_first, same bits.
+template <class T, bool Inv, bool Scaled, int R>
+[[gnu::noinline]] void fused_split(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring) {
+    constexpr int W = static_cast<int>(Blocked<T>::W);
+    static_assert(R % W == 0 && (R == 8 || R == 16));
+    using V = vec<T, W>;
+    using C = Sc<V>;
+    const int order = plan.order, bits = order - (R == 8 ? 3 : 4);
+    const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
+    const int lo = plan.revbits, hi = order - lo;
+    const std::uint32_t* rev = plan.rev;
+    auto rb = [&](std::size_t i) {
+        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
+        return full >> (order - bits);
+    };
+    // lane l <- point perm[l] of the W loaded
+    V ia, ib;
+    for (int i = 0; i < W; ++i) ia[i] = static_cast<T>(i / 2), ib[i] = static_cast<T>(W / 2 + i / 2);
+    const V pv = lane::evens_in_lanes(ia, ib);
+    // rb(r0 + perm[l]) = rb(r0) + rb(perm[l]): the bits do not overlap
+    std::size_t lane_off[W];
+    for (int l = 0; l < W; ++l) lane_off[l] = 2 * R * rb(static_cast<std::size_t>(pv[l]));
+    constexpr int wbits = std::bit_width(static_cast<unsigned>(W)) - 1;
+    const int sbits = bits - wbits < kFuseSpanBits ? bits - wbits : kFuseSpanBits;
+    const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
+    for (std::size_t rb0 = 0; rb0 < gap; rb0 += W)
+    for (std::size_t a = 0; a < span; ++a) {
+        const std::size_t r0 = rb0 + a * gap;
+        const auto load = [&](int t) {
+            const T* p = src + 2 * (r0 + t * stride);
+            const V u = loadv<T, W>(p), v = loadv<T, W>(p + W);
+            return C{lane::evens_in_lanes(u, v), lane::odds_in_lanes(u, v)};
+        };
+        // The outputs' parts, row k = output k of every lane.
+        V xr[R], xi[R];
+        if constexpr (R == 16) {
+            // The halves one after the other, on arrays of vectors (copies
+            // of the pairs would go through integer registers).
+            V yr[R], yi[R];
+#pragma GCC unroll 4
+            for (int n2 = 0; n2 < 4; ++n2) {
+                C t[4] = {load(n2), load(n2 + 4), load(n2 + 8), load(n2 + 12)};
+                dft16_half<T, Inv, Scaled, SplitOps<V>>(t, n2, sc);
+                for (int k1 = 0; k1 < 4; ++k1) yr[4 * k1 + n2] = t[k1].re, yi[4 * k1 + n2] = t[k1].im;
+            }
+#pragma GCC unroll 4
+            for (int k1 = 0; k1 < 4; ++k1) {
+                C u[4];
+                for (int k2 = 0; k2 < 4; ++k2) u[k2] = {yr[4 * k1 + k2], yi[4 * k1 + k2]};
+                dft4c<Inv, SplitOps<V>>(u);
+                for (int k2 = 0; k2 < 4; ++k2) xr[k1 + 4 * k2] = u[k2].re, xi[k1 + 4 * k2] = u[k2].im;
+            }
+        } else {
+            C x[R];
+            for (int t = 0; t < R; ++t) x[t] = load(t);
+            dft8c<T, Inv, SplitOps<V>>(x);
+            if constexpr (Scaled) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
+            for (int k = 0; k < R; ++k) xr[k] = x[k].re, xi[k] = x[k].im;
+        }
+        T* const base = dst + 2 * R * rb(r0);
+        for (int b = 0; b < R / W; ++b) {
+            V re[W], im[W];
+            for (int k = 0; k < W; ++k) re[k] = xr[b * W + k], im[k] = xi[b * W + k];
+            transpose_vals<W, 1>(re);
+            transpose_vals<W, 1>(im);
+#pragma GCC unroll 8
+            for (int l = 0; l < W; ++l) {
+                T* q = base + lane_off[l] + 2 * b * W;
+                asm("" : "+r"(q));  // one address at a time, not packed into vectors
+                storev<T, W>(q, re[l]);
+                storev<T, W>(ring != nullptr ? ring->im_at(q) : q + W, im[l]);
+            }
+        }
     }
 }
 
@@ -735,7 +851,10 @@ void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* 
     constexpr int Un = full_units<T>() < R ? full_units<T>() : R;  // R groups of U units: U <= R
     constexpr int U2 = Un >= 2 ? 2 : 1;
     const std::size_t groups = (std::size_t{1} << plan.order) / R;
-    if constexpr (Blk) {
+    if constexpr (Blk && kVectorBytes < 64 && (R == 8 || sizeof(T) == 4)) {
+        // (doubles' units keep the length-16 DFT in fewer registers)
+        fused_split<T, Inv, Scaled, R>(plan, src, dst, sc, ring);
+    } else if constexpr (Blk) {
         static_assert(Blocked<T>::W == 2 * full_units<T>());
         fused_first<T, Un, Inv, Scaled, R, true>(plan, src, dst, sc, ring);
     } else if (groups >= static_cast<std::size_t>(Un)) {
