@@ -88,15 +88,17 @@ template <class T>
 struct Blocked {
     static constexpr std::size_t W = kVectorBytes / sizeof(T);
     T* p;
-    static std::size_t off(std::size_t j) { return 2 * (j & ~(W - 1)) + (j & (W - 1)); }
+    // A whole block (V = W values) starts at a multiple of W.
+    template <int V = 1>
+    static std::size_t off(std::size_t j) { return V == static_cast<int>(W) ? 2 * j : 2 * (j & ~(W - 1)) + (j & (W - 1)); }
     template <int V>
     Cv<T, V> ld(std::size_t j) const {
-        const T* q = p + off(j);
+        const T* q = p + off<V>(j);
         return {loadv<T, V>(q), loadv<T, V>(q + W)};
     }
     template <int V>
     void st(std::size_t j, const Cv<T, V>& c) const {
-        T* q = p + off(j);
+        T* q = p + off<V>(j);
         storev<T, V>(q, c.re);
         storev<T, V>(q + W, c.im);
     }
@@ -132,12 +134,12 @@ struct Ring {
     T* im_at(T* q) const { return q + W == wrap ? tail : q + W; }
     template <int V>
     Cv<T, V> ld(std::size_t j) const {
-        T* q = p + Blocked<T>::off(j);
+        T* q = p + Blocked<T>::template off<V>(j);
         return {loadv<T, V>(q), loadv<T, V>(im_at(q))};
     }
     template <int V>
     void st(std::size_t j, const Cv<T, V>& c) const {
-        T* q = p + Blocked<T>::off(j);
+        T* q = p + Blocked<T>::template off<V>(j);
         storev<T, V>(q, c.re);
         storev<T, V>(im_at(q), c.im);
     }
@@ -167,7 +169,7 @@ struct RingOut {
     }
     template <int V>
     Cv<T, V> ld(std::size_t j) const {
-        const T* q = in.p + Blocked<T>::off(j);
+        const T* q = in.p + Blocked<T>::template off<V>(j);
         const std::size_t end = static_cast<std::size_t>(q + 2 * W - p0);
         const T* im = (end & (row - 1)) == 0 ? saved + (end / row) * W : q + W;
         return {loadv<T, V>(q), loadv<T, V>(im)};
