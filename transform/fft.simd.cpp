@@ -1026,33 +1026,47 @@ inline vec<T, 2 * U> cmul(vec<T, 2 * U> v, const T* w) {
     return Inv ? v * c - t : v * c + t;
 }
 
-// Lane-wise DFT of M vectors, natural order in and out; tw holds W_M^m for
+// Lane-wise DFT of M vectors: input j from ld(j), output k to put(k, X_k),
+// every input read before the first output is put; tw holds W_M^m for
 // m < M (M >= 16), followed by the factors of the inner lengths; TU as in
 // cmul.
-template <class T, int U, bool Inv, int M, int TU = U>
-inline void dft_lanes(vec<T, 2 * U>* x, const T* tw) {
+template <class T, int U, bool Inv, int M, int TU = U, class Ld, class Put>
+inline void dft_lanes_io(Ld ld, Put put, const T* tw) {
     using V = vec<T, 2 * U>;
-    if constexpr (M == 2) {
-        const V a = x[0] + x[1], b = x[0] - x[1];
-        x[0] = a;
-        x[1] = b;
-    } else if constexpr (M == 4) {
-        dft4v<T, U, Inv>(x);
-    } else if constexpr (M == 8) {
-        dft8v<T, U, Inv>(x);
+    if constexpr (M <= 8) {
+        V x[M];
+        for (int j = 0; j < M; ++j) x[j] = ld(j);
+        if constexpr (M == 2) {
+            const V a = x[0] + x[1], b = x[0] - x[1];
+            x[0] = a;
+            x[1] = b;
+        } else if constexpr (M == 4) {
+            dft4v<T, U, Inv>(x);
+        } else {
+            dft8v<T, U, Inv>(x);
+        }
+        for (int k = 0; k < M; ++k) put(k, x[k]);
     } else {
         constexpr int Q = M / 4;
         V y[M];  // y[k1·Q + n2]
+#pragma GCC unroll 8
         for (int n2 = 0; n2 < Q; ++n2) {
-            V t[4] = {x[n2], x[Q + n2], x[2 * Q + n2], x[3 * Q + n2]};
+            V t[4] = {ld(n2), ld(Q + n2), ld(2 * Q + n2), ld(3 * Q + n2)};
             dft4v<T, U, Inv>(t);
             y[n2] = t[0];
             for (int k1 = 1; k1 < 4; ++k1) y[k1 * Q + n2] = n2 == 0 ? t[k1] : cmul<T, U, Inv, TU>(t[k1], tw + 4 * TU * n2 * k1);
         }
-        for (int k1 = 0; k1 < 4; ++k1) dft_lanes<T, U, Inv, Q, TU>(y + k1 * Q, tw + 4 * TU * M);
+#pragma GCC unroll 4
         for (int k1 = 0; k1 < 4; ++k1)
-            for (int k2 = 0; k2 < Q; ++k2) x[k1 + 4 * k2] = y[k1 * Q + k2];
+            dft_lanes_io<T, U, Inv, Q, TU>([&](int j) { return y[k1 * Q + j]; }, [&](int k2, V v) { put(k1 + 4 * k2, v); }, tw + 4 * TU * M);
     }
+}
+
+// The same on M vectors in place, natural order in and out.
+template <class T, int U, bool Inv, int M, int TU = U>
+inline void dft_lanes(vec<T, 2 * U>* x, const T* tw) {
+    using V = vec<T, 2 * U>;
+    dft_lanes_io<T, U, Inv, M, TU>([&](int j) { return x[j]; }, [&](int k, V v) { x[k] = v; }, tw);
 }
 
 template <class T, int U, bool Inv, int M>
@@ -1101,12 +1115,9 @@ void mid_fft(const T* src, T* tmp, T* dst, const T* tw, T sc) {
             for (int i = 0; i < U; ++i) storev<T, 2 * U>(tmp + 2 * ((b + i) * N2 + g), u[i]);
         }
     }
-    for (int g = 0; g < N2; g += U) {
-        V v[N1];
-        for (int n1 = 0; n1 < N1; ++n1) v[n1] = loadv<T, 2 * U>(tmp + 2 * (n1 * N2 + g));
-        dft_lanes<T, U, Inv, N1, TU>(v, tw1);
-        for (int k1 = 0; k1 < N1; ++k1) storev<T, 2 * U>(dst + 2 * (g + N2 * k1), sc != T(0) ? v[k1] * sc : v[k1]);
-    }
+    for (int g = 0; g < N2; g += U)
+        dft_lanes_io<T, U, Inv, N1, TU>([&](int n1) { return loadv<T, 2 * U>(tmp + 2 * (n1 * N2 + g)); },
+                                        [&](int k1, V v) { storev<T, 2 * U>(dst + 2 * (g + N2 * k1), sc != T(0) ? v * sc : v); }, tw1);
 }
 
 // In place, pass 1 needs somewhere else to write: a frame of at most 8 KiB.
