@@ -853,9 +853,11 @@ void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* 
     constexpr int Un = full_units<T>() < R ? full_units<T>() : R;  // R groups of U units: U <= R
     constexpr int U2 = Un >= 2 ? 2 : 1;
     const std::size_t groups = (std::size_t{1} << plan.order) / R;
-    if constexpr (Blk && kVectorBytes < 64 && (R == 8 || sizeof(T) == 4)) {
-        // (doubles' units keep the length-16 DFT in fewer registers)
-        fused_split<T, Inv, Scaled, R>(plan, src, dst, sc, ring);
+    // Doubles' units hold the length-16 DFT in fewer registers, which pays
+    // while the data stays in the second-level cache.
+    if constexpr (Blk && kVectorBytes < 64 && (R == 8 || R == 16)) {
+        if (R == 8 || sizeof(T) == 4 || plan.order >= 12) fused_split<T, Inv, Scaled, R>(plan, src, dst, sc, ring);
+        else fused_first<T, Un, Inv, Scaled, R, true>(plan, src, dst, sc, ring);
     } else if constexpr (Blk) {
         static_assert(Blocked<T>::W == 2 * full_units<T>());
         fused_first<T, Un, Inv, Scaled, R, true>(plan, src, dst, sc, ring);
