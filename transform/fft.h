@@ -15,10 +15,10 @@
 // Out of place on interleaved data, longer transforms keep their points
 // between the first and the last pass in blocks of one vector of real parts
 // and one of imaginary parts, starting at the first vector boundary of the
-// destination (the one vector that does not fit waits beside it). Interleaved transforms of 8 to 512 points (256
-// in double precision, where the blocked passes win at 512) take a shorter
-// route without any permutation: lane-wise DFTs across vectors of complex units, factors per
-// lane and transposes of units (fft.simd.cpp). In place, the first pass
+// destination (the one vector that does not fit waits beside it).
+// Interleaved transforms of 8 to 512 points take a shorter route without
+// any permutation: lane-wise DFTs across vectors of complex units, factors
+// per lane and transposes of units (fft.simd.cpp). In place, the first pass
 // exchanges pairs of tiles that the bit reversal maps onto each other,
 // through registers (below kTileMinOrder it gathers from a short stack
 // copy); separate arrays are permuted pairwise. A real inverse merges its
@@ -200,7 +200,7 @@ constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
 // transform stays in registers, above it runs as two passes over the
 // N1 x N2 matrix of the points, N1 = mid_n1(order).
 inline constexpr int kSmallMinOrder = 3, kOnePassMaxOrder = 6;
-template <class T> constexpr int small_max_order() { return sizeof(T) == 4 ? 9 : 8; }
+template <class T> constexpr int small_max_order() { return 9; }
 template <class T> constexpr int small_lanes(int order) { return order == 3 ? 2 : order <= kOnePassMaxOrder || sizeof(T) == 8 ? 4 : 8; }
 constexpr std::size_t mid_n1(int order) { return std::size_t{1} << ((order + 1) / 2); }
 // Factors of the lane-wise transforms of m vectors: W_q^j, j < q, for
