@@ -610,28 +610,41 @@ template <class T, int U, bool Inv, bool Scaled>
 
 inline constexpr int kFuseSpanBits = 3;
 
+// The groups of a first pass of R points, U neighbours (in the source) at
+// a time: the group of input r is rb(r), the bit reversal over the group
+// bits. Groups gap apart land next to each other in the destination:
+// visiting them together writes whole cache lines.
+template <class T, int R, int U>
+struct FirstGroups {
+    int order, bits, lo, hi;
+    const std::uint32_t* rev;
+    std::size_t groups;
+    explicit FirstGroups(const FftPlan<T>& plan)
+        : order(plan.order), bits(plan.order - std::bit_width(static_cast<unsigned>(R)) + 1), lo(plan.revbits),
+          hi(plan.order - plan.revbits), rev(plan.rev), groups((std::size_t{1} << plan.order) / R) {}
+    // from the table of the reversal over `lo` bits
+    std::size_t rb(std::size_t i) const {
+        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
+        return full >> (order - bits);
+    }
+    template <class F>
+    [[gnu::always_inline]] void each(F f) const {
+        constexpr int ubits = std::bit_width(static_cast<unsigned>(U)) - 1;
+        const int sbits = bits - ubits < kFuseSpanBits ? bits - ubits : kFuseSpanBits;
+        const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
+        for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
+            for (std::size_t a = 0; a < span; ++a) f(rb0 + a * gap);
+    }
+};
+
 template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
 [[gnu::noinline]] void fused_first(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring) {
     using V = vec<T, 2 * U>;
-    const int order = plan.order, bits = order - (R == 4 ? 2 : R == 8 ? 3 : R == 16 ? 4 : 5);
-    const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
-    const int lo = plan.revbits, hi = order - lo;
-    const std::uint32_t* rev = plan.rev;
-    // rev over `bits` bits, from the table of rev over `lo` bits
-    auto rb = [&](std::size_t i) {
-        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
-        return full >> (order - bits);
-    };
+    const FirstGroups<T, R, U> fg(plan);
+    const std::size_t stride = fg.groups;
     std::size_t lane_off[U];
-    for (int j = 0; j < U; ++j) lane_off[j] = rb(static_cast<std::size_t>(j));
-    // Groups a·(groups/A) apart land next to each other in the destination:
-    // visiting them together writes whole cache lines.
-    constexpr int ubits = U == 8 ? 3 : U == 4 ? 2 : U == 2 ? 1 : 0;
-    const int sbits = bits - ubits < kFuseSpanBits ? bits - ubits : kFuseSpanBits;
-    const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
-    for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
-    for (std::size_t a = 0; a < span; ++a) {
-        const std::size_t r0 = rb0 + a * gap;
+    for (int j = 0; j < U; ++j) lane_off[j] = fg.rb(static_cast<std::size_t>(j));
+    fg.each([&](std::size_t r0) __attribute__((always_inline)) {
         V x[R];
         for (int t = 0; t < R; ++t) x[t] = loadv<T, 2 * U>(src + 2 * (r0 + t * stride));
         if constexpr (R == 4) {
@@ -644,11 +657,11 @@ template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
             dft8v<T, U, Inv>(x);
         }
         if constexpr (Scaled && R < 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
-        const std::size_t g0 = rb(r0);
+        const std::size_t g0 = fg.rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
         store_groups<T, U, R, Blk>(x, out, ring);
-    }
+    });
 }
 
 // The same first pass into the blocked layout, on split vectors of W
@@ -664,27 +677,16 @@ template <class T, bool Inv, bool Scaled, int R>
     static_assert(R % W == 0 && (R == 8 || R == 16));
     using V = vec<T, W>;
     using C = Sc<V>;
-    const int order = plan.order, bits = order - (R == 8 ? 3 : 4);
-    const std::size_t n = std::size_t{1} << order, groups = n / R, stride = groups;
-    const int lo = plan.revbits, hi = order - lo;
-    const std::uint32_t* rev = plan.rev;
-    auto rb = [&](std::size_t i) {
-        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
-        return full >> (order - bits);
-    };
+    const FirstGroups<T, R, W> fg(plan);
+    const std::size_t stride = fg.groups;
     // lane l <- point perm[l] of the W loaded
     V ia, ib;
     for (int i = 0; i < W; ++i) ia[i] = static_cast<T>(i / 2), ib[i] = static_cast<T>(W / 2 + i / 2);
     const V pv = lane::evens_in_lanes(ia, ib);
     // rb(r0 + perm[l]) = rb(r0) + rb(perm[l]): the bits do not overlap
     std::size_t lane_off[W];
-    for (int l = 0; l < W; ++l) lane_off[l] = 2 * R * rb(static_cast<std::size_t>(pv[l]));
-    constexpr int wbits = std::bit_width(static_cast<unsigned>(W)) - 1;
-    const int sbits = bits - wbits < kFuseSpanBits ? bits - wbits : kFuseSpanBits;
-    const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
-    for (std::size_t rb0 = 0; rb0 < gap; rb0 += W)
-    for (std::size_t a = 0; a < span; ++a) {
-        const std::size_t r0 = rb0 + a * gap;
+    for (int l = 0; l < W; ++l) lane_off[l] = 2 * R * fg.rb(static_cast<std::size_t>(pv[l]));
+    fg.each([&](std::size_t r0) __attribute__((always_inline)) {
         const auto load = [&](int t) {
             const T* p = src + 2 * (r0 + t * stride);
             const V u = loadv<T, W>(p), v = loadv<T, W>(p + W);
@@ -716,7 +718,7 @@ template <class T, bool Inv, bool Scaled, int R>
             if constexpr (Scaled) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
             for (int k = 0; k < R; ++k) xr[k] = x[k].re, xi[k] = x[k].im;
         }
-        T* const base = dst + 2 * R * rb(r0);
+        T* const base = dst + 2 * R * fg.rb(r0);
         for (int b = 0; b < R / W; ++b) {
             V re[W], im[W];
             for (int k = 0; k < W; ++k) re[k] = xr[b * W + k], im[k] = xi[b * W + k];
@@ -730,7 +732,7 @@ template <class T, bool Inv, bool Scaled, int R>
                 storev<T, W>(ring != nullptr ? ring->im_at(q) : q + W, im[l]);
             }
         }
-    }
+    });
 }
 
 // Complex units in one full vector of the level (at most 8).
