@@ -25,6 +25,7 @@
 // Tails are run through the same vector steps on a zero-padded copy, so an
 // element's value never depends on where it falls.
 #include "frame/isa.h"
+#include "frame/lanes.h"
 #include "frame/simd.h"
 
 #include <cmath>
@@ -259,33 +260,69 @@ inline float mag_single(float re, float im) {
     return static_cast<float>(std::sqrt(static_cast<double>(re) * re + static_cast<double>(im) * im));
 }
 
-// The sums of squares of 2N elements, and their parts.
-inline vf sum_squares(const Interleaved<float>& s, size_t i, vf& re, vf& im) {
-    const vf a = load(s.p + 2 * i), b = load(s.p + 2 * i + 2 * N);
-    re = shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j; }));
-    im = shuffle(a, b, lane_mask<vf>([](size_t j) { return 2 * j + 1; }));
-    return re * re + im * im;
+// The sums of squares of 2N elements, and their parts. Interleaved pairs
+// are taken apart within 16-byte lanes (one shuffle per part instead of a
+// lane-crossing pair). With 32-byte vectors the 16-byte halves are loaded
+// crosswise so that this leaves the elements in order; with 64-byte ones
+// element at(j) lands in lane j and in_order puts the results back.
+struct InLanes {
+    static constexpr size_t at(size_t j) {
+        constexpr size_t h = 16 / sizeof(float), q = h / 2, n = 2 * N;
+        return (j % h < q ? j / h * h + 2 * (j % h) : n + j / h * h + 2 * (j % h - q)) / 2;
+    }
+    static constexpr size_t lane_of(size_t c) {
+        size_t j = 0;
+        while (at(j) != c) ++j;
+        return j;
+    }
+    template <size_t... C>
+    static vf gather(vf v, std::index_sequence<C...>) { return __builtin_shufflevector(v, v, lane_of(C)...); }
+    static vf in_order(vf v) { return gather(v, std::make_index_sequence<2 * N>{}); }
+};
+struct InOrder {
+    static constexpr size_t at(size_t j) { return j; }
+    static vf in_order(vf v) { return v; }
+};
+using InterOrder = std::conditional_t<kVectorBytes == 64, InLanes, InOrder>;
+inline InterOrder sum_squares(const Interleaved<float>& s, size_t i, vf& m2, vf& re, vf& im) {
+    const float* p = s.p + 2 * i;
+#if defined(__AVX2__) && !defined(__AVX512F__)
+    const vf a = (vf)_mm256_insertf128_ps(_mm256_castps128_ps256(_mm_loadu_ps(p)), _mm_loadu_ps(p + 8), 1);
+    const vf b = (vf)_mm256_insertf128_ps(_mm256_castps128_ps256(_mm_loadu_ps(p + 4)), _mm_loadu_ps(p + 12), 1);
+#else
+    const vf a = load(p), b = load(p + 2 * N);
+#endif
+    re = lane::evens_in_lanes(a, b);
+    im = lane::odds_in_lanes(a, b);
+    m2 = re * re + im * im;
+    return {};
 }
-inline vf sum_squares(const Split<float>& s, size_t i, vf& re, vf& im) {
+inline InOrder sum_squares(const Split<float>& s, size_t i, vf& m2, vf& re, vf& im) {
     re = load(s.re + i);
     im = load(s.im + i);
-    return re * re + im * im;
+    m2 = re * re + im * im;
+    return {};
 }
 
 template <class Src>
 void mag_f32(const Src& src, Zor32f* dst, size_t n) {
     size_t i = 0;
     for (; i + 2 * N <= n; i += 2 * N) {
-        vf re, im;
-        const vf m2 = sum_squares(src, i, re, im);
-        vec<std::int32_t> out = (m2 < 0x1p-100f) | (m2 > 0x1p100f) | (m2 != m2);
+        vf m2, re, im;
+        const auto lanes_at = sum_squares(src, i, m2, re, im);
+        // outside [2^-100, 2^100] or NaN: the bits of m2 (never negative)
+        // from those of 2^-100 on, as unsigned numbers, beyond the span
+        vec<std::uint32_t> bits;
+        std::memcpy(&bits, &m2, sizeof bits);
+        constexpr std::uint32_t lo = 0x0D800000, span = 0x71800000 - lo;  // 2^-100, 2^100
+        const vec<std::int32_t> out = (bits - lo) > span;
         vi w;
         std::memcpy(&w, &out, sizeof w);
         if (any(w)) {
-            for (size_t j = 0; j < 2 * N; ++j) dst[i + j] = mag_single(re[j], im[j]);
+            for (size_t j = 0; j < 2 * N; ++j) dst[i + lanes_at.at(j)] = mag_single(re[j], im[j]);
             continue;
         }
-        store(dst + i, vsqrt(m2));
+        store(dst + i, lanes_at.in_order(vsqrt(m2)));
     }
     for (; i < n; ++i) {
         vd r, m;
