@@ -23,6 +23,7 @@ template <class W> inline void st(Byte* p, W w) { std::memcpy(p, &w, sizeof(W));
 template <class W>
 void fill(W v, void* dst, std::size_t n) {
     Byte* __restrict d = static_cast<Byte*>(dst);
+#pragma GCC unroll 4
     for (std::size_t i = 0; i < n; ++i) st<W>(d + i * sizeof(W), v);
 }
 
