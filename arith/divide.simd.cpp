@@ -11,6 +11,7 @@
 
 #include "arith/divide.h"
 #include "arith/ops.h"
+#include "frame/simd_convert.h"
 
 namespace zors::ZORS_ISA {
 namespace {
@@ -289,10 +290,13 @@ int normalize(const ElemArgs& x) {
 // -32768..32767 (NaN to 32767) and rounded in the current mode. Low: the
 // product is converted as it is (2^31 and beyond, and NaN, give -2^31)
 // and the integer saturated.
+// Scaled runs in vectors: the minimum takes its second operand for NaN, so
+// min(p, 32767) then max(., -32768) is the scalar limit, and the packed
+// conversion rounds in the current mode like the scalar one.
 template <bool Scaled>
 int mulc_to_16s(const ElemArgs& x) {
     const float val = constant<float>(x.c);
-    map1<float, Zor16s>(x, [val](float v) {
+    const auto one = [val](float v) {
         float p = v * val;
         if constexpr (Scaled) {
             p = !(p <= 32767.0f) ? 32767.0f : (p < -32768.0f ? -32768.0f : p);
@@ -300,7 +304,19 @@ int mulc_to_16s(const ElemArgs& x) {
         } else {
             return clamp_to<Zor16s>(to_int(p));
         }
-    });
+    };
+    if constexpr (Scaled) {
+        const float* a = static_cast<const float*>(x.a);
+        write_through(static_cast<Zor16s*>(x.d), x.n, [a, val, one](std::size_t i0, std::size_t i1, Zor16s* out) {
+            using namespace vcvt;
+            const VF v = set1f(val), hi = set1f(32767.0f), lo = set1f(-32768.0f);
+            std::size_t i = i0;
+            for (; i + kLanes <= i1; i += kLanes) store_fit(out + (i - i0), cvtf(maxf(minf(mulf(loadf(a + i), v), hi), lo)));
+            for (; i < i1; ++i) out[i - i0] = one(a[i]);
+        });
+    } else {
+        map1<float, Zor16s>(x, one);
+    }
     return 0;
 }
 
