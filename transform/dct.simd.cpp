@@ -138,14 +138,26 @@ struct Fast {
             t[h + j] = (a - b) * f[j];
         }
     }
+    // Lanes 1 .. W-1 of a, then its last lane again; the lanes of s with
+    // the last one from a.
+    template <std::size_t... I>
+    static V next_lanes(V a, std::index_sequence<I...>) { return __builtin_shufflevector(a, a, (I + 1 < W ? I + 1 : I)...); }
+    template <std::size_t... I>
+    static V last_from(V s, V a, std::index_sequence<I...>) { return __builtin_shufflevector(s, a, (I + 1 < W ? I : W + I)...); }
     // x[2k] = t[k], x[2k + 1] = t[h + k] + t[h + k + 1] (the last one alone).
     static void merge_fwd(const T* t, T* x, std::size_t m) {
         const std::size_t h = m / 2;
         std::size_t k = 0;
-        for (; k + W < h; k += W) {
-            const V e = L::load(t + k), o = L::load(t + h + k) + L::load(t + h + k + 1);
+        const auto put = [&](V e, V o) {
             st(x + 2 * k, lane::zip_lo(e, o));
             st(x + 2 * k + W, lane::zip_hi(e, o));
+        };
+        for (; k + W < h; k += W) put(L::load(t + k), L::load(t + h + k) + L::load(t + h + k + 1));
+        if (k + W == h) {  // the last vector: its last odd output is t[m - 1] alone
+            constexpr auto seq = std::make_index_sequence<W>{};
+            const V a = L::load(t + h + k);
+            put(L::load(t + k), last_from(a + next_lanes(a, seq), a, seq));
+            k = h;
         }
         for (; k < h; ++k) {
             x[2 * k] = t[k];
@@ -158,11 +170,16 @@ struct Fast {
         t[0] = y[0];
         t[h] = y[1];
         std::size_t k = 1;
-        for (; k + W <= h; k += W) {
+        const auto step = [&](std::size_t k) {
             const V a = L::load(y + 2 * k), b = L::load(y + 2 * k + W);
             const V c = L::load(y + 2 * k - 1), d = L::load(y + 2 * k - 1 + W);
             st(t + k, lane::evens(a, b));
             st(t + h + k, lane::odds(a, b) + lane::evens(c, d));
+        };
+        for (; k + W <= h; k += W) step(k);
+        if (k < h && h > W) {  // the rest as one vector that overlaps the last (same values)
+            step(h - W);
+            k = h;
         }
         for (; k < h; ++k) {
             t[k] = y[2 * k];
