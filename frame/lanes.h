@@ -7,6 +7,8 @@
 #include "frame/isa.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <type_traits>
 #include <utility>
 
 // The patterns are inline and never cross an ABI boundary, so vectors wider
@@ -34,6 +36,15 @@ template <class V, std::size_t... I>
 inline V swap_pairs(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (I ^ 1)...); }
 template <std::size_t Off, class V, std::size_t... I>
 inline auto take(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (2 * I + Off)...); }
+template <bool NegEven, bool NegOdd, class V, std::size_t... I>
+inline V flip_signs(V v, std::index_sequence<I...>) {
+    using E = std::remove_cvref_t<decltype(v[0])>;
+    using B = std::conditional_t<sizeof(E) == 4, std::uint32_t, std::uint64_t>;
+    typedef B BV __attribute__((vector_size(sizeof(V))));
+    constexpr B top = B{1} << (8 * sizeof(E) - 1);
+    const BV m = {((I % 2 ? NegOdd : NegEven) ? top : B{0})...};
+    return reinterpret_cast<V>(reinterpret_cast<BV>(v) ^ m);
+}
 template <class H, std::size_t... I>
 inline auto join(H a, H b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (I / 2 + (I % 2) * (sizeof...(I) / 2))...); }
 
@@ -89,6 +100,10 @@ template <class V> inline V zip_hi(V a, V b) { return detail::zipped<1>(a, b); }
 template <class V> inline V reversed(V v) { return detail::reversed(v, std::make_index_sequence<count<V>>{}); }
 // Lanes 1 0 3 2 ...: the parts of each pair exchanged.
 template <class V> inline V swap_pairs(V v) { return detail::swap_pairs(v, std::make_index_sequence<count<V>>{}); }
+// v with the signs of its even lanes (NegEven) and of its odd lanes
+// (NegOdd) flipped: one exclusive or, where a product by ±1 would take a
+// multiplier.
+template <bool NegEven, bool NegOdd, class V> inline V flip_signs(V v) { return detail::flip_signs<NegEven, NegOdd>(v, std::make_index_sequence<count<V>>{}); }
 // Half-width vectors of the even and of the odd lanes of v.
 template <class V> inline auto take_evens(V v) { return detail::take<0>(v, std::make_index_sequence<count<V> / 2>{}); }
 template <class V> inline auto take_odds(V v) { return detail::take<1>(v, std::make_index_sequence<count<V> / 2>{}); }

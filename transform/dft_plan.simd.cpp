@@ -65,21 +65,6 @@ struct PackOf {
     static V dup_re(V v) { return re_(v, std::make_index_sequence<lanes>{}); }
     static V dup_im(V v) { return im_(v, std::make_index_sequence<lanes>{}); }
     static V sign(T re, T im) { return sign_(re, im, std::make_index_sequence<lanes>{}); }
-    // v with the signs of the real parts (NegRe) and of the imaginary parts
-    // (NegIm) flipped: an exclusive or, where a product by ±1 would take a
-    // multiplier.
-    template <bool NegRe, bool NegIm>
-    static V flip(V v) {
-        using B = std::conditional_t<sizeof(T) == 4, std::uint32_t, std::uint64_t>;
-        typedef B BV __attribute__((vector_size(bytes)));
-        constexpr B top = B{1} << (8 * sizeof(T) - 1);
-        const BV m = [] {
-            BV r;
-            for (std::size_t i = 0; i < lanes; ++i) r[i] = (i % 2 ? NegIm : NegRe) ? top : B{0};
-            return r;
-        }();
-        return reinterpret_cast<V>(reinterpret_cast<BV>(v) ^ m);
-    }
 };
 
 template <class T, std::size_t W = kNarrow<T>>
@@ -125,11 +110,11 @@ template <class T, std::size_t W> Pk<T, W> sub(Pk<T, W> a, Pk<T, W> b) { return 
 template <class T, std::size_t W> Pk<T, W> scal(Pk<T, W> a, T s) { return {a.v * s}; }
 template <bool Inv, class T, std::size_t W> Pk<T, W> mul(Pk<T, W> a, Pk<T, W> w) {
     using P = PackOf<T, W>;
-    return {a.v * P::dup_re(w.v) + P::template flip<!Inv, Inv>(P::swap(a.v) * P::dup_im(w.v))};
+    return {a.v * P::dup_re(w.v) + lane::flip_signs<!Inv, Inv>(P::swap(a.v) * P::dup_im(w.v))};
 }
 template <bool Inv, class T, std::size_t W> Pk<T, W> rot(Pk<T, W> a) {
     using P = PackOf<T, W>;
-    return {P::template flip<Inv, !Inv>(P::swap(a.v))};
+    return {lane::flip_signs<Inv, !Inv>(P::swap(a.v))};
 }
 
 // The dedicated f-point DFTs (f = 2, 3, 4, 5, 7) of a into b, for single

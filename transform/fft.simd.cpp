@@ -375,26 +375,14 @@ void first_pass(L d, std::size_t n, int order, T sc) {
 // outputs of each group are contiguous in the destination, so a transpose of
 // complex units turns the R result vectors into U stores.
 
-// The parts of each pair exchanged, then the sign of the new real parts
-// (Odd = 0) or of the new imaginary parts (Odd = 1) flipped: one shuffle
-// within lanes and one exclusive or (the compiler's own form of the whole
-// pattern takes four instructions).
-template <std::size_t Odd, class V, std::size_t... I>
-inline V swap_pairs_neg(V v, std::index_sequence<I...>) {
-    using E = std::remove_cvref_t<decltype(v[0])>;
-    using B = std::conditional_t<sizeof(E) == 4, std::uint32_t, std::uint64_t>;
-    typedef B BV __attribute__((vector_size(sizeof(V))));
-    constexpr B sign = B{1} << (8 * sizeof(E) - 1);
-    const BV m = {(I % 2 == Odd ? sign : B{0})...};
-    return reinterpret_cast<V>(reinterpret_cast<BV>(lane::swap_pairs(v)) ^ m);
-}
 // U complex units of T in one vector.
 template <class T, int U>
 struct Units {
     using V = vec<T, 2 * U>;
-    static constexpr auto seq = std::make_index_sequence<2 * U>{};
-    static V mul_mi(V v) { return swap_pairs_neg<1>(v, seq); }  // (re, im) -> (im, -re)
-    static V mul_pi(V v) { return swap_pairs_neg<0>(v, seq); }  // (re, im) -> (-im, re)
+    // one in-lane swap and one exclusive or (the compiler's own form of the
+    // whole pattern takes four instructions on 32-byte levels)
+    static V mul_mi(V v) { return lane::flip_signs<false, true>(lane::swap_pairs(v)); }  // (re, im) -> (im, -re)
+    static V mul_pi(V v) { return lane::flip_signs<true, false>(lane::swap_pairs(v)); }  // (re, im) -> (-im, re)
     template <bool Inv> static V rot(V v) { return Inv ? mul_pi(v) : mul_mi(v); }  // ∓i·v
 };
 
