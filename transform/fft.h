@@ -198,11 +198,13 @@ constexpr std::size_t nyquist_pos(PackedLayout lay, std::size_t n) {
 // Short interleaved complex transforms, orders 3 .. small_max_order (see
 // fft.simd.cpp): vectors of `lanes` complex units; up to order 6 the whole
 // transform stays in registers, above it runs as two passes over the
-// N1 x N2 matrix of the points, N1 = mid_n1(order).
+// N1 x N2 matrix of the points, N1 = mid_n1(order): the square root, the
+// larger half for odd orders, except 8 x 16 at order 7 (on 16 registers
+// the second pass does best with the shorter transforms).
 inline constexpr int kSmallMinOrder = 3, kOnePassMaxOrder = 6;
 template <class T> constexpr int small_max_order() { return 9; }
 template <class T> constexpr int small_lanes(int order) { return order == 3 ? 2 : order <= kOnePassMaxOrder || sizeof(T) == 8 ? 4 : 8; }
-constexpr std::size_t mid_n1(int order) { return std::size_t{1} << ((order + 1) / 2); }
+constexpr std::size_t mid_n1(int order) { return std::size_t{1} << (order == 7 ? 3 : (order + 1) / 2); }
 // Factors of the lane-wise transforms of m vectors: W_q^j, j < q, for
 // q = m, m/4, ... down to 16.
 constexpr std::size_t lane_chain(std::size_t m) {

@@ -1153,7 +1153,7 @@ void small_dir(const FftPlan<T>& plan, const T* src, T* dst, T sc) {
     case 4: small_any<T, 4, Inv, 4>(src, dst, tw, sc); break;
     case 5: small_any<T, 4, Inv, 8>(src, dst, tw, sc); break;
     case 6: small_any<T, 4, Inv, 16>(src, dst, tw, sc); break;
-    case 7: mid<T, ML, Inv, 16, 8>(src, dst, tw, sc); break;
+    case 7: mid<T, ML, Inv, 8, 16>(src, dst, tw, sc); break;
     case 8: mid<T, ML, Inv, 16, 16>(src, dst, tw, sc); break;
     default: mid<T, ML, Inv, 32, 16>(src, dst, tw, sc); break;
     }
