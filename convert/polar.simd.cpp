@@ -266,10 +266,7 @@ inline float mag_single(float re, float im) {
 // crosswise so that this leaves the elements in order; with 64-byte ones
 // element at(j) lands in lane j and in_order puts the results back.
 struct InLanes {
-    static constexpr size_t at(size_t j) {
-        constexpr size_t h = 16 / sizeof(float), q = h / 2, n = 2 * N;
-        return (j % h < q ? j / h * h + 2 * (j % h) : n + j / h * h + 2 * (j % h - q)) / 2;
-    }
+    static constexpr size_t at(size_t j) { return lane::in_lane_source<0, sizeof(float)>(j, 2 * N) / 2; }
     static constexpr size_t lane_of(size_t c) {
         size_t j = 0;
         while (at(j) != c) ++j;

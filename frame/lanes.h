@@ -21,6 +21,14 @@ namespace zors::ZORS_ISA::lane {
 template <class V>
 inline constexpr std::size_t count = sizeof(V) / sizeof(std::declval<V>()[0]);
 
+// Where lane i of evens_in_lanes (Odd = 0) or odds_in_lanes (Odd = 1) of
+// two vectors of n values of E bytes comes from: an index into a, then b.
+template <std::size_t Odd, std::size_t E>
+constexpr std::size_t in_lane_source(std::size_t i, std::size_t n) {
+    constexpr std::size_t h = 16 / E, q = h / 2;
+    return i % h < q ? i / h * h + 2 * (i % h) + Odd : n + i / h * h + 2 * (i % h - q) + Odd;
+}
+
 namespace detail {
 template <class V, std::size_t... I>
 inline V evens(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (2 * I)...); }
@@ -63,8 +71,7 @@ inline V halves(V a, V b, std::index_sequence<I...>) {  // (a's half, b's half)
 }
 template <std::size_t Odd, class V, std::size_t... I>
 inline V in_lane_parts(V a, V b, std::index_sequence<I...>) {  // per 16-byte lane: a's parts, then b's
-    constexpr std::size_t h = 16 / sizeof(a[0]), q = h / 2;
-    return __builtin_shufflevector(a, b, (I % h < q ? I / h * h + 2 * (I % h) + Odd : sizeof...(I) + I / h * h + 2 * (I % h - q) + Odd)...);
+    return __builtin_shufflevector(a, b, in_lane_source<Odd, sizeof(a[0])>(I, sizeof...(I))...);
 }
 template <std::size_t Hi, class V, std::size_t... I>
 inline V in_lane_zip(V a, V b, std::index_sequence<I...>) {  // per 16-byte lane: a, b alternating

@@ -42,7 +42,7 @@ template <> const FftRealKernelsT<double>& real_kernels<double>() { return fft_r
 // of both tiles in use instead of sweeping the vector with large strides.
 template <class U, class T>
 void permute(const FftPlan<T>& pl, const U* src, U* dst) {
-    const int order = pl.order, lo = pl.revbits;
+    const int order = pl.order;
     const int k = order >= 6 ? 3 : order / 2, mbits = order - 2 * k;
     const std::size_t nk = std::size_t{1} << k, nm = std::size_t{1} << mbits;
     std::size_t rk[8];
@@ -53,10 +53,7 @@ void permute(const FftPlan<T>& pl, const U* src, U* dst) {
     }
     const int top = order - k;
     for (std::size_t m = 0; m < nm; ++m) {
-        // reversal over mbits bits (at most 2·lo) from the table over lo bits
-        const std::size_t lomask = (std::size_t{1} << lo) - 1;
-        const std::size_t rm = mbits <= lo ? pl.rev[m] >> (lo - mbits)
-                                           : (std::size_t{pl.rev[m & lomask]} << (mbits - lo)) | (pl.rev[m >> lo] >> (2 * lo - mbits));
+        const std::size_t rm = reverse_bits(pl, m, mbits);
         if (src == dst && rm < m) continue;  // exchanged from the other tile
         for (std::size_t a = 0; a < nk; ++a)
             for (std::size_t c = 0; c < nk; ++c) {

@@ -67,6 +67,16 @@ struct FftPlan {
     const T* small;
 };
 
+// The reversal of i < 2^bits over `bits` bits (bits <= order), from the
+// plan's table over revbits bits.
+inline std::size_t reverse_bits(const std::uint32_t* rev, int lo, int order, std::size_t i, int bits) {
+    const int hi = order - lo;
+    const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
+    return full >> (order - bits);
+}
+template <class T>
+inline std::size_t reverse_bits(const FftPlan<T>& pl, std::size_t i, int bits) { return reverse_bits(pl.rev, pl.revbits, pl.order, i, bits); }
+
 // The floating-point specification (kinds 4 to 9).
 template <class T>
 struct FftSpecF {

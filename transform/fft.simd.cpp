@@ -604,17 +604,13 @@ inline constexpr int kFuseSpanBits = 3;
 // visiting them together writes whole cache lines.
 template <class T, int R, int U>
 struct FirstGroups {
-    int order, bits, lo, hi;
-    const std::uint32_t* rev;
+    const std::uint32_t* rev;  // the plan's fields, held here for the loops
+    int lo, order, bits;
     std::size_t groups;
-    explicit FirstGroups(const FftPlan<T>& plan)
-        : order(plan.order), bits(plan.order - std::bit_width(static_cast<unsigned>(R)) + 1), lo(plan.revbits),
-          hi(plan.order - plan.revbits), rev(plan.rev), groups((std::size_t{1} << plan.order) / R) {}
-    // from the table of the reversal over `lo` bits
-    std::size_t rb(std::size_t i) const {
-        const std::size_t full = (std::size_t{rev[i & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[i >> lo] >> (lo - hi));
-        return full >> (order - bits);
-    }
+    explicit FirstGroups(const FftPlan<T>& p)
+        : rev(p.rev), lo(p.revbits), order(p.order), bits(p.order - std::bit_width(static_cast<unsigned>(R)) + 1),
+          groups((std::size_t{1} << p.order) / R) {}
+    std::size_t rb(std::size_t i) const { return reverse_bits(rev, lo, order, i, bits); }
     template <class F>
     [[gnu::always_inline]] void each(F f) const {
         constexpr int ubits = std::bit_width(static_cast<unsigned>(U)) - 1;
@@ -667,13 +663,10 @@ template <class T, bool Inv, bool Scaled, int R>
     using C = Sc<V>;
     const FirstGroups<T, R, W> fg(plan);
     const std::size_t stride = fg.groups;
-    // lane l <- point perm[l] of the W loaded
-    V ia, ib;
-    for (int i = 0; i < W; ++i) ia[i] = static_cast<T>(i / 2), ib[i] = static_cast<T>(W / 2 + i / 2);
-    const V pv = lane::evens_in_lanes(ia, ib);
-    // rb(r0 + perm[l]) = rb(r0) + rb(perm[l]): the bits do not overlap
+    // lane l holds point perm(l) of the W loaded, and rb(r0 + perm(l)) =
+    // rb(r0) + rb(perm(l)): the bits do not overlap
     std::size_t lane_off[W];
-    for (int l = 0; l < W; ++l) lane_off[l] = 2 * R * fg.rb(static_cast<std::size_t>(pv[l]));
+    for (std::size_t l = 0; l < W; ++l) lane_off[l] = 2 * R * fg.rb(lane::in_lane_source<0, sizeof(T)>(l, W) / 2);
     fg.each([&](std::size_t r0) __attribute__((always_inline)) {
         const auto load = [&](int t) {
             const T* p = src + 2 * (r0 + t * stride);
@@ -783,8 +776,7 @@ template <class T, int U, bool Inv, bool Scaled, int K, class L, class LD>
 void first_tiles(const FftPlan<T>& plan, L src, LD dst, bool in_place, T sc) {
     using V = vec<T, 2 * U>;
     constexpr int R = 1 << K, B = R / U;  // units and vectors per row
-    const int order = plan.order, top = order - K, mbits = order - 2 * K, lo = plan.revbits, hi = order - lo;
-    const std::uint32_t* rev = plan.rev;
+    const int order = plan.order, top = order - K, mbits = order - 2 * K;
     const std::size_t nm = std::size_t{1} << mbits;
     const auto unit = [&](std::size_t a, std::size_t m, int b) { return (a << top) | (m << K) | static_cast<std::size_t>(U * b); };
     // The output tile (rows in memory order) of the input tile m.
@@ -816,8 +808,7 @@ void first_tiles(const FftPlan<T>& plan, L src, LD dst, bool in_place, T sc) {
         }
     };
     for (std::size_t m = 0; m < nm; ++m) {
-        const std::size_t full = (std::size_t{rev[m & ((std::size_t{1} << lo) - 1)]} << hi) | (rev[m >> lo] >> (lo - hi));
-        const std::size_t rm = full >> (order - mbits);
+        const std::size_t rm = reverse_bits(plan, m, mbits);
         if (in_place && rm < m) continue;  // done with its partner
         V ta[R][B], tb[R][B];
         tile(m, ta);
