@@ -398,8 +398,26 @@ inline V mix_hi(V a, V b, std::index_sequence<I...>) {
     return __builtin_shufflevector(a, b, ((I & S) == 0 ? I + S : sizeof...(I) + I)...);
 }
 
-// Transposes N rows of N units of E values each in place.
-template <int N, int E, class V>
+// The two-stage transposes of the 4 x 4 blocks of 4-byte values within each
+// 16-byte lane: neighbouring values of rows r and r + 1 interleaved
+// (Hi: the upper pairs), then pairs of rows r and r + 2 (Hi: the upper
+// halves of the lanes). Each is one in-lane shuffle on every level.
+template <bool Hi, class V, std::size_t... I>
+inline V unpack4(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (I / 4 * 4 + (Hi ? 2 : 0) + I % 4 / 2 + (I % 2) * sizeof...(I))...);
+}
+template <bool Hi, class V, std::size_t... I>
+inline V halves4(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (I / 4 * 4 + (Hi ? 2 : 0) + I % 2 + (I % 4 / 2) * sizeof...(I))...);
+}
+
+// Transposes N rows of N units of E values each in place. The stages swap
+// one bit of the row with the same bit of the column each, so their order
+// does not matter: for 4-byte values the two lowest run together as in-lane
+// transposes of 4 x 4 blocks (the mix of single values would take two
+// shuffles per row), first or (LanesLast) last; which order schedules
+// better depends on the code around it.
+template <int N, int E, bool LanesLast = false, class V>
 inline void transpose_vals(V* u) {
     constexpr auto seq = std::make_index_sequence<lane::count<V>>{};
     const auto stage = [&]<std::size_t S>() {
@@ -410,7 +428,23 @@ inline void transpose_vals(V* u) {
                 u[r + S] = b;
             }
     };
-    [&]<std::size_t... B>(std::index_sequence<B...>) { (stage.template operator()<(N >> 1 >> B)>(), ...); }(std::make_index_sequence<std::bit_width(static_cast<unsigned>(N)) - 1>{});
+    constexpr bool in_lanes = E == 1 && sizeof(u[0][0]) == 4 && N >= 4;
+    const auto lanes = [&] {
+        if constexpr (in_lanes) {
+            for (int g = 0; g < N; g += 4) {
+                const V t0 = unpack4<false>(u[g], u[g + 1], seq), t1 = unpack4<true>(u[g], u[g + 1], seq);
+                const V t2 = unpack4<false>(u[g + 2], u[g + 3], seq), t3 = unpack4<true>(u[g + 2], u[g + 3], seq);
+                u[g] = halves4<false>(t0, t2, seq);
+                u[g + 1] = halves4<true>(t0, t2, seq);
+                u[g + 2] = halves4<false>(t1, t3, seq);
+                u[g + 3] = halves4<true>(t1, t3, seq);
+            }
+        }
+    };
+    if constexpr (in_lanes && !LanesLast) lanes();
+    constexpr int low = in_lanes ? 2 : 0;  // stages of the in-lane transposes
+    [&]<std::size_t... B>(std::index_sequence<B...>) { (stage.template operator()<(N >> 1 >> B)>(), ...); }(std::make_index_sequence<std::bit_width(static_cast<unsigned>(N)) - 1 - low>{});
+    if constexpr (in_lanes && LanesLast) lanes();
 }
 
 // Transposes a U x U block of complex units (two lanes each) in place.
@@ -611,13 +645,19 @@ struct FirstGroups {
         : rev(p.rev), lo(p.revbits), order(p.order), bits(p.order - std::bit_width(static_cast<unsigned>(R)) + 1),
           groups((std::size_t{1} << p.order) / R) {}
     std::size_t rb(std::size_t i) const { return reverse_bits(rev, lo, order, i, bits); }
+    // f(r, rb(r)) for the first input r of every U groups; rb(r) of
+    // r = r1 + a·gap is rb(r1) + rb(a·gap) (the bits do not overlap).
     template <class F>
     [[gnu::always_inline]] void each(F f) const {
         constexpr int ubits = std::bit_width(static_cast<unsigned>(U)) - 1;
         const int sbits = bits - ubits < kFuseSpanBits ? bits - ubits : kFuseSpanBits;
         const std::size_t span = std::size_t{1} << sbits, gap = groups >> sbits;
-        for (std::size_t rb0 = 0; rb0 < gap; rb0 += U)
-            for (std::size_t a = 0; a < span; ++a) f(rb0 + a * gap);
+        std::size_t rb_a[std::size_t{1} << kFuseSpanBits];
+        for (std::size_t a = 0; a < span; ++a) rb_a[a] = rb(a * gap);
+        for (std::size_t r1 = 0; r1 < gap; r1 += U) {
+            const std::size_t g1 = rb(r1);
+            for (std::size_t a = 0; a < span; ++a) f(r1 + a * gap, g1 + rb_a[a]);
+        }
     }
 };
 
@@ -628,7 +668,7 @@ template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
     const std::size_t stride = fg.groups;
     std::size_t lane_off[U];
     for (int j = 0; j < U; ++j) lane_off[j] = fg.rb(static_cast<std::size_t>(j));
-    fg.each([&](std::size_t r0) __attribute__((always_inline)) {
+    fg.each([&](std::size_t r0, std::size_t g0) __attribute__((always_inline)) {
         V x[R];
         for (int t = 0; t < R; ++t) x[t] = loadv<T, 2 * U>(src + 2 * (r0 + t * stride));
         if constexpr (R == 4) {
@@ -641,7 +681,6 @@ template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
             dft8v<T, U, Inv>(x);
         }
         if constexpr (Scaled && R < 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
-        const std::size_t g0 = fg.rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
         store_groups<T, U, R, Blk>(x, out, ring);
@@ -663,11 +702,15 @@ template <class T, bool Inv, bool Scaled, int R>
     using C = Sc<V>;
     const FirstGroups<T, R, W> fg(plan);
     const std::size_t stride = fg.groups;
-    // lane l holds point perm(l) of the W loaded, and rb(r0 + perm(l)) =
-    // rb(r0) + rb(perm(l)): the bits do not overlap
-    std::size_t lane_off[W];
-    for (std::size_t l = 0; l < W; ++l) lane_off[l] = 2 * R * fg.rb(lane::in_lane_source<0, sizeof(T)>(l, W) / 2);
-    fg.each([&](std::size_t r0) __attribute__((always_inline)) {
+    // Lane l holds point s = perm(l) of the W loaded, whose group is
+    // rb(r0 + s) = rb(r0) + rb(s & 1) + rb(s & ~1) (the bits do not
+    // overlap): its blocks are addressed from one of two bases, for even
+    // and odd s, plus one of W/2 offsets, which stay in registers.
+    const auto perm = [](int l) { return static_cast<int>(lane::in_lane_source<0, sizeof(T)>(static_cast<std::size_t>(l), W) / 2); };
+    std::size_t hi_off[W / 2];
+    for (int h = 0; h < W / 2; ++h) hi_off[h] = 2 * R * fg.rb(static_cast<std::size_t>(2 * h));
+    const std::size_t odd_off = 2 * R * fg.rb(1);
+    fg.each([&](std::size_t r0, std::size_t g0) __attribute__((always_inline)) {
         const auto load = [&](int t) {
             const T* p = src + 2 * (r0 + t * stride);
             const V u = loadv<T, W>(p), v = loadv<T, W>(p + W);
@@ -699,16 +742,19 @@ template <class T, bool Inv, bool Scaled, int R>
             if constexpr (Scaled) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
             for (int k = 0; k < R; ++k) xr[k] = x[k].re, xi[k] = x[k].im;
         }
-        T* const base = dst + 2 * R * fg.rb(r0);
+        T* even = dst + 2 * R * g0;
+        T* odd = even + odd_off;
+        asm("" : "+r"(even), "+r"(odd));  // addresses, not packed into vectors
         for (int b = 0; b < R / W; ++b) {
             V re[W], im[W];
             for (int k = 0; k < W; ++k) re[k] = xr[b * W + k], im[k] = xi[b * W + k];
-            transpose_vals<W, 1>(re);
-            transpose_vals<W, 1>(im);
+            // (the in-lane stages schedule best last after the length-8
+            // DFT, first after the length-16 one: 3% either way)
+            transpose_vals<W, 1, R == 8>(re);
+            transpose_vals<W, 1, R == 8>(im);
 #pragma GCC unroll 8
             for (int l = 0; l < W; ++l) {
-                T* q = base + lane_off[l] + 2 * b * W;
-                asm("" : "+r"(q));  // one address at a time, not packed into vectors
+                T* q = (perm(l) % 2 ? odd : even) + hi_off[perm(l) / 2] + 2 * b * W;
                 storev<T, W>(q, re[l]);
                 storev<T, W>(ring != nullptr ? ring->im_at(q) : q + W, im[l]);
             }
