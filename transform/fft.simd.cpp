@@ -668,7 +668,7 @@ template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
     const std::size_t stride = fg.groups;
     std::size_t lane_off[U];
     for (int j = 0; j < U; ++j) lane_off[j] = fg.rb(static_cast<std::size_t>(j));
-    fg.each([&](std::size_t r0, std::size_t g0) __attribute__((always_inline)) {
+    fg.each([&](std::size_t r0, std::size_t) __attribute__((always_inline)) {
         V x[R];
         for (int t = 0; t < R; ++t) x[t] = loadv<T, 2 * U>(src + 2 * (r0 + t * stride));
         if constexpr (R == 4) {
@@ -681,6 +681,8 @@ template <class T, int U, bool Inv, bool Scaled, int R, bool Blk>
             dft8v<T, U, Inv>(x);
         }
         if constexpr (Scaled && R < 16) for (int k = 0; k < R; ++k) x[k] = x[k] * sc;
+        // (the group from r0 here: held through the DFT, it costs spills)
+        const std::size_t g0 = fg.rb(r0);
         T* out[U];
         for (int j = 0; j < U; ++j) out[j] = dst + 2 * R * (g0 | lane_off[j]);
         store_groups<T, U, R, Blk>(x, out, ring);
