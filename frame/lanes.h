@@ -75,7 +75,7 @@ inline V in_lane_parts(V a, V b, std::index_sequence<I...>) {  // per 16-byte la
 }
 template <std::size_t Hi, class V, std::size_t... I>
 inline V in_lane_zip(V a, V b, std::index_sequence<I...>) {  // per 16-byte lane: a, b alternating
-    constexpr std::size_t h = sizeof...(I) / 2, q = h / 2;
+    constexpr std::size_t h = 16 / sizeof(a[0]), q = h / 2;
     return __builtin_shufflevector(a, b, (I / h * h + Hi * q + (I % h) / 2 + (I % 2) * sizeof...(I))...);
 }
 template <std::size_t Odd, class V>
@@ -103,6 +103,10 @@ template <class V> inline V odds_in_lanes(V a, V b) { return detail::in_lane_par
 // a0 b0 a1 b1 ... from the first halves of a and b, and from the second.
 template <class V> inline V zip_lo(V a, V b) { return detail::zipped<0>(a, b); }
 template <class V> inline V zip_hi(V a, V b) { return detail::zipped<1>(a, b); }
+// The same within each 16-byte lane: lane L of zip_in_lanes_lo holds the
+// pairs of the first halves of lane L of a and b, of _hi the second.
+template <class V> inline V zip_in_lanes_lo(V a, V b) { return detail::in_lane_zip<0>(a, b, std::make_index_sequence<count<V>>{}); }
+template <class V> inline V zip_in_lanes_hi(V a, V b) { return detail::in_lane_zip<1>(a, b, std::make_index_sequence<count<V>>{}); }
 // The lanes in reverse order.
 template <class V> inline V reversed(V v) { return detail::reversed(v, std::make_index_sequence<count<V>>{}); }
 // Lanes 1 0 3 2 ...: the parts of each pair exchanged.

@@ -15,7 +15,8 @@
 // Out of place on interleaved data, longer transforms keep their points
 // between the first and the last pass in blocks of one vector of real parts
 // and one of imaginary parts, starting at the first vector boundary of the
-// destination (the one vector that does not fit waits beside it).
+// destination (the one vector that does not fit waits beside it); on
+// 32-byte vectors in the order perm_point, with factor tables to match.
 // Interleaved transforms of 8 to 512 points take a shorter route without
 // any permutation: lane-wise DFTs across vectors of complex units, factors
 // per lane and transposes of units (fft.simd.cpp). In place, the first pass
@@ -48,8 +49,24 @@ enum FftKind : std::uint32_t {
 template <class T>
 struct FftPass {
     const T* tw;
+    // The same runs with each kPermBytes of values in the order of the
+    // permuted blocks (perm_point); tw where no transform reads them.
+    const T* twp;
     std::int32_t q;
 };
+
+// The permuted blocks of kPermBytes of real parts (and as many imaginary
+// parts) in which interleaved transforms on 32-byte vectors keep their
+// points between the first and the last pass: position p of a block holds
+// point perm_point(p), the order in which the parts of interleaved pairs
+// come out when taken apart within 16-byte lanes, and in which they go back
+// together with no exchange across those lanes.
+inline constexpr std::size_t kPermBytes = 32;
+template <class T>
+constexpr std::size_t perm_point(std::size_t p) {
+    constexpr std::size_t h = 16 / sizeof(T), half = h / 2, w = kPermBytes / sizeof(T);
+    return p % h < half ? p / h * half + p % h : w / 2 + p / h * half + p % h - half;
+}
 
 // Tables of the complex transform of `order` points (shared by the complex
 // kinds and, at order - 1, by the real kinds).

@@ -6,6 +6,7 @@
 // vector width follows the level and narrows for the short passes.
 #include "frame/isa.h"
 
+#include <array>
 #include <bit>
 #include <cstring>
 #include <type_traits>
@@ -79,6 +80,19 @@ struct Split {
     Split at(std::size_t j) const { return {re + j, im + j}; }
 };
 
+// On 32-byte vectors the blocked layouts below hold the points of each block
+// in the order perm_point (fft.h): the first pass puts them there at no
+// cost, the passes read their factors from the tables in that order, and
+// the last pass interleaves the parts within 16-byte lanes only.
+inline constexpr bool kPermBlocks = kVectorBytes == kPermBytes;
+template <class T>
+constexpr std::size_t blk_point(std::size_t p) { return kPermBlocks ? perm_point<T>(p) : p; }
+template <class L>
+constexpr bool permuted() {
+    if constexpr (requires { L::permuted; }) return L::permuted;
+    else return false;
+}
+
 // Interleaved transforms between their first and last pass: blocks of W
 // points (W = the level's vector width), the W real parts and then the W
 // imaginary parts, so that the passes load and store whole vectors without
@@ -87,17 +101,20 @@ struct Split {
 template <class T>
 struct Blocked {
     static constexpr std::size_t W = kVectorBytes / sizeof(T);
+    static constexpr bool permuted = kPermBlocks;
     T* p;
     // A whole block (V = W values) starts at a multiple of W.
     template <int V = 1>
     static std::size_t off(std::size_t j) { return V == static_cast<int>(W) ? 2 * j : 2 * (j & ~(W - 1)) + (j & (W - 1)); }
     template <int V>
     Cv<T, V> ld(std::size_t j) const {
+        static_assert(!permuted || V == static_cast<int>(W));
         const T* q = p + off<V>(j);
         return {loadv<T, V>(q), loadv<T, V>(q + W)};
     }
     template <int V>
     void st(std::size_t j, const Cv<T, V>& c) const {
+        static_assert(!permuted || V == static_cast<int>(W));
         T* q = p + off<V>(j);
         storev<T, V>(q, c.re);
         storev<T, V>(q + W, c.im);
@@ -105,15 +122,28 @@ struct Blocked {
     Blocked at(std::size_t j) const { return {p + 2 * j}; }
 };
 
+// The interleaved values of a block of W points at q (see Blocked).
+template <class T, int V>
+inline void put_block(T* q, const Cv<T, V>& c) {
+    if constexpr (kPermBlocks) {
+        storev<T, V>(q, lane::zip_in_lanes_lo(c.re, c.im));
+        storev<T, V>(q + V, lane::zip_in_lanes_hi(c.re, c.im));
+    } else {
+        storev<T, V>(q, lane::zip_lo(c.re, c.im));
+        storev<T, V>(q + V, lane::zip_hi(c.re, c.im));
+    }
+}
+
 // The last pass: blocked in, interleaved out, in place.
 template <class T>
 struct Unblock {
+    static constexpr bool permuted = kPermBlocks;
     Blocked<T> in;
     Inter<T> out;
     template <int V>
     Cv<T, V> ld(std::size_t j) const { return in.template ld<V>(j); }
     template <int V>
-    void st(std::size_t j, const Cv<T, V>& c) const { out.template st<V>(j, c); }
+    void st(std::size_t j, const Cv<T, V>& c) const { put_block<T, V>(out.p + 2 * j, c); }
     Unblock at(std::size_t j) const { return {in.at(j), out.at(j)}; }
 };
 
@@ -128,6 +158,7 @@ template <class T>
 struct Ring {
     static constexpr std::size_t W = Blocked<T>::W;
     static constexpr bool wide_only = true;
+    static constexpr bool permuted = kPermBlocks;
     T* p;
     T* wrap;
     T* tail;
@@ -157,6 +188,7 @@ template <class T>
 struct RingOut {
     static constexpr std::size_t W = Blocked<T>::W;
     static constexpr bool wide_only = true;
+    static constexpr bool permuted = kPermBlocks;
     Ring<T> in;
     Inter<T> out;
     T* saved;         // (R + 1) x W values: row r's end at saved + r·W
@@ -175,7 +207,7 @@ struct RingOut {
         return {loadv<T, V>(q), loadv<T, V>(im)};
     }
     template <int V>
-    void st(std::size_t j, const Cv<T, V>& c) const { out.template st<V>(j, c); }
+    void st(std::size_t j, const Cv<T, V>& c) const { put_block<T, V>(out.p + 2 * j, c); }
     RingOut at(std::size_t j) const { return {in.at(j), out.at(j), saved, row, p0}; }
     Unblock<T> bulk() const { return {{in.p}, out}; }
 };
@@ -275,14 +307,17 @@ void radix4_pass(L d, std::size_t n, const FftPass<T>& p, const FftPass<T>* next
     constexpr int W2 = Wn / 2 >= 2 ? Wn / 2 : 2;
     constexpr int W4 = Wn / 4 >= 2 ? Wn / 4 : 2;
     const std::size_t q = static_cast<std::size_t>(p.q);
+    // Permuted blocks read the factors in their order.
+    constexpr bool perm = permuted<L>();
     const auto go = [&]<int W>() {
-        if (next != nullptr) radix16<T, W, Inv>(d, n, p.tw, next->tw, q);
-        else radix4<T, W, Inv>(d, n, p.tw, q);
+        if (next != nullptr) radix16<T, W, Inv>(d, n, perm ? p.twp : p.tw, perm ? next->twp : next->tw, q);
+        else radix4<T, W, Inv>(d, n, perm ? p.twp : p.tw, q);
     };
     // Short transforms still sit in the store buffer of the first pass, whose
     // stores are at most 32 bytes wide: loads of the same width forward.
-    // Ring layouts only occur where every pass after the first has q >= Wn.
-    if constexpr (requires { L::wide_only; }) go.template operator()<Wn>();
+    // Blocked layouts only occur where every pass after the first has
+    // q >= Wn.
+    if constexpr (requires { L::wide_only; } || perm) go.template operator()<Wn>();
     else if (q >= static_cast<std::size_t>(Wn) && (Wn * sizeof(T) <= 32 || n > 64)) go.template operator()<Wn>();
     else if (q >= static_cast<std::size_t>(W2)) go.template operator()<W2>();
     else go.template operator()<W4>();
@@ -481,13 +516,19 @@ inline void store_groups(const vec<T, 2 * U>* x, T* const* out, const Ring<T>* r
         // each): H units per 16-byte lane, unit i of u (lane i / H) is point
         // 2H·(i / H) + i % H of the block, of w the H points after it.
         constexpr bool in_lanes = sizeof(V) < 64;
-        constexpr int H = static_cast<int>(16 / (2 * sizeof(T)));
+        // the rows of u and w: position i of the block is taken from unit
+        // m of u or w, and holds point blk_point(i)
+        constexpr auto rows = [] {
+            std::array<int, 2 * U> r{};  // u's, then w's
+            for (std::size_t i = 0; i < 2 * U; ++i) {
+                const std::size_t src = in_lanes ? lane::in_lane_source<0, sizeof(T)>(i, 2 * U) : 2 * i;
+                r[src / 2] = static_cast<int>(blk_point<T>(i));
+            }
+            return r;
+        }();
         for (int k0 = 0; k0 < R; k0 += 2 * U) {
             V u[U], w[U];
-            for (int j = 0; j < U; ++j) {
-                const int p = in_lanes ? 2 * H * (j / H) + j % H : j, q = in_lanes ? p + H : U + j;
-                u[j] = x[k0 + p], w[j] = x[k0 + q];
-            }
+            for (int j = 0; j < U; ++j) u[j] = x[k0 + rows[j]], w[j] = x[k0 + rows[U + j]];
             transpose_units<T, U>(u);
             transpose_units<T, U>(w);
             for (int j = 0; j < U; ++j) {
@@ -749,7 +790,10 @@ template <class T, bool Inv, bool Scaled, int R>
         asm("" : "+r"(even), "+r"(odd));  // addresses, not packed into vectors
         for (int b = 0; b < R / W; ++b) {
             V re[W], im[W];
-            for (int k = 0; k < W; ++k) re[k] = xr[b * W + k], im[k] = xi[b * W + k];
+            for (int k = 0; k < W; ++k) {
+                const int pt = b * W + static_cast<int>(blk_point<T>(static_cast<std::size_t>(k)));
+                re[k] = xr[pt], im[k] = xi[pt];
+            }
             // (the in-lane stages schedule best last after the length-8
             // DFT, first after the length-16 one: 3% either way)
             transpose_vals<W, 1, R == 8>(re);
@@ -815,8 +859,14 @@ struct BlockedUnits {
     vec<T, 2 * U> ld(std::size_t i) const { return loadv<T, 2 * U>(p + 2 * i); }
     void st2(std::size_t i, vec<T, 2 * U> a, vec<T, 2 * U> b) const {
         static_assert(2 * U == Blocked<T>::W);
-        storev<T, 2 * U>(p + 2 * i, lane::evens(a, b));
-        storev<T, 2 * U>(p + 2 * i + 2 * U, lane::odds(a, b));
+        if constexpr (kPermBlocks) {  // the parts within 16-byte lanes come out in block order
+            static_assert(blk_point<T>(1) == lane::in_lane_source<0, sizeof(T)>(1, 2 * U) / 2);
+            storev<T, 2 * U>(p + 2 * i, lane::evens_in_lanes(a, b));
+            storev<T, 2 * U>(p + 2 * i + 2 * U, lane::odds_in_lanes(a, b));
+        } else {
+            storev<T, 2 * U>(p + 2 * i, lane::evens(a, b));
+            storev<T, 2 * U>(p + 2 * i + 2 * U, lane::odds(a, b));
+        }
     }
 };
 

@@ -182,9 +182,13 @@ bool build_tables(FftSpecF<T>* s, int order, int torder, bool real, bool inter, 
     for (std::uint64_t q = order % 2 ? 8 : 4; 4 * q <= n; q *= 4, ++np) total += 6 * q;
     pl.npass = np;
     if (np == 0) return true;
-    s->twiddle = static_cast<T*>(aligned_alloc_bytes(total * sizeof(T)));
+    // Interleaved kinds also get the runs of kPermBytes in the order of the
+    // permuted blocks.
+    constexpr std::uint64_t pw = kPermBytes / sizeof(T);
+    s->twiddle = static_cast<T*>(aligned_alloc_bytes((inter ? 2 * total : total) * sizeof(T)));
     if (s->twiddle == nullptr) return false;
     T* w = s->twiddle;
+    T* wp = s->twiddle + total;
     np = 0;
     for (std::uint64_t q = order % 2 ? 8 : 4; 4 * q <= n; q *= 4, ++np) {
         const std::uint64_t stride = tn / (4 * q);
@@ -195,7 +199,12 @@ bool build_tables(FftSpecF<T>* s, int order, int torder, bool real, bool inter, 
                 w[(2 * m - 1) * q + k] = static_cast<T>(cs.s);
             }
         }
-        pl.pass[np] = {w, static_cast<std::int32_t>(q)};
+        pl.pass[np] = {w, w, static_cast<std::int32_t>(q)};
+        if (inter && q >= pw) {
+            for (std::uint64_t i = 0; i < 6 * q; ++i) wp[i] = w[i - i % pw + perm_point<T>(i % pw)];
+            pl.pass[np].twp = wp;
+            wp += 6 * q;
+        }
         w += 6 * q;
     }
     return true;
