@@ -55,16 +55,16 @@ struct FftPass {
     std::int32_t q;
 };
 
-// The permuted blocks of kPermBytes of real parts (and as many imaginary
-// parts) in which interleaved transforms on 32-byte vectors keep their
-// points between the first and the last pass: position p of a block holds
-// point perm_point(p), the order in which the parts of interleaved pairs
-// come out when taken apart within 16-byte lanes, and in which they go back
-// together with no exchange across those lanes.
+// The order in which the parts of w interleaved points come out when taken
+// apart within 16-byte lanes (and go back together with no exchange across
+// those lanes): position p holds point perm_point(p, w). Interleaved
+// transforms on 32-byte vectors keep their points between the first and the
+// last pass in permuted blocks of kPermBytes of real parts (and as many
+// imaginary parts) in this order.
 inline constexpr std::size_t kPermBytes = 32;
 template <class T>
-constexpr std::size_t perm_point(std::size_t p) {
-    constexpr std::size_t h = 16 / sizeof(T), half = h / 2, w = kPermBytes / sizeof(T);
+constexpr std::size_t perm_point(std::size_t p, std::size_t w = kPermBytes / sizeof(T)) {
+    constexpr std::size_t h = 16 / sizeof(T), half = h / 2;
     return p % h < half ? p / h * half + p % h : w / 2 + p / h * half + p % h - half;
 }
 

@@ -87,6 +87,15 @@ struct Split {
 inline constexpr bool kPermBlocks = kVectorBytes == kPermBytes;
 template <class T>
 constexpr std::size_t blk_point(std::size_t p) { return kPermBlocks ? perm_point<T>(p) : p; }
+// That order is the one of the level's shuffle that takes the parts apart.
+template <class T>
+constexpr bool parts_in_perm_order() {
+    constexpr std::size_t w = kVectorBytes / sizeof(T);
+    for (std::size_t p = 0; p < w; ++p)
+        if (perm_point<T>(p, w) != lane::in_lane_source<0, sizeof(T)>(p, w) / 2) return false;
+    return true;
+}
+static_assert(parts_in_perm_order<float>() && parts_in_perm_order<double>());
 template <class L>
 constexpr bool permuted() {
     if constexpr (requires { L::permuted; }) return L::permuted;
@@ -129,8 +138,7 @@ inline void put_block(T* q, const Cv<T, V>& c) {
         storev<T, V>(q, lane::zip_in_lanes_lo(c.re, c.im));
         storev<T, V>(q + V, lane::zip_in_lanes_hi(c.re, c.im));
     } else {
-        storev<T, V>(q, lane::zip_lo(c.re, c.im));
-        storev<T, V>(q + V, lane::zip_hi(c.re, c.im));
+        Inter<T>{q}.template st<V>(0, c);
     }
 }
 
@@ -749,7 +757,7 @@ template <class T, bool Inv, bool Scaled, int R>
     // rb(r0 + s) = rb(r0) + rb(s & 1) + rb(s & ~1) (the bits do not
     // overlap): its blocks are addressed from one of two bases, for even
     // and odd s, plus one of W/2 offsets, which stay in registers.
-    const auto perm = [](int l) { return static_cast<int>(lane::in_lane_source<0, sizeof(T)>(static_cast<std::size_t>(l), W) / 2); };
+    const auto perm = [](int l) { return static_cast<int>(perm_point<T>(static_cast<std::size_t>(l), W)); };
     std::size_t hi_off[W / 2];
     for (int h = 0; h < W / 2; ++h) hi_off[h] = 2 * R * fg.rb(static_cast<std::size_t>(2 * h));
     const std::size_t odd_off = 2 * R * fg.rb(1);
@@ -860,7 +868,6 @@ struct BlockedUnits {
     void st2(std::size_t i, vec<T, 2 * U> a, vec<T, 2 * U> b) const {
         static_assert(2 * U == Blocked<T>::W);
         if constexpr (kPermBlocks) {  // the parts within 16-byte lanes come out in block order
-            static_assert(blk_point<T>(1) == lane::in_lane_source<0, sizeof(T)>(1, 2 * U) / 2);
             storev<T, 2 * U>(p + 2 * i, lane::evens_in_lanes(a, b));
             storev<T, 2 * U>(p + 2 * i + 2 * U, lane::odds_in_lanes(a, b));
         } else {
