@@ -374,11 +374,12 @@ bool same_bytes(const std::vector<T>& a, const std::vector<T>& b, std::size_t le
 // direction, scaled (flag 2 inverse) or not, out of place and in place: the
 // wide kernels of all levels do the same operations in the same order, and
 // the in-place routes (the stack copy, the tile pairs above 32 KiB) those of
-// the gather. Orders to 14 take every route of both parities.
+// the gather. Orders to 15 take every route of both parities, the first
+// passes that prefetch their far inputs included.
 TEST(FftSpec, SameBitsAtEveryLevel) {
     fk::for_each_kind([]<class K>() {
         using T = typename K::Elem;
-        for (int order = 0; order <= 14; ++order) {
+        for (int order = 0; order <= 15; ++order) {
             const std::size_t n = std::size_t{1} << order, len = K::split ? n : 2 * n + 2;
             typename K::Spec* spec = nullptr;
             ASSERT_EQ(K::init(&spec, order, ZOR_FFT_DIV_INV_BY_N), zorStsNoErr);
@@ -410,12 +411,13 @@ TEST(FftSpec, SameBitsAtEveryLevel) {
 // interleaved transforms keep their vectors aligned whatever its offset
 // (blocks from the first boundary, the rest beside), so every offset must
 // give the bytes of an aligned destination and write nothing outside it.
-// Orders 8 to 13 cover both parities and a final pass alone or paired.
+// Orders 8 to 13 cover both parities and a final pass alone or paired,
+// order 15 the first pass over data beyond the second-level cache.
 TEST(FftSpec, SameBitsAtEveryDestinationOffset) {
     fk::for_each_kind([]<class K>() {
         if constexpr (!K::fixed) {
             using T = typename K::Elem;
-            for (int order = 8; order <= 13; ++order) {
+            for (int order : {8, 9, 10, 11, 12, 13, 15}) {
                 const std::size_t n = std::size_t{1} << order, len = K::split ? n : 2 * n + 2;
                 typename K::Spec* spec = nullptr;
                 ASSERT_EQ(K::init(&spec, order, ZOR_FFT_NO_DIV), zorStsNoErr);
