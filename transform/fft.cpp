@@ -89,6 +89,22 @@ void tiny(int order, const T* sr, const T* si, T* dr, T* di, std::size_t step, T
     di[step] = sc != T(0) ? (ai - bi) * f : ai - bi;
 }
 
+// Order 2: one length-4 DFT straight from the source (dst may be src),
+// scaled when sc != 0.
+template <class T>
+void dft4_direct(const T* sr, const T* si, T* dr, T* di, std::size_t step, bool inv, T sc) {
+    T xr[4], xi[4];
+    for (std::size_t j = 0; j < 4; ++j) xr[j] = sr[j * step], xi[j] = si[j * step];
+    const T ar = xr[0] + xr[2], ai = xi[0] + xi[2], br = xr[0] - xr[2], bi = xi[0] - xi[2];
+    const T cr = xr[1] + xr[3], ci = xi[1] + xi[3], er = xr[1] - xr[3], ei = xi[1] - xi[3];
+    const T o[8] = {ar + cr, ai + ci, inv ? br - ei : br + ei, inv ? bi + er : bi - er,
+                    ar - cr, ai - ci, inv ? br + ei : br - ei, inv ? bi - er : bi + er};
+    for (std::size_t k = 0; k < 4; ++k) {
+        dr[k * step] = sc != T(0) ? o[2 * k] * sc : o[2 * k];
+        di[k * step] = sc != T(0) ? o[2 * k + 1] * sc : o[2 * k + 1];
+    }
+}
+
 // In place on interleaved data below kTileMinOrder: a copy of the source on
 // the stack (at most 2 KiB) lets the first pass gather from it in
 // bit-reversed order. Longer transforms permute tile pairs in registers.
@@ -107,6 +123,11 @@ void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, b
     if (pl.order < 2) {
         if (si == nullptr) tiny(pl.order, sr, sr + 1, dr, dr + 1, 2, sc);
         else tiny(pl.order, sr, si, dr, di, 1, sc);
+        return;
+    }
+    if (pl.order == 2) {
+        if (si == nullptr) dft4_direct(sr, sr + 1, dr, dr + 1, 2, inv, sc);
+        else dft4_direct(sr, si, dr, di, 1, inv, sc);
         return;
     }
     if (si == nullptr) {
