@@ -44,20 +44,17 @@ template <class T, int W>
 inline void storev(T* p, vec<T, W> v) {
     std::memcpy(p, &v, sizeof v);
 }
-// A store that bypasses the caches (the vector's natural alignment).
+// A store that bypasses the caches (the vector's natural alignment); the
+// split first pass, its only user, runs on 16- and 32-byte vectors.
 template <class T, class V>
 inline void stream_nt(T* p, V v) {
-#ifdef __AVX512F__
-    if constexpr (sizeof(V) == 64 && sizeof(T) == 8) { _mm512_stream_pd(p, (__m512d)v); return; }
-    if constexpr (sizeof(V) == 64 && sizeof(T) == 4) { _mm512_stream_ps(p, (__m512)v); return; }
-#endif
+    static_assert(sizeof(V) == 16 || sizeof(V) == 32);
 #ifdef __AVX__
-    if constexpr (sizeof(V) == 32 && sizeof(T) == 8) { _mm256_stream_pd(p, (__m256d)v); return; }
-    if constexpr (sizeof(V) == 32 && sizeof(T) == 4) { _mm256_stream_ps(p, (__m256)v); return; }
+    if constexpr (sizeof(V) == 32 && sizeof(T) == 8) _mm256_stream_pd(p, (__m256d)v);
+    if constexpr (sizeof(V) == 32 && sizeof(T) == 4) _mm256_stream_ps(p, (__m256)v);
 #endif
-    if constexpr (sizeof(V) == 16 && sizeof(T) == 8) { _mm_stream_pd(p, (__m128d)v); return; }
-    if constexpr (sizeof(V) == 16 && sizeof(T) == 4) { _mm_stream_ps(p, (__m128)v); return; }
-    std::memcpy(p, &v, sizeof v);
+    if constexpr (sizeof(V) == 16 && sizeof(T) == 8) _mm_stream_pd(p, (__m128d)v);
+    if constexpr (sizeof(V) == 16 && sizeof(T) == 4) _mm_stream_ps(p, (__m128)v);
 }
 
 // Interleaved complex data: element j at p[2j], p[2j + 1].
@@ -713,7 +710,9 @@ inline constexpr int kFarSpanBits = 2;
 // 12% less time; single 2^20: 10%.
 inline constexpr std::size_t kStreamBytes = std::size_t{1} << 23;
 template <class T>
-bool far_first(const FftPlan<T>& p) { return (std::size_t{2} << p.order) * sizeof(T) >= kFarBytes; }
+std::size_t data_bytes(const FftPlan<T>& p) { return (std::size_t{2} << p.order) * sizeof(T); }
+template <class T>
+bool far_first(const FftPlan<T>& p) { return data_bytes(p) >= kFarBytes; }
 // A load of the first pass, far: with a prefetch of the line to come.
 template <class T, int W, bool Far>
 [[gnu::always_inline]] inline vec<T, W> load_first(const T* p) {
@@ -798,7 +797,7 @@ template <class T, bool Inv, bool Scaled, int R, bool Far, bool Rg>
     using C = Sc<V>;
     const FirstGroups<T, R, W, Far> fg(plan);
     const std::size_t stride = fg.groups;
-    const bool nt = Far && (std::size_t{2} << plan.order) * sizeof(T) >= kStreamBytes;
+    const bool nt = Far && data_bytes(plan) >= kStreamBytes;
     // Lane l holds point s = perm(l) of the W loaded, whose group is
     // rb(r0 + s) = rb(r0) + rb(s & 1) + rb(s & ~1) (the bits do not
     // overlap): its blocks are addressed from one of two bases, for even
@@ -856,7 +855,7 @@ template <class T, bool Inv, bool Scaled, int R, bool Far, bool Rg>
             for (int l = 0; l < W; ++l) {
                 T* q = (perm(l) % 2 ? odd : even) + hi_off[perm(l) / 2] + 2 * b * W;
                 T* qi = rg != nullptr ? rg->im_at(q) : q + W;
-                if (Far && nt) {
+                if (nt) {
                     stream_nt(q, re[l]);
                     stream_nt(qi, im[l]);
                 } else {
@@ -866,7 +865,7 @@ template <class T, bool Inv, bool Scaled, int R, bool Far, bool Rg>
             }
         }
     });
-    if (Far && nt) _mm_sfence();
+    if (nt) _mm_sfence();
 }
 
 // Complex units in one full vector of the level (at most 8).
