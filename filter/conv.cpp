@@ -27,6 +27,7 @@
 #include "frame/parallel.h"
 #include "frame/scale.h"
 #include "frame/types.h"
+#include "transform/fft.h"
 
 namespace zors::conv {
 namespace {
@@ -297,6 +298,7 @@ ZorStatus conv_16s(const Zor16s* a, int la, const Zor16s* b, int lb, Zor16s* y, 
     float *fa = s.at<float>(oa), *fb = s.at<float>(ob), *fy = s.at<float>(oy);
     zorsConvert_16s32f(a, fa, la);
     zorsConvert_16s32f(b, fb, lb);
+    const ExactFftScope exact;  // integer results
     if (const ZorStatus st = conv(fa, la, fb, lb, fy)) return st;
     return zorsConvert_32f16s_Sfs(fy, y, static_cast<int>(dst), zorRndNear, sf);
 }
@@ -390,6 +392,7 @@ ZorStatus auto_corr_16s(const Zor16s* x, int len, Zor16s* y, int dst_len, int sf
     if (!s.allocate()) return zorStsMemAllocErr;
     float *fx = s.at<float>(ox), *fy = s.at<float>(oy);
     zorsConvert_16s32f(x, fx, len);
+    const ExactFftScope exact;  // integer results
     if (const ZorStatus st = auto_corr<float, N>(fx, len, fy, dst_len, 700)) return st;
     return zorsConvert_32f16s_Sfs(fy, y, dst_len, zorRndNear, sf);
 }
@@ -458,6 +461,7 @@ ZorStatus cross_corr_16s(const Zor16s* x1, int len1, const Zor16s* x2, int len2,
     float *fa = s.at<float>(oa), *fb = s.at<float>(ob), *fy = s.at<float>(oy);
     zorsConvert_16s32f(x1, fa, len1);
     zorsConvert_16s32f(x2, fb, len2);
+    const ExactFftScope exact;  // integer results
     if (const ZorStatus st = cross_corr(fa, len1, fb, len2, fy, dst_len, low, 383)) return st;
     return zorsConvert_32f16s_Sfs(fy, y, dst_len, zorRndNear, sf);
 }

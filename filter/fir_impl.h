@@ -27,6 +27,7 @@
 #include <limits>
 
 #include "filter/fir.h"
+#include "transform/fft.h"
 #include "filter/fir_mr.h"
 #include "frame/dispatch.h"
 #include "frame/check.h"
@@ -304,6 +305,7 @@ struct State {
             int k = 2;
             while ((std::int64_t{1} << k) <= len) ++k;
             typename F::Spec* s = nullptr;
+            const ExactFftScope exact(Ty::int_data);  // integer results
             if (F::init(&s, k + 1) == zorStsNoErr && F::buf_size(s, &work) == zorStsNoErr) {
                 spec = s;
                 n = 1 << (k + 1);

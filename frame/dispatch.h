@@ -45,3 +45,12 @@ inline const T& select_isa(const T& sse2, const T& avx2, const T& avx512) noexce
     inline const Type& name() noexcept {                                   \
         return ::zors::select_isa(sse2::name, avx2::name, avx512::name);   \
     }
+// The same for a body built once more with fused multiply-add (`name`_fused
+// on the levels that have it, the plain table on the others): accessor
+// `name`_fused().
+#define ZORS_ISA_TABLE_FUSED(Type, name)                                   \
+    namespace avx2 { extern const Type name##_fused; }                     \
+    namespace avx512 { extern const Type name##_fused; }                   \
+    inline const Type& name##_fused() noexcept {                           \
+        return ::zors::select_isa(sse2::name, avx2::name##_fused, avx512::name##_fused); \
+    }

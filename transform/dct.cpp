@@ -411,6 +411,7 @@ ZorStatus init16(DctSpec16** pp, int len, int hint, DctKind id) {
     s->len = len;
     s->hint = hint;
     DctSpec<float>* f = nullptr;
+    const ExactFftScope exact;  // integer results
     const ZorStatus st = init_f<float>(&f, len, zorAlgHintFast, id == kDctFwd16s ? kDctFwd32f : kDctInv32f);
     if (st != zorStsNoErr) {
         release16(s);

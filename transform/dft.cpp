@@ -459,6 +459,7 @@ ZorStatus init16(DftSpec16** pp, int len, int flag, DftKind id) {
     if (len > 1) {
         const DftKind fk = id == kDftC16sc ? kDftC32fc : id == kDftC16s ? kDftC32f : kDftR32f;
         DftSpecF<float>* f = nullptr;
+        const ExactFftScope exact;  // integer results
         const ZorStatus st = init_f<float>(&f, len, flag, zorAlgHintFast, fk);
         if (st != zorStsNoErr) {
             release16(s);

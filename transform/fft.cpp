@@ -25,15 +25,23 @@ namespace zors {
 
 ZORS_ISA_TABLE(FftKernels, fft_kernels)
 ZORS_ISA_TABLE(FftRealKernels, fft_real_kernels)
+ZORS_ISA_TABLE_FUSED(FftKernels, fft_kernels)
+ZORS_ISA_TABLE_FUSED(FftRealKernels, fft_real_kernels)
 
 namespace {
 
-template <class T> const FftKernelsT<T>& kernels();
-template <> const FftKernelsT<float>& kernels<float>() { return fft_kernels().f32; }
-template <> const FftKernelsT<double>& kernels<double>() { return fft_kernels().f64; }
-template <class T> const FftRealKernelsT<T>& real_kernels();
-template <> const FftRealKernelsT<float>& real_kernels<float>() { return fft_real_kernels().f32; }
-template <> const FftRealKernelsT<double>& real_kernels<double>() { return fft_real_kernels().f64; }
+template <class T>
+const FftKernelsT<T>& kernels(const FftPlan<T>& pl) {
+    const FftKernels& k = pl.exact ? fft_kernels() : fft_kernels_fused();
+    if constexpr (sizeof(T) == 4) return k.f32;
+    else return k.f64;
+}
+template <class T>
+const FftRealKernelsT<T>& real_kernels(const FftPlan<T>& pl) {
+    const FftRealKernels& k = pl.exact ? fft_real_kernels() : fft_real_kernels_fused();
+    if constexpr (sizeof(T) == 4) return k.f32;
+    else return k.f64;
+}
 
 // Bit-reversal permutation of 2^order units: a gather into dst, or pairwise
 // exchanges when src == dst. An index is (a, m, c) with k-bit a and c; its
@@ -113,7 +121,7 @@ template <class T>
 __attribute__((noinline)) void passes_via_copy(const FftPlan<T>& pl, T* d, bool inv, T sc) {
     alignas(64) T tmp[std::size_t{2} << (kTileMinOrder - 1)];
     std::memcpy(tmp, d, (std::size_t{2} << pl.order) * sizeof(T));
-    kernels<T>().passes(pl, tmp, d, nullptr, inv, sc);
+    kernels(pl).passes(pl, tmp, d, nullptr, inv, sc);
 }
 
 // The complex transform of plan.order points; si == nullptr means
@@ -132,25 +140,25 @@ void complex_fft(const FftPlan<T>& pl, const T* sr, const T* si, T* dr, T* di, b
     }
     if (si == nullptr) {
         if (pl.small != nullptr) {
-            kernels<T>().small(pl, sr, dr, inv, sc);
+            kernels(pl).small(pl, sr, dr, inv, sc);
             return;
         }
         if (sr != dr) {
-            kernels<T>().passes(pl, sr, dr, nullptr, inv, sc);
+            kernels(pl).passes(pl, sr, dr, nullptr, inv, sc);
             return;
         }
-        if (pl.order >= kTileMinOrder) kernels<T>().tiles(pl, sr, nullptr, dr, nullptr, inv, sc);
+        if (pl.order >= kTileMinOrder) kernels(pl).tiles(pl, sr, nullptr, dr, nullptr, inv, sc);
         else passes_via_copy(pl, dr, inv, sc);
         return;
     } else {
         if (pl.order >= kTileMinOrder) {
-            kernels<T>().tiles(pl, sr, si, dr, di, inv, sc);
+            kernels(pl).tiles(pl, sr, si, dr, di, inv, sc);
             return;
         }
         permute(pl, sr, dr);
         permute(pl, si, di);
     }
-    kernels<T>().passes(pl, nullptr, dr, di, inv, sc);
+    kernels(pl).passes(pl, nullptr, dr, di, inv, sc);
 }
 
 template <class T>
@@ -188,7 +196,7 @@ void split_step(const FftSpecF<T>* s, T* d, std::size_t n) {
     if (m < 2) return;
     d[m + 1] = -d[m + 1];  // X[M/2] = conj(Z[M/2])
     if (m < 4) return;     // no pairs left, and no table for them
-    kernels<T>().split_merge(d, m, s->split, s->split + q + 1, false);
+    kernels(s->plan).split_merge(d, m, s->split, s->split + q + 1, false);
 }
 
 template <class T, class S>
@@ -225,7 +233,7 @@ ZorStatus rfft_inv(const T* src, T* dst, const S* spec, FftKind id, Layout lay, 
         dst[0] = sc != T(0) ? src[0] * sc : src[0];
         return zorStsNoErr;
     }
-    const FftRealKernelsT<T>& rk = real_kernels<T>();
+    const FftRealKernelsT<T>& rk = real_kernels(s->plan);
     const T* mc = s->merge;                             // null below 8 points
     const T* ms = mc != nullptr ? mc + q + 1 : nullptr;
     if (s->plan.small != nullptr && s->plan.order <= 4) {

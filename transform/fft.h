@@ -82,6 +82,22 @@ struct FftPlan {
     // factors of the final radix step across lanes, then of the inner
     // lane-wise transforms; see fft.simd.cpp.
     const T* small;
+    // Non-zero: the plain kernels, whose products round separately, so that
+    // every level gives the same bits (see ExactFftScope); otherwise the
+    // kernels with fused multiply-add where the level has it.
+    std::int32_t exact;
+};
+
+// While one of these lives on a thread, the transform specifications it
+// creates (the FFT's own and those inside DFT, DCT and other
+// specifications) run the plain kernels: for families whose results are
+// integers, which must not depend on the level.
+struct ExactFftScope {
+    explicit ExactFftScope(bool on = true) noexcept;
+    ~ExactFftScope();
+    bool on;
+    ExactFftScope(const ExactFftScope&) = delete;
+    ExactFftScope& operator=(const ExactFftScope&) = delete;
 };
 
 // The reversal of i < 2^bits over `bits` bits (bits <= order), from the

@@ -234,11 +234,50 @@ struct RingOut {
 };
 
 
+// The floating-point transforms' build of the levels with fused
+// multiply-add uses it in the complex products (one rounding instead of
+// two); the plain build serves the specifications made for integer results,
+// which must give the same bits on every level.
+#if defined(ZORS_FUSED) && defined(__FMA__)
+inline constexpr bool kFused = true;
+#else
+inline constexpr bool kFused = false;
+#endif
+// a·b + c, fused in the fused build.
+template <class V>
+inline V mul_add(V a, V b, V c) {
+    if constexpr (kFused) {
+        constexpr bool d = sizeof(a[0]) == 8;
+        if constexpr (sizeof(V) == 64 && d) return (V)_mm512_fmadd_pd((__m512d)a, (__m512d)b, (__m512d)c);
+        else if constexpr (sizeof(V) == 64) return (V)_mm512_fmadd_ps((__m512)a, (__m512)b, (__m512)c);
+        else if constexpr (sizeof(V) == 32 && d) return (V)_mm256_fmadd_pd((__m256d)a, (__m256d)b, (__m256d)c);
+        else if constexpr (sizeof(V) == 32) return (V)_mm256_fmadd_ps((__m256)a, (__m256)b, (__m256)c);
+        else if constexpr (sizeof(V) == 16 && d) return (V)_mm_fmadd_pd((__m128d)a, (__m128d)b, (__m128d)c);
+        else if constexpr (sizeof(V) == 16) return (V)_mm_fmadd_ps((__m128)a, (__m128)b, (__m128)c);
+        else {  // two singles, through the 16-byte form
+            static_assert(sizeof(V) == 8);
+            __m128 x[3] = {};
+            std::memcpy(&x[0], &a, 8), std::memcpy(&x[1], &b, 8), std::memcpy(&x[2], &c, 8);
+            const __m128 r = _mm_fmadd_ps(x[0], x[1], x[2]);
+            V v;
+            std::memcpy(&v, &r, 8);
+            return v;
+        }
+    }
+    return a * b + c;
+}
+// a·b - c, the same way.
+template <class V>
+inline V mul_sub(V a, V b, V c) {
+    if constexpr (kFused) return mul_add(a, b, -c);
+    return a * b - c;
+}
+
 // a · (c ∓ i·s): the forward factor is c - i·s, the inverse its conjugate.
 template <bool Inv, class V>
 inline void twiddle(V& ar, V& ai, V c, V s) {
-    const V r = Inv ? ar * c - ai * s : ar * c + ai * s;
-    const V i = Inv ? ai * c + ar * s : ai * c - ar * s;
+    const V r = Inv ? mul_sub(ar, c, ai * s) : mul_add(ar, c, ai * s);
+    const V i = Inv ? mul_add(ai, c, ar * s) : mul_sub(ai, c, ar * s);
     ar = r;
     ai = i;
 }
@@ -587,6 +626,12 @@ struct Sc {
     friend Sc operator-(Sc a, Sc b) { return {a.re - b.re, a.im - b.im}; }
     template <class S> friend Sc operator*(Sc a, S s) { return {a.re * s, a.im * s}; }
 };
+// v·s + t for a scalar s, on either form (fused as mul_add).
+template <class V, class T>
+inline V scale_add(V v, T s, V t) {
+    if constexpr (requires { v.re; }) return {scale_add(v.re, s, t.re), scale_add(v.im, s, t.im)};
+    else return mul_add(v, V{} + s, t);
+}
 template <class V>
 struct SplitOps {
     using C = Sc<V>;
@@ -636,7 +681,7 @@ template <class T, bool Inv, bool Scaled, class Ops, class C = typename Ops::C>
     constexpr long double h = 0.707106781186547524400844362104849039L;
     // cos and sin of 2πm/16 for the products n2·k1 that occur
     const auto mul = [](C v, long double c, long double sn) {
-        return v * static_cast<T>(c) + Ops::template rot<Inv>(v) * static_cast<T>(sn);
+        return scale_add(v, static_cast<T>(c), Ops::template rot<Inv>(v) * static_cast<T>(sn));
     };
     dft4c<Inv, Ops>(t);
     if constexpr (Scaled) for (int k1 = 0; k1 < 4; ++k1) t[k1] = t[k1] * sc;
@@ -685,7 +730,7 @@ template <class T, int U, bool Inv, bool Scaled>
             // t · (c ∓ i·s) with the sign of s on alternate lanes, as cmul
             const T c = tw[(2 * m - 2) * q + k], s = tw[(2 * m - 1) * q + k];
             const V p = lane::swap_pairs(t[m]) * (alt * s);
-            t[m] = Inv ? t[m] * c - p : t[m] * c + p;
+            t[m] = Inv ? mul_sub(t[m], V{} + c, p) : mul_add(t[m], V{} + c, p);
         }
         dft4v<T, U, Inv>(t);
         for (int m = 0; m < 4; ++m) x[k + q * m] = t[m];
@@ -1173,7 +1218,7 @@ inline vec<T, 2 * U> cmul(vec<T, 2 * U> v, const T* w) {
     using V = vec<T, 2 * U>;
     const V c = loadv<T, 2 * U>(w), sn = loadv<T, 2 * U>(w + 2 * TU);
     const V t = lane::swap_pairs(v) * sn;
-    return Inv ? v * c - t : v * c + t;
+    return Inv ? mul_sub(v, c, t) : mul_add(v, c, t);
 }
 
 // Lane-wise DFT of M vectors: input j from ld(j), output k to put(k, X_k),
@@ -1471,8 +1516,15 @@ void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn
 
 }  // namespace
 
-extern const FftKernels fft_kernels = {{&passes<float>, &tiles<float>, &small<float>, &split_merge<float>},
-                                      {&passes<double>, &tiles<double>, &small<double>, &split_merge<double>}};
-extern const FftRealKernels fft_real_kernels = {{&merge_layout<float>, &inv_short<float>}, {&merge_layout<double>, &inv_short<double>}};
+#ifdef ZORS_FUSED
+#define ZORS_FFT_TABLE(name) name##_fused
+#else
+#define ZORS_FFT_TABLE(name) name
+#endif
+extern const FftKernels ZORS_FFT_TABLE(fft_kernels) = {{&passes<float>, &tiles<float>, &small<float>, &split_merge<float>},
+                                                      {&passes<double>, &tiles<double>, &small<double>, &split_merge<double>}};
+extern const FftRealKernels ZORS_FFT_TABLE(fft_real_kernels) = {{&merge_layout<float>, &inv_short<float>},
+                                                               {&merge_layout<double>, &inv_short<double>}};
+#undef ZORS_FFT_TABLE
 
 }  // namespace zors::ZORS_ISA

@@ -146,6 +146,9 @@ bool build_small(FftSpecF<T>* s, int order, const long double* t, std::uint64_t 
     return true;
 }
 
+// Specifications made inside an ExactFftScope on this thread.
+thread_local int exact_scopes = 0;
+
 template <class T>
 bool build_tables(FftSpecF<T>* s, int order, int torder, bool real, bool inter, const long double* t) {
     FftPlan<T>& pl = s->plan;
@@ -219,6 +222,7 @@ ZorStatus init_alloc(FftSpecF<T>** pp, int order, int flag, int hint, FftKind id
     s->id = id;
     s->order = order;
     s->hint = hint;
+    s->plan.exact = exact_scopes > 0;
     const double n = std::ldexp(1.0, order);
     switch (flag) {
     case ZOR_FFT_DIV_FWD_BY_N: s->fwd_scaled = 1; s->scale = static_cast<T>(T(1) / static_cast<T>(n)); break;
@@ -332,6 +336,7 @@ ZorStatus init_alloc16(FftSpec16** pp, int order, int flag, int hint, FftKind id
     } else {
         const FftKind fk = id == kFftC16sc ? kFftC32fc : id == kFftC16s ? kFftC32f : kFftR32f;
         FftSpecF<float>* f = nullptr;
+        const ExactFftScope exact;  // integer results
         const ZorStatus st = init_alloc<float>(&f, order, flag, zorAlgHintNone, fk);
         ok = st == zorStsNoErr;
         s->fspec = f;
@@ -384,6 +389,9 @@ ZorStatus init(S** pp, int order, int flag, ZorHintAlgorithm hint, FftKind id) {
 }
 
 }  // namespace
+
+ExactFftScope::ExactFftScope(bool on_) noexcept : on(on_) { exact_scopes += on; }
+ExactFftScope::~ExactFftScope() { exact_scopes -= on; }
 
 int fft_buf_size(std::uint32_t id, int order) {
     const std::int64_t n = std::int64_t{1} << order;

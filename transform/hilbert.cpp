@@ -19,6 +19,7 @@
 #include "frame/check.h"
 #include "frame/memory.h"
 #include "frame/types.h"
+#include "transform/fft.h"
 
 namespace zors {
 namespace {
@@ -56,6 +57,7 @@ ZorStatus init(S** pp, int len, ZorHintAlgorithm hint, HilbertKind id) {
     s->len = len;
     s->hint = static_cast<int>(hint);
     int cs = 0, rs = 0;
+    const ExactFftScope exact(id == kH16s16sc);  // integer results
     ZorStatus st = zorsDFTInitAlloc_C_32fc(&s->cspec, len, ZOR_FFT_DIV_INV_BY_N, hint);
     if (st == zorStsNoErr) st = zorsDFTInitAlloc_R_32f(&s->rspec, len, ZOR_FFT_DIV_INV_BY_N, hint);
     if (st == zorStsNoErr) st = zorsDFTGetBufSize_C_32fc(s->cspec, &cs);
