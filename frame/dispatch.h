@@ -46,11 +46,15 @@ inline const T& select_isa(const T& sse2, const T& avx2, const T& avx512) noexce
         return ::zors::select_isa(sse2::name, avx2::name, avx512::name);   \
     }
 // The same for a body built once more with fused multiply-add (`name`_fused
-// on the levels that have it, the plain table on the others): accessor
-// `name`_fused().
+// on the levels that have it): accessor `name`(plain), the plain table or
+// the fused one of the active level (one load, short enough to inline).
 #define ZORS_ISA_TABLE_FUSED(Type, name)                                   \
-    namespace avx2 { extern const Type name##_fused; }                     \
-    namespace avx512 { extern const Type name##_fused; }                   \
-    inline const Type& name##_fused() noexcept {                           \
-        return ::zors::select_isa(sse2::name, avx2::name##_fused, avx512::name##_fused); \
+    namespace sse2 { extern const Type name; }                             \
+    namespace avx2 { extern const Type name, name##_fused; }               \
+    namespace avx512 { extern const Type name, name##_fused; }             \
+    inline const Type& name(bool plain) noexcept {                         \
+        static const Type* const t[2][::zors::kIsaCount] = {               \
+            {&sse2::name, &avx2::name##_fused, &avx512::name##_fused},     \
+            {&sse2::name, &avx2::name, &avx512::name}};                    \
+        return *t[plain][::zors::g_active_isa.load(std::memory_order_relaxed)]; \
     }

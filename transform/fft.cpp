@@ -23,8 +23,6 @@
 
 namespace zors {
 
-ZORS_ISA_TABLE(FftKernels, fft_kernels)
-ZORS_ISA_TABLE(FftRealKernels, fft_real_kernels)
 ZORS_ISA_TABLE_FUSED(FftKernels, fft_kernels)
 ZORS_ISA_TABLE_FUSED(FftRealKernels, fft_real_kernels)
 
@@ -32,13 +30,13 @@ namespace {
 
 template <class T>
 const FftKernelsT<T>& kernels(const FftPlan<T>& pl) {
-    const FftKernels& k = pl.exact ? fft_kernels() : fft_kernels_fused();
+    const FftKernels& k = fft_kernels(pl.exact != 0);
     if constexpr (sizeof(T) == 4) return k.f32;
     else return k.f64;
 }
 template <class T>
 const FftRealKernelsT<T>& real_kernels(const FftPlan<T>& pl) {
-    const FftRealKernels& k = pl.exact ? fft_real_kernels() : fft_real_kernels_fused();
+    const FftRealKernels& k = fft_real_kernels(pl.exact != 0);
     if constexpr (sizeof(T) == 4) return k.f32;
     else return k.f64;
 }
