@@ -626,11 +626,17 @@ struct Sc {
     friend Sc operator-(Sc a, Sc b) { return {a.re - b.re, a.im - b.im}; }
     template <class S> friend Sc operator*(Sc a, S s) { return {a.re * s, a.im * s}; }
 };
-// v·s + t for a scalar s, on either form (fused as mul_add).
+// v·s + t and t - v·s for a scalar s, on either form (fused as mul_add).
 template <class V, class T>
 inline V scale_add(V v, T s, V t) {
     if constexpr (requires { v.re; }) return {scale_add(v.re, s, t.re), scale_add(v.im, s, t.im)};
     else return mul_add(v, V{} + s, t);
+}
+template <class V, class T>
+inline V scale_sub_from(V t, V v, T s) {
+    if constexpr (requires { v.re; }) return {scale_sub_from(t.re, v.re, s), scale_sub_from(t.im, v.im, s)};
+    else if constexpr (kFused) return mul_add(-v, V{} + s, t);
+    else return t - v * s;
 }
 template <class V>
 struct SplitOps {
@@ -656,14 +662,20 @@ inline void dft8c(C* x) {
     C e[4] = {x[0], x[2], x[4], x[6]}, o[4] = {x[1], x[3], x[5], x[7]};
     dft4c<Inv, Ops>(e);
     dft4c<Inv, Ops>(o);
-    const C w1 = (o[1] + Ops::template rot<Inv>(o[1])) * h;
+    // W8 and W8^3 as (1 ∓ i)·h and (∓i - 1)·h: the product by h fused
+    // with the sums that take it
+    const C w1 = o[1] + Ops::template rot<Inv>(o[1]);
     const C w2 = Ops::template rot<Inv>(o[2]);
-    const C w3 = (Ops::template rot<Inv>(o[3]) - o[3]) * h;
-    const C w[4] = {o[0], w1, w2, w3};
-    for (int k = 0; k < 4; ++k) {
-        x[k] = e[k] + w[k];
-        x[k + 4] = e[k] - w[k];
+    const C w3 = Ops::template rot<Inv>(o[3]) - o[3];
+    for (int k : {0, 2}) {
+        const C w = k == 0 ? o[0] : w2;
+        x[k] = e[k] + w;
+        x[k + 4] = e[k] - w;
     }
+    x[1] = scale_add(w1, h, e[1]);
+    x[5] = scale_sub_from(e[1], w1, h);
+    x[3] = scale_add(w3, h, e[3]);
+    x[7] = scale_sub_from(e[3], w3, h);
 }
 template <class T, int U, bool Inv>
 inline void dft8v(vec<T, 2 * U>* x) { dft8c<T, Inv, UnitOps<T, U>>(x); }
