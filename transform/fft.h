@@ -26,7 +26,11 @@
 // spectrum straight from the packed layout (at 16 and 32 points into one
 // straight-line kernel) before its complex transform. The floating-point
 // transforms need no scratch memory, so they never touch the caller's work
-// buffer; the 16-bit floating path keeps its converted data there.
+// buffer; the 16-bit floating path keeps its converted data there. On the
+// levels with fused multiply-add the complex products round once (a second
+// build of the wide body), so results may differ between levels in the last
+// place; specifications made for integer results keep the plain kernels
+// (ExactFftScope), which give the same bits on every level.
 #pragma once
 
 #include <cstddef>
