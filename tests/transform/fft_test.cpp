@@ -518,10 +518,10 @@ TEST(FftSpec, IntegerResultsSameAtEveryLevel) {
              return y;
          }},
     };
-    for (const auto& [name, run] : cases) {
+    for (const auto& c : cases) {
         std::vector<V> outs;
-        zt::for_each_isa([&](zors::Isa) { outs.push_back(run()); });
-        for (std::size_t l = 1; l < outs.size(); ++l) EXPECT_TRUE(outs[l] == outs[0]) << name << ", level " << l;
+        zt::for_each_isa([&](zors::Isa) { outs.push_back(c.second()); });
+        for (std::size_t l = 1; l < outs.size(); ++l) EXPECT_TRUE(outs[l] == outs[0]) << c.first << ", level " << l;
     }
 }
 
