@@ -35,6 +35,7 @@ constexpr Loose kLoose[] = {
     {"zorsFIR", false, 1e-4, 1e-12},
     {"zorsFFTFwd_", false, 1e-4, 1e-12, true}, {"zorsFFTInv_", false, 1e-4, 1e-12, true},
     {"zorsDFTFwd_", false, 1e-4, 1e-12, true}, {"zorsDFTInv_", false, 1e-4, 1e-12, true},
+    {"zorsDFTOutOrdFwd_", false, 1e-4, 1e-12, true}, {"zorsDFTOutOrdInv_", false, 1e-4, 1e-12, true},
     {"zorsDCTFwd_", false, 1e-4, 1e-12, true}, {"zorsDCTInv_", false, 1e-4, 1e-12, true},
     {"zorsHilbert_", false, 1e-4, 1e-12, true}, {"zorsConv_", false, 1e-4, 1e-12, true},
     {"zorsAutoCorr_", false, 1e-4, 1e-12, true}, {"zorsCrossCorr_", false, 1e-4, 1e-12, true},
