@@ -27,12 +27,12 @@
 #include <limits>
 
 #include "filter/fir.h"
-#include "transform/fft.h"
 #include "filter/fir_mr.h"
 #include "frame/dispatch.h"
 #include "frame/check.h"
 #include "frame/memory.h"
 #include "frame/parallel.h"
+#include "transform/fft.h"
 
 namespace zors {
 
