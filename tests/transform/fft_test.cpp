@@ -420,31 +420,40 @@ TEST(FftSpec, SameBitsAtEveryLevel) {
 // interleaved transforms keep their vectors aligned whatever its offset
 // (blocks from the first boundary, the rest beside), so every offset must
 // give the bytes of an aligned destination and write nothing outside it.
-// Orders 8 to 13 cover both parities and a final pass alone or paired,
-// order 15 the first pass over data beyond the second-level cache.
-TEST(FftSpec, SameBitsAtEveryDestinationOffset) {
+// The same for sources a quarter, half or three quarters of a cache line
+// off (from half a line off, the first pass loads whole lines, some of
+// them for the groups of the step before). Orders 8 to 13 cover both
+// parities and a final pass alone or paired, orders 14 and 15 the first
+// pass over data beyond the second-level cache.
+TEST(FftSpec, SameBitsAtEverySourceAndDestinationOffset) {
     fk::for_each_kind([]<class K>() {
         if constexpr (!K::fixed) {
             using T = typename K::Elem;
-            for (int order : {8, 9, 10, 11, 12, 13, 15}) {
+            for (int order : {8, 9, 10, 11, 12, 13, 14, 15}) {
                 const std::size_t n = std::size_t{1} << order, len = K::split ? n : 2 * n + 2;
                 typename K::Spec* spec = nullptr;
                 ASSERT_EQ(K::init(&spec, order, ZOR_FFT_NO_DIV), zorStsNoErr);
                 auto in = bit_test_input<K>(len, static_cast<std::uint32_t>(order + 7));
                 std::vector<T>& x = in.first;
                 std::vector<T>& xi = in.second;
+                const int ilen = static_cast<int>(len);
                 zt::for_each_isa([&](zors::Isa) {
                     for (int op = 0; op < K::nops; ++op) {
                         std::vector<T> want, want_im;
-                        for (int off = 0; off < static_cast<int>(64 / sizeof(T)); ++off) {
-                            zt::Guarded<T> y(static_cast<int>(len), off * static_cast<int>(sizeof(T))), yi(static_cast<int>(len), off * static_cast<int>(sizeof(T)));
-                            T* p[4] = {x.data(), xi.data(), y.data(), yi.data()};
-                            ASSERT_EQ(K::run(op, p, spec, nullptr, 0), zorStsNoErr);
-                            std::vector<T> got(y.data(), y.data() + len), got_im(yi.data(), yi.data() + len);
-                            if (off == 0) want = got, want_im = got_im;
-                            const auto same = [&](const std::vector<T>& a, const std::vector<T>& b) { return same_bytes(a, b, len); };
-                            EXPECT_TRUE(same(got, want) && same(got_im, want_im) && y.guards_intact() && yi.guards_intact())
-                                << K::name << " order " << order << " op " << op << " offset " << off;
+                        for (int soff : {0, 16, 32, 48}) {
+                            zt::Guarded<T> a(ilen, soff), ai(ilen, soff);
+                            std::copy(x.begin(), x.end(), a.data());
+                            std::copy(xi.begin(), xi.end(), ai.data());
+                            for (int off = 0; off < static_cast<int>(64 / sizeof(T)); ++off) {
+                                zt::Guarded<T> y(ilen, off * static_cast<int>(sizeof(T))), yi(ilen, off * static_cast<int>(sizeof(T)));
+                                T* p[4] = {a.data(), ai.data(), y.data(), yi.data()};
+                                ASSERT_EQ(K::run(op, p, spec, nullptr, 0), zorStsNoErr);
+                                std::vector<T> got(y.data(), y.data() + len), got_im(yi.data(), yi.data() + len);
+                                if (want.empty()) want = got, want_im = got_im;
+                                const auto same = [&](const std::vector<T>& u, const std::vector<T>& v) { return same_bytes(u, v, len); };
+                                EXPECT_TRUE(same(got, want) && same(got_im, want_im) && y.guards_intact() && yi.guards_intact())
+                                    << K::name << " order " << order << " op " << op << " source offset " << soff << " destination offset " << off;
+                            }
                         }
                     }
                 });
