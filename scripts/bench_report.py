@@ -3,9 +3,12 @@
 bench/fft_ratio.svg: for each family the zors time, each baseline's time
 and the ratio (zors time / baseline time, below 1 is faster) per size.
 
-Usage: bench_report.py BUILD_DIR OUT_DIR [--min-time S] [--repetitions N]
-Each benchmark runs N times; the median of the real times is reported.
-Peers that were not installed when the benchmarks were built are absent."""
+Usage: bench_report.py BUILD_DIR OUT_DIR [--min-time S] [--rounds N]
+Every program runs N times, the programs in turn (round robin), so that a
+slow spell of a shared machine falls on single rounds; within a round each
+zors benchmark runs next to its baselines. The median over the rounds of
+each benchmark's real time is reported. Peers that were not installed when
+the benchmarks were built are absent."""
 import datetime
 import json
 import math
@@ -57,21 +60,33 @@ for fn, peer in [("Add_32f", "Add_32f"), ("Mul_32fc", "Mul_32fc"), ("DotProd_32f
 SUFFIXED = ["elementary_bench", "polar_bench"]
 
 
-def run(build, program, min_time, reps):
+def run(build, program, min_time):
+    """One round of a program: real time in ns by benchmark name."""
     exe = os.path.join(build, "bench", program)
     if not os.path.exists(exe):
         return {}
-    out = subprocess.run([exe, f"--benchmark_min_time={min_time}", f"--benchmark_repetitions={reps}",
-                          "--benchmark_report_aggregates_only=true", "--benchmark_format=json"],
+    out = subprocess.run([exe, f"--benchmark_min_time={min_time}", "--benchmark_format=json"],
                          check=True, capture_output=True, text=True).stdout
     times = {}
     for b in json.loads(out)["benchmarks"]:
-        if b.get("aggregate_name", "median" if reps == 1 else None) != "median":
-            continue
-        name = b["run_name"]
         scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}[b.get("time_unit", "ns")]
-        times[name] = b["real_time"] * scale
+        times[b["run_name"]] = b["real_time"] * scale
     return times
+
+
+def median(v):
+    v = sorted(v)
+    return v[len(v) // 2] if len(v) % 2 else (v[len(v) // 2 - 1] + v[len(v) // 2]) / 2
+
+
+def run_rounds(build, programs, min_time, rounds):
+    """The median over `rounds` round-robin runs of every program."""
+    got = {p: {} for p in programs}
+    for _ in range(rounds):
+        for p in programs:
+            for name, t in run(build, p, min_time).items():
+                got[p].setdefault(name, []).append(t)
+    return {p: {name: median(v) for name, v in times.items()} for p, times in got.items()}
 
 
 def split(name):
@@ -151,10 +166,10 @@ def main():
     if len(args) < 2:
         sys.exit(__doc__)
     build, out = args[0], args[1]
-    min_time = float(args[args.index("--min-time") + 1]) if "--min-time" in args else 0.1
-    reps = int(args[args.index("--repetitions") + 1]) if "--repetitions" in args else 3
+    min_time = float(args[args.index("--min-time") + 1]) if "--min-time" in args else 0.06
+    reps = int(args[args.index("--rounds") + 1]) if "--rounds" in args else 5
     programs = sorted({f[1] for f in FAMILIES} | set(SUFFIXED))
-    results = {p: run(build, p, min_time, reps) for p in programs}
+    results = run_rounds(build, programs, min_time, reps)
     cpu = "unknown processor"
     try:
         with open("/proc/cpuinfo") as f:
@@ -165,7 +180,8 @@ def main():
     lines = ["# Benchmark report", "",
              f"Measured {datetime.date.today().isoformat()} on {cpu} ({os.cpu_count()} logical processors), "
              f"commit {commit or 'unknown'}; release build, widest dispatch level, one thread unless the size says otherwise. "
-             f"Times are medians of {reps} runs (wall clock). The ratio is the zors time over the baseline's time: "
+             f"Times are medians of {reps} rounds (wall clock; the programs run in turn, each zors benchmark next to its "
+             "baselines). The ratio is the zors time over the baseline's time: "
              "below 1.00 zors is faster. Baselines are FFTW, liquid-dsp, VOLK and SLEEF when installed, "
              "plain loops and the C library otherwise. The machine may be shared: read single figures with care.", "",
              "![FFT ratio against FFTW by order](fft_ratio.svg)", ""]
