@@ -14,6 +14,7 @@ import json
 import math
 import os
 import re
+import statistics
 import subprocess
 import sys
 
@@ -74,11 +75,6 @@ def run(build, program, min_time):
     return times
 
 
-def median(v):
-    v = sorted(v)
-    return v[len(v) // 2] if len(v) % 2 else (v[len(v) // 2 - 1] + v[len(v) // 2]) / 2
-
-
 def run_rounds(build, programs, min_time, rounds):
     """The median over `rounds` round-robin runs of every program."""
     got = {p: {} for p in programs}
@@ -86,7 +82,7 @@ def run_rounds(build, programs, min_time, rounds):
         for p in programs:
             for name, t in run(build, p, min_time).items():
                 got[p].setdefault(name, []).append(t)
-    return {p: {name: median(v) for name, v in times.items()} for p, times in got.items()}
+    return {p: {name: statistics.median(v) for name, v in times.items()} for p, times in got.items()}
 
 
 def split(name):

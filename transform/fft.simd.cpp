@@ -1140,13 +1140,7 @@ int fused_first_any(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ri
 template <class T, bool Inv, bool Scaled, class L>
 void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1, bool blocked = false) {
     const std::size_t n = std::size_t{1} << plan.order;
-    // Separate arrays take blocks four times as long (64 KiB): where their
-    // distance is a multiple of 4 KiB, as that of two large blocks from the
-    // heap, a single pass of the short blocks' pass order has its eight
-    // streams in one set of the first-level cache, which the pairs of the
-    // long blocks avoid (2^12 single-precision points: twice the time).
-    const std::size_t pblock = static_cast<std::size_t>(plan.block) * (std::is_same_v<L, Split<T>> ? 4 : 1);
-    const std::size_t block = n < pblock ? n : pblock;
+    const std::size_t block = n < static_cast<std::size_t>(plan.block) ? n : static_cast<std::size_t>(plan.block);
     // The passes after the first: block by block while they fit, then over
     // the whole vector; dl is the layout of the last one.
     const auto rest = [&](auto dd, auto dl, int covered, bool first) {
