@@ -205,6 +205,8 @@ ZorStatus rfft_fwd(const T* src, T* dst, const S* spec, FftKind id, Layout lay) 
     const T sc = dir_scale(s, false);
     if (n == 1) {
         dst[0] = sc != T(0) ? src[0] * sc : src[0];
+    } else if (s->plan.small != nullptr && s->plan.order <= 4) {
+        real_kernels(s->plan).fwd_short(s->plan, src, dst, s->split, s->split + n / 4 + 1, sc);
     } else {
         complex_fft(s->plan, src, static_cast<const T*>(nullptr), dst, static_cast<T*>(nullptr), false, sc);
         split_step(s, dst, n);

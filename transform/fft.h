@@ -194,6 +194,9 @@ struct FftRealKernelsT {
     // The whole inverse of 16 or 32 reals (plans of order 3 or 4 with
     // `small` tables), x to d (which may be x), scaled as `passes`.
     void (*inv_short)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, PackedLayout lay, T scale);
+    // The whole forward transform of 16 or 32 reals into the Perm spectrum,
+    // x to d (which may be x); c, s of the split table.
+    void (*fwd_short)(const FftPlan<T>&, const T* x, T* d, const T* c, const T* s, T scale);
 };
 
 struct FftRealKernels {

@@ -1309,10 +1309,11 @@ inline void dft_lanes(vec<T, 2 * U>* x, const T* tw) {
     dft_lanes_io<T, U, Inv, M, TU>([&](int j) { return x[j]; }, [&](int k, V v) { x[k] = v; }, tw);
 }
 
+// The transform of small_fft in registers: x[a + k2] (a a multiple of U,
+// k2 < U) receives the outputs M·k2 + a .. M·k2 + a + U - 1.
 template <class T, int U, bool Inv, int M>
-void small_fft(const T* src, T* dst, const T* tw, T sc) {
+inline void small_regs(const T* src, vec<T, 2 * U>* x, const T* tw, T sc) {
     using V = vec<T, 2 * U>;
-    V x[M];
     for (int j = 0; j < M; ++j) x[j] = loadv<T, 2 * U>(src + 2 * U * j);
     dft_lanes<T, U, Inv, M>(x, tw + 4 * U * M);
     for (int k1 = 1; k1 < M; ++k1) x[k1] = cmul<T, U, Inv>(x[k1], tw + 4 * U * k1);
@@ -1323,6 +1324,12 @@ void small_fft(const T* src, T* dst, const T* tw, T sc) {
         dft_lanes<T, U, Inv, U>(u, nullptr);
         for (int k2 = 0; k2 < U; ++k2) x[a + k2] = sc != T(0) ? u[k2] * sc : u[k2];
     }
+}
+
+template <class T, int U, bool Inv, int M>
+void small_fft(const T* src, T* dst, const T* tw, T sc) {
+    vec<T, 2 * U> x[M];
+    small_regs<T, U, Inv, M>(src, x, tw, sc);
     for (int a = 0; a < M; a += U)
         for (int k2 = 0; k2 < U; ++k2) storev<T, 2 * U>(dst + 2 * (M * k2 + a), x[a + k2]);
 }
@@ -1559,6 +1566,71 @@ void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn
     else inv_short_m<T, 16, small_lanes<T>(4)>(plan, x, d, c, sn, lay, sc);
 }
 
+// Lanes Off .. Off + n - 1 of a followed by b (n the lanes of a); lanes
+// before a's first (Off < 0) are left as a's first.
+template <int Off, class V, std::size_t... I>
+inline V slide(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (static_cast<int>(I) + Off < 0 ? 0 : static_cast<int>(I) + Off)...);
+}
+template <int Off, class V>
+inline V slide(V a, V b) { return slide<Off>(a, b, std::make_index_sequence<lane::count<V>>{}); }
+// a then b, as one vector of twice the lanes.
+template <class V, std::size_t... I>
+inline auto cat(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, I...); }
+template <class V>
+inline auto cat(V a, V b) { return cat(a, b, std::make_index_sequence<2 * lane::count<V>>{}); }
+
+// Forward real transforms of 16 and 32 points: the complex half in
+// registers, then the split of the pairs k = 1 .. M/2 - 1 as one vector
+// (its last lane, the middle pair, is dropped), stored in Perm order. The
+// operations of the complex transform and of split_step, in their order:
+// the same bits.
+template <class T, int M, int U>
+inline void fwd_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, T sc) {
+    constexpr int W = M / 2;
+    using H = vec<T, W>;
+    using C = vec<T, 2 * W>;
+    C lo, up;  // Z[1 .. W], Z[W .. M - 1]
+    T z0r, z0i;
+    if constexpr (reg_units<T>(U) == U && M == 4 * U) {
+        using V = vec<T, 2 * U>;
+        V z[4];
+        small_regs<T, U, false, 4>(x, z, plan.small, sc);
+        // Z[U·i] .. Z[U·i + U - 1] are in z[blk(i)] (see small_regs).
+        constexpr auto blk = [](int i) { return U * i % 4 / U * U + U * i / 4; };
+        const V b0 = z[blk(0)], b1 = z[blk(1)], b2 = z[blk(2)], b3 = z[blk(3)];
+        lo = cat(slide<2>(b0, b1), slide<2>(b1, b2));
+        up = cat(b2, b3);
+        z0r = b0[0];
+        z0i = b0[1];
+    } else {
+        alignas(64) T z[2 * M];
+        small_any<T, U, false, M / U>(x, z, plan.small, sc);
+        lo = loadv<T, 2 * W>(z + 2);
+        up = loadv<T, 2 * W>(z + M);
+        z0r = z[0];
+        z0i = z[1];
+    }
+    H pr = lane::take_evens(lo), pi = lane::take_odds(lo);
+    H rr = lane::reversed(lane::take_evens(up)), ri = lane::reversed(lane::take_odds(up));
+    pair_step<H, false>(pr, pi, rr, ri, loadv<T, W>(c + 1), loadv<T, W>(sn + 1));
+    // Unit 0, then units 1 .. W - 1; unit W, then M - k for k = W - 1 .. 1.
+    const C p = lane::join(pr, pi);
+    C o0 = slide<-2>(p, p), o1 = lane::join(lane::reversed(rr), lane::reversed(ri));
+    o0[0] = z0r + z0i;
+    o0[1] = z0r - z0i;
+    o1[0] = up[0];
+    o1[1] = -up[1];
+    storev<T, 2 * W>(d, o0);
+    storev<T, 2 * W>(d + 2 * W, o1);
+}
+
+template <class T>
+void fwd_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, T sc) {
+    if (plan.order == 3) fwd_short_m<T, 8, small_lanes<T>(3)>(plan, x, d, c, sn, sc);
+    else fwd_short_m<T, 16, small_lanes<T>(4)>(plan, x, d, c, sn, sc);
+}
+
 }  // namespace
 
 #ifdef ZORS_FUSED
@@ -1568,8 +1640,8 @@ void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn
 #endif
 extern const FftKernels ZORS_FFT_TABLE(fft_kernels) = {{&passes<float>, &tiles<float>, &small<float>, &split_merge<float>},
                                                       {&passes<double>, &tiles<double>, &small<double>, &split_merge<double>}};
-extern const FftRealKernels ZORS_FFT_TABLE(fft_real_kernels) = {{&merge_layout<float>, &inv_short<float>},
-                                                               {&merge_layout<double>, &inv_short<double>}};
+extern const FftRealKernels ZORS_FFT_TABLE(fft_real_kernels) = {{&merge_layout<float>, &inv_short<float>, &fwd_short<float>},
+                                                               {&merge_layout<double>, &inv_short<double>, &fwd_short<double>}};
 #undef ZORS_FFT_TABLE
 
 }  // namespace zors::ZORS_ISA
