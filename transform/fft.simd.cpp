@@ -76,6 +76,17 @@ struct Inter {
     Inter at(std::size_t j) const { return {p + 2 * j}; }
 };
 
+// Interleaved data read from one place and written to another.
+template <class T>
+struct InterTo {
+    Inter<T> in, out;
+    template <int W>
+    Cv<T, W> ld(std::size_t j) const { return in.template ld<W>(j); }
+    template <int W>
+    void st(std::size_t j, const Cv<T, W>& c) const { out.template st<W>(j, c); }
+    InterTo at(std::size_t j) const { return {in.at(j), out.at(j)}; }
+};
+
 // Separate real and imaginary arrays.
 template <class T>
 struct Split {
@@ -771,6 +782,20 @@ template <class T>
 std::size_t data_bytes(const FftPlan<T>& p) { return (std::size_t{2} << p.order) * sizeof(T); }
 template <class T>
 bool far_first(const FftPlan<T>& p) { return data_bytes(p) >= kFarBytes; }
+// Lanes Off .. Off + n - 1 of a followed by b (n the lanes of a); lanes
+// before a's first (Off < 0) are left as a's first.
+template <int Off, class V, std::size_t... I>
+inline V slide(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (static_cast<int>(I) + Off < 0 ? 0 : static_cast<int>(I) + Off)...);
+}
+template <int Off, class V>
+inline V slide(V a, V b) { return slide<Off>(a, b, std::make_index_sequence<lane::count<V>>{}); }
+// a then b, as one vector of twice the lanes.
+template <class V, std::size_t... I>
+inline auto cat(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, I...); }
+template <class V>
+inline auto cat(V a, V b) { return cat(a, b, std::make_index_sequence<2 * lane::count<V>>{}); }
+
 // A load of the first pass, far: with a prefetch of the line to come.
 template <class T, int W, bool Far>
 [[gnu::always_inline]] inline vec<T, W> load_first(const T* p) {
@@ -1061,6 +1086,10 @@ void first_tiles(const FftPlan<T>& plan, L src, LD dst, bool in_place, T sc) {
 // With 64-byte vectors the blocked store costs the first pass about what it
 // saves the later passes of 1024 single-precision points, so those start one
 // order later there.
+// The largest order whose interleaved passes may run in a frame on the
+// stack (8 KiB).
+template <class T>
+inline constexpr int kScratchMaxOrder = sizeof(T) == 4 ? 10 : 9;
 template <class T>
 constexpr int blocked_min_order() { return sizeof(T) == 4 && kVectorBytes >= 64 ? 11 : sizeof(T) == 4 ? 10 : 8; }
 
@@ -1154,8 +1183,9 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1, bool bl
     };
     if constexpr (std::is_same_v<L, Inter<T>>) {
         if (src != nullptr) {
+            constexpr std::size_t W = Blocked<T>::W;
+            const bool off_vec = reinterpret_cast<std::uintptr_t>(d.p) % (W * sizeof(T)) != 0;
             if (plan.order >= blocked_min_order<T>()) {
-                constexpr std::size_t W = Blocked<T>::W;
                 const std::size_t mis = reinterpret_cast<std::uintptr_t>(d.p) % (W * sizeof(T));
                 if (mis == 0 || mis % sizeof(T) != 0) {
                     const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, d.p, sc);
@@ -1171,6 +1201,14 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1, bool bl
                     const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, p, sc, &ring);
                     rest(ring, RingOut<T>{ring, d, saved, 0, p}, covered, false);
                 }
+            } else if (off_vec && plan.order <= kScratchMaxOrder<T>) {
+                // A destination off the vector boundary: every load and
+                // store of the passes would span two cache lines. They run
+                // in an aligned frame instead; the last pass reads it and
+                // writes the destination.
+                alignas(64) T tmp[std::size_t{2} << kScratchMaxOrder<T>];
+                const Inter<T> t{tmp};
+                rest(t, InterTo<T>{t, d}, fused_first_any<T, Inv, Scaled, false>(plan, src, tmp, sc), false);
             } else {
                 rest(d, d, fused_first_any<T, Inv, Scaled, false>(plan, src, d.p, sc), false);
             }
@@ -1367,11 +1405,13 @@ void mid_fft(const T* src, T* tmp, T* dst, const T* tw, T sc) {
                                         [&](int k1, V v) { storev<T, 2 * U>(dst + 2 * (g + N2 * k1), sc != T(0) ? v * sc : v); }, tw1);
 }
 
-// In place, pass 1 needs somewhere else to write: a frame of at most 8 KiB.
+// Pass 1 into a frame of at most 8 KiB: in place it needs somewhere else
+// to write, and off the vector boundary the destination would take every
+// load and store of both passes across two cache lines.
 template <class T, int U, bool Inv, int N1, int N2, int TU>
-__attribute__((noinline)) void mid_fft_inplace(T* d, const T* tw, T sc) {
+__attribute__((noinline)) void mid_fft_framed(const T* s, T* d, const T* tw, T sc) {
     alignas(64) T tmp[2 * N1 * N2];
-    mid_fft<T, U, Inv, N1, N2, TU>(d, tmp, d, tw, sc);
+    mid_fft<T, U, Inv, N1, N2, TU>(s, tmp, d, tw, sc);
 }
 
 // Complex units in one register of the level, at most u.
@@ -1387,7 +1427,7 @@ constexpr int reg_units(int u) {
 template <class T, int TU, bool Inv, int N1, int N2>
 void mid(const T* src, T* dst, const T* tw, T sc) {
     constexpr int U = reg_units<T>(TU);
-    if (src == dst) mid_fft_inplace<T, U, Inv, N1, N2, TU>(dst, tw, sc);
+    if (src == dst || (reinterpret_cast<std::uintptr_t>(dst) % kVectorBytes != 0)) mid_fft_framed<T, U, Inv, N1, N2, TU>(src, dst, tw, sc);
     else mid_fft<T, U, Inv, N1, N2, TU>(src, dst, dst, tw, sc);
 }
 
@@ -1565,20 +1605,6 @@ void inv_short(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn
     if (plan.order == 3) inv_short_m<T, 8, small_lanes<T>(3)>(plan, x, d, c, sn, lay, sc);
     else inv_short_m<T, 16, small_lanes<T>(4)>(plan, x, d, c, sn, lay, sc);
 }
-
-// Lanes Off .. Off + n - 1 of a followed by b (n the lanes of a); lanes
-// before a's first (Off < 0) are left as a's first.
-template <int Off, class V, std::size_t... I>
-inline V slide(V a, V b, std::index_sequence<I...>) {
-    return __builtin_shufflevector(a, b, (static_cast<int>(I) + Off < 0 ? 0 : static_cast<int>(I) + Off)...);
-}
-template <int Off, class V>
-inline V slide(V a, V b) { return slide<Off>(a, b, std::make_index_sequence<lane::count<V>>{}); }
-// a then b, as one vector of twice the lanes.
-template <class V, std::size_t... I>
-inline auto cat(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, I...); }
-template <class V>
-inline auto cat(V a, V b) { return cat(a, b, std::make_index_sequence<2 * lane::count<V>>{}); }
 
 // Forward real transforms of 16 and 32 points: the complex half in
 // registers, then the split of the pairs k = 1 .. M/2 - 1 as one vector

@@ -418,7 +418,8 @@ TEST(FftSpec, SameBitsAtEveryLevel) {
 
 // Out of place, the destination may start anywhere a value can: the long
 // interleaved transforms keep their vectors aligned whatever its offset
-// (blocks from the first boundary, the rest beside), so every offset must
+// (blocks from the first boundary, the rest beside; shorter ones work in an
+// aligned frame and write the destination last), so every offset must
 // give the bytes of an aligned destination and write nothing outside it.
 // The same for sources a quarter, half or three quarters of a cache line
 // off (from half a line off, the first pass loads whole lines, some of
