@@ -795,6 +795,11 @@ template <class V, std::size_t... I>
 inline auto cat(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, I...); }
 template <class V>
 inline auto cat(V a, V b) { return cat(a, b, std::make_index_sequence<2 * lane::count<V>>{}); }
+// The first (H = 0) or second half of v's lanes.
+template <int H, class V, std::size_t... I>
+inline auto half_of(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (H * sizeof...(I) + I)...); }
+template <int H, class V>
+inline auto half_of(V v) { return half_of<H>(v, std::make_index_sequence<lane::count<V> / 2>{}); }
 
 // A load of the first pass, far: with a prefetch of the line to come.
 // Halves: as two vectors of half the width.
@@ -1357,12 +1362,12 @@ inline void dft_lanes(vec<T, 2 * U>* x, const T* tw) {
     dft_lanes_io<T, U, Inv, M, TU>([&](int j) { return x[j]; }, [&](int k, V v) { x[k] = v; }, tw);
 }
 
-// The transform of small_fft in registers: x[a + k2] (a a multiple of U,
-// k2 < U) receives the outputs M·k2 + a .. M·k2 + a + U - 1.
+// The transform of small_fft in registers: x[j] holds the inputs U·j ..
+// U·j + U - 1; x[a + k2] (a a multiple of U, k2 < U) receives the outputs
+// M·k2 + a .. M·k2 + a + U - 1.
 template <class T, int U, bool Inv, int M>
-inline void small_regs(const T* src, vec<T, 2 * U>* x, const T* tw, T sc) {
+inline void small_regs(vec<T, 2 * U>* x, const T* tw, T sc) {
     using V = vec<T, 2 * U>;
-    for (int j = 0; j < M; ++j) x[j] = loadv<T, 2 * U>(src + 2 * U * j);
     dft_lanes<T, U, Inv, M>(x, tw + 4 * U * M);
     for (int k1 = 1; k1 < M; ++k1) x[k1] = cmul<T, U, Inv>(x[k1], tw + 4 * U * k1);
     for (int a = 0; a < M; a += U) {
@@ -1374,12 +1379,18 @@ inline void small_regs(const T* src, vec<T, 2 * U>* x, const T* tw, T sc) {
     }
 }
 
+template <class T, int U, int M>
+inline void small_store(const vec<T, 2 * U>* x, T* dst) {
+    for (int a = 0; a < M; a += U)
+        for (int k2 = 0; k2 < U; ++k2) storev<T, 2 * U>(dst + 2 * (M * k2 + a), x[a + k2]);
+}
+
 template <class T, int U, bool Inv, int M>
 void small_fft(const T* src, T* dst, const T* tw, T sc) {
     vec<T, 2 * U> x[M];
-    small_regs<T, U, Inv, M>(src, x, tw, sc);
-    for (int a = 0; a < M; a += U)
-        for (int k2 = 0; k2 < U; ++k2) storev<T, 2 * U>(dst + 2 * (M * k2 + a), x[a + k2]);
+    for (int j = 0; j < M; ++j) x[j] = loadv<T, 2 * U>(src + 2 * U * j);
+    small_regs<T, U, Inv, M>(x, tw, sc);
+    small_store<T, U, M>(x, dst);
 }
 
 // Orders 7 and up, N = N1·N2, n = n1 + N1·n2, k = k2 + N2·k1. Pass 1, per
@@ -1578,8 +1589,8 @@ void merge_layout(const T* x, T* d, std::size_t m, const T* c, const T* sn, Pack
 // Inverse real transforms of 16 and 32 points (M = 8 or 16 complex values),
 // whose complex half runs in registers: the pairs k = 1 .. M/2 - 1 merge as
 // one vector (its last lane, the middle value, is replaced), and the merged
-// values go to memory as whole vectors of the width the transform loads, so
-// that its loads take them straight from the stores.
+// values become the transform's input vectors in registers (or, where the
+// level's registers are narrower, go through memory).
 template <class T, int M, int U>
 inline void inv_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, const T* sn, PackedLayout lay, T sc) {
     constexpr int W = M / 2;
@@ -1590,24 +1601,42 @@ inline void inv_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, co
     H pr = lane::take_evens(lo), pi = lane::take_odds(lo);
     H rr = lane::reversed(lane::take_evens(up)), ri = lane::reversed(lane::take_odds(up));  // X[M - 1 .. W]
     pair_step<H, true>(pr, pi, rr, ri, loadv<T, W>(c + 1), loadv<T, W>(sn + 1));
-    T v[2 * M];
-    v[0] = a0 + an;
-    v[1] = a0 - an;
-    v[M] = 2 * hr;
-    v[M + 1] = -2 * hi;
-    for (int k = 1; k < W; ++k) {
-        v[2 * k] = pr[k - 1];
-        v[2 * k + 1] = pi[k - 1];
-        v[2 * (M - k)] = rr[k - 1];
-        v[2 * (M - k) + 1] = ri[k - 1];
+    if constexpr (reg_units<T>(U) == U && M == 4 * U) {
+        // Units 0 .. W - 1 and W .. M - 1 of the merged values as two
+        // vectors, each the inputs of two vectors of the transform.
+        using C = vec<T, 2 * W>;
+        const C p = lane::join(pr, pi);
+        C z0 = slide<-2>(p, p), z1 = lane::join(lane::reversed(rr), lane::reversed(ri));
+        z0[0] = a0 + an;
+        z0[1] = a0 - an;
+        z1[0] = 2 * hr;
+        z1[1] = -2 * hi;
+        vec<T, 2 * U> v[4] = {half_of<0>(z0), half_of<1>(z0), half_of<0>(z1), half_of<1>(z1)};
+        small_regs<T, U, true, 4>(v, plan.small, sc);
+        small_store<T, U, 4>(v, d);
+    } else {
+        T v[2 * M];
+        v[0] = a0 + an;
+        v[1] = a0 - an;
+        v[M] = 2 * hr;
+        v[M + 1] = -2 * hi;
+        for (int k = 1; k < W; ++k) {
+            v[2 * k] = pr[k - 1];
+            v[2 * k + 1] = pi[k - 1];
+            v[2 * (M - k)] = rr[k - 1];
+            v[2 * (M - k) + 1] = ri[k - 1];
+        }
+        // The merged values go to memory as whole vectors of the width the
+        // transform loads, so that its loads take them straight from the
+        // stores.
+        alignas(64) T z[2 * M];
+        for (int j = 0; j < 2 * M; j += 2 * U) {
+            vec<T, 2 * U> w;
+            for (int l = 0; l < 2 * U; ++l) w[l] = v[j + l];
+            storev<T, 2 * U>(z + j, w);
+        }
+        small_any<T, U, true, M / U>(z, d, plan.small, sc);
     }
-    alignas(64) T z[2 * M];
-    for (int j = 0; j < 2 * M; j += 2 * U) {
-        vec<T, 2 * U> w;
-        for (int l = 0; l < 2 * U; ++l) w[l] = v[j + l];
-        storev<T, 2 * U>(z + j, w);
-    }
-    small_any<T, U, true, M / U>(z, d, plan.small, sc);
 }
 
 template <class T>
@@ -1631,7 +1660,8 @@ inline void fwd_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, co
     if constexpr (reg_units<T>(U) == U && M == 4 * U) {
         using V = vec<T, 2 * U>;
         V z[4];
-        small_regs<T, U, false, 4>(x, z, plan.small, sc);
+        for (int j = 0; j < 4; ++j) z[j] = loadv<T, 2 * U>(x + 2 * U * j);
+        small_regs<T, U, false, 4>(z, plan.small, sc);
         // Z[U·i] .. Z[U·i + U - 1] are in z[blk(i)] (see small_regs).
         constexpr auto blk = [](int i) { return U * i % 4 / U * U + U * i / 4; };
         const V b0 = z[blk(0)], b1 = z[blk(1)], b2 = z[blk(2)], b3 = z[blk(3)];
