@@ -1093,12 +1093,13 @@ void first_tiles(const FftPlan<T>& plan, L src, LD dst, bool in_place, T sc) {
 // With 64-byte vectors the blocked store costs the first pass about what it
 // saves the later passes of 1024 single-precision points, so those start one
 // order later there.
-// The largest order whose interleaved passes may run in a frame on the
-// stack (8 KiB).
-template <class T>
-inline constexpr int kScratchMaxOrder = sizeof(T) == 4 ? 10 : 9;
 template <class T>
 constexpr int blocked_min_order() { return sizeof(T) == 4 && kVectorBytes >= 64 ? 11 : sizeof(T) == 4 ? 10 : 8; }
+
+// The largest order whose interleaved passes may run in a frame of 8 KiB on
+// the stack.
+template <class T>
+inline constexpr int kScratchMaxOrder = std::bit_width(8192 / (2 * sizeof(T))) - 1;
 
 template <class T, bool Inv, bool Scaled, int R, bool Blk>
 void fused_r(const FftPlan<T>& plan, const T* src, T* dst, T sc, const Ring<T>* ring) {
@@ -1199,9 +1200,8 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1, bool bl
     if constexpr (std::is_same_v<L, Inter<T>>) {
         if (src != nullptr) {
             constexpr std::size_t W = Blocked<T>::W;
-            const bool off_vec = reinterpret_cast<std::uintptr_t>(d.p) % (W * sizeof(T)) != 0;
+            const std::size_t mis = reinterpret_cast<std::uintptr_t>(d.p) % (W * sizeof(T));
             if (plan.order >= blocked_min_order<T>()) {
-                const std::size_t mis = reinterpret_cast<std::uintptr_t>(d.p) % (W * sizeof(T));
                 if (mis == 0 || mis % sizeof(T) != 0) {
                     const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, d.p, sc);
                     rest(Blocked<T>{d.p}, Unblock<T>{{d.p}, d}, covered, false);
@@ -1216,7 +1216,7 @@ void run(const FftPlan<T>& plan, L d, T sc, const T* src, int done = -1, bool bl
                     const int covered = fused_first_any<T, Inv, Scaled, true>(plan, src, p, sc, &ring);
                     rest(ring, RingOut<T>{ring, d, saved, 0, p}, covered, false);
                 }
-            } else if (off_vec && plan.order <= kScratchMaxOrder<T>) {
+            } else if (mis != 0 && plan.order <= kScratchMaxOrder<T>) {
                 // A destination off the vector boundary: every load and
                 // store of the passes would span two cache lines. They run
                 // in an aligned frame instead; the last pass reads it and
