@@ -55,14 +55,6 @@ inline V flip_signs(V v, std::index_sequence<I...>) {
 }
 template <class H, std::size_t... I>
 inline auto join(H a, H b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, (I / 2 + (I % 2) * (sizeof...(I) / 2))...); }
-template <int Off, class V, std::size_t... I>
-inline V slide(V a, V b, std::index_sequence<I...>) {
-    return __builtin_shufflevector(a, b, (static_cast<int>(I) + Off < 0 ? 0 : static_cast<int>(I) + Off)...);
-}
-template <class V, std::size_t... I>
-inline auto cat(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, I...); }
-template <std::size_t H, class V, std::size_t... I>
-inline auto half(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (H * sizeof...(I) + I)...); }
 
 // 32-byte vectors on a level of 32-byte registers, whose shuffles mostly stay
 // within 16-byte lanes: the patterns that cross them are built from one
@@ -128,13 +120,6 @@ template <class V> inline auto take_evens(V v) { return detail::take<0>(v, std::
 template <class V> inline auto take_odds(V v) { return detail::take<1>(v, std::make_index_sequence<count<V> / 2>{}); }
 // The double-width vector a0 b0 a1 b1 ...
 template <class H> inline auto join(H a, H b) { return detail::join(a, b, std::make_index_sequence<2 * count<H>>{}); }
-// Lanes Off .. Off + n - 1 of a followed by b (n the lanes of a); lanes
-// before a's first (Off < 0) repeat a's first.
-template <int Off, class V> inline V slide(V a, V b) { return detail::slide<Off>(a, b, std::make_index_sequence<count<V>>{}); }
-// a then b, as one vector of twice the lanes.
-template <class V> inline auto cat(V a, V b) { return detail::cat(a, b, std::make_index_sequence<2 * count<V>>{}); }
-// The first (H = 0) or the second half of v's lanes.
-template <std::size_t H, class V> inline auto half(V v) { return detail::half<H>(v, std::make_index_sequence<count<V> / 2>{}); }
 
 }  // namespace zors::ZORS_ISA::lane
 

@@ -782,12 +782,31 @@ template <class T>
 std::size_t data_bytes(const FftPlan<T>& p) { return (std::size_t{2} << p.order) * sizeof(T); }
 template <class T>
 bool far_first(const FftPlan<T>& p) { return data_bytes(p) >= kFarBytes; }
+// Lanes Off .. Off + n - 1 of a followed by b (n the lanes of a); lanes
+// before a's first (Off < 0) are left as a's first.
+template <int Off, class V, std::size_t... I>
+inline V slide(V a, V b, std::index_sequence<I...>) {
+    return __builtin_shufflevector(a, b, (static_cast<int>(I) + Off < 0 ? 0 : static_cast<int>(I) + Off)...);
+}
+template <int Off, class V>
+inline V slide(V a, V b) { return slide<Off>(a, b, std::make_index_sequence<lane::count<V>>{}); }
+// a then b, as one vector of twice the lanes.
+template <class V, std::size_t... I>
+inline auto cat(V a, V b, std::index_sequence<I...>) { return __builtin_shufflevector(a, b, I...); }
+template <class V>
+inline auto cat(V a, V b) { return cat(a, b, std::make_index_sequence<2 * lane::count<V>>{}); }
+// The first (H = 0) or second half of v's lanes.
+template <int H, class V, std::size_t... I>
+inline auto half_of(V v, std::index_sequence<I...>) { return __builtin_shufflevector(v, v, (H * sizeof...(I) + I)...); }
+template <int H, class V>
+inline auto half_of(V v) { return half_of<H>(v, std::make_index_sequence<lane::count<V> / 2>{}); }
+
 // A load of the first pass, far: with a prefetch of the line to come.
 // Halves: as two vectors of half the width.
 template <class T, int W, bool Far, bool Halves = false>
 [[gnu::always_inline]] inline vec<T, W> load_first(const T* p) {
     if constexpr (Far) __builtin_prefetch(p + 2 * kPrefetchPoints);
-    if constexpr (Halves) return lane::cat(loadv<T, W / 2>(p), loadv<T, W / 2>(p + W / 2));
+    if constexpr (Halves) return cat(loadv<T, W / 2>(p), loadv<T, W / 2>(p + W / 2));
     return loadv<T, W>(p);
 }
 
@@ -1568,25 +1587,6 @@ void merge_layout(const T* x, T* d, std::size_t m, const T* c, const T* sn, Pack
     d[1] = a0 - an;
 }
 
-// The M values of the pairs k, M - k (1 <= k < W = M/2, lane k - 1 of the
-// pair vectors; lane W - 1, the middle pair, is dropped) in natural order as
-// two vectors of W complex units: units 0 .. W - 1 with unit 0 = (u0r,
-// u0i), and W .. M - 1 with unit W = (uwr, uwi).
-template <class H>
-struct Units2 {
-    decltype(lane::join(H{}, H{})) lo, hi;
-};
-template <class H, class T>
-inline Units2<H> pair_units(H pr, H pi, H rr, H ri, T u0r, T u0i, T uwr, T uwi) {
-    const auto p = lane::join(pr, pi);
-    Units2<H> u{lane::slide<-2>(p, p), lane::join(lane::reversed(rr), lane::reversed(ri))};
-    u.lo[0] = u0r;
-    u.lo[1] = u0i;
-    u.hi[0] = uwr;
-    u.hi[1] = uwi;
-    return u;
-}
-
 // Inverse real transforms of 16 and 32 points (M = 8 or 16 complex values),
 // whose complex half runs in registers: the pairs k = 1 .. M/2 - 1 merge as
 // one vector (its last lane, the middle value, is replaced), and the merged
@@ -1605,8 +1605,14 @@ inline void inv_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, co
     if constexpr (reg_units<T>(U) == U && M == 4 * U) {
         // Units 0 .. W - 1 and W .. M - 1 of the merged values as two
         // vectors, each the inputs of two vectors of the transform.
-        const auto z = pair_units(pr, pi, rr, ri, a0 + an, a0 - an, 2 * hr, -2 * hi);
-        vec<T, 2 * U> v[4] = {lane::half<0>(z.lo), lane::half<1>(z.lo), lane::half<0>(z.hi), lane::half<1>(z.hi)};
+        using C = vec<T, 2 * W>;
+        const C p = lane::join(pr, pi);
+        C z0 = slide<-2>(p, p), z1 = lane::join(lane::reversed(rr), lane::reversed(ri));
+        z0[0] = a0 + an;
+        z0[1] = a0 - an;
+        z1[0] = 2 * hr;
+        z1[1] = -2 * hi;
+        vec<T, 2 * U> v[4] = {half_of<0>(z0), half_of<1>(z0), half_of<0>(z1), half_of<1>(z1)};
         small_regs<T, U, true, 4>(v, plan.small, sc);
         small_store<T, U, 4>(v, d);
     } else {
@@ -1660,8 +1666,8 @@ inline void fwd_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, co
         // Z[U·i] .. Z[U·i + U - 1] are in z[blk(i)] (see small_regs).
         constexpr auto blk = [](int i) { return U * i % 4 / U * U + U * i / 4; };
         const V b0 = z[blk(0)], b1 = z[blk(1)], b2 = z[blk(2)], b3 = z[blk(3)];
-        lo = lane::cat(lane::slide<2>(b0, b1), lane::slide<2>(b1, b2));
-        up = lane::cat(b2, b3);
+        lo = cat(slide<2>(b0, b1), slide<2>(b1, b2));
+        up = cat(b2, b3);
         z0r = b0[0];
         z0i = b0[1];
     } else {
@@ -1675,9 +1681,15 @@ inline void fwd_short_m(const FftPlan<T>& plan, const T* x, T* d, const T* c, co
     H pr = lane::take_evens(lo), pi = lane::take_odds(lo);
     H rr = lane::reversed(lane::take_evens(up)), ri = lane::reversed(lane::take_odds(up));
     pair_step<H, false>(pr, pi, rr, ri, loadv<T, W>(c + 1), loadv<T, W>(sn + 1));
-    const auto o = pair_units(pr, pi, rr, ri, z0r + z0i, z0r - z0i, up[0], -up[1]);
-    storev<T, 2 * W>(d, o.lo);
-    storev<T, 2 * W>(d + 2 * W, o.hi);
+    // Unit 0, then units 1 .. W - 1; unit W, then M - k for k = W - 1 .. 1.
+    const C p = lane::join(pr, pi);
+    C o0 = slide<-2>(p, p), o1 = lane::join(lane::reversed(rr), lane::reversed(ri));
+    o0[0] = z0r + z0i;
+    o0[1] = z0r - z0i;
+    o1[0] = up[0];
+    o1[1] = -up[1];
+    storev<T, 2 * W>(d, o0);
+    storev<T, 2 * W>(d + 2 * W, o1);
 }
 
 template <class T>
